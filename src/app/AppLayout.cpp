@@ -1,0 +1,58 @@
+#include "app/AppLayout.h"
+
+#include "app/ControlTable.h"
+
+namespace {
+
+constexpr unsigned kPanel = 0xC1C1FF;
+
+// clang-format off
+const ControlSpec kAppControls[] = {
+  // kind          name       parent    x    y    w    h   caption                     flags colour
+  {Kind::Panel,  "Panel2",  "",         0,   0, 912, 321, "",                         0, 0xFFFFBB},
+  {Kind::Panel,  "Panel1",  "",         0, 321, 912, 238, "",                         0, 0x7171FF},
+
+  // Shared surface fields and heat-loss results.
+  {Kind::Panel,  "Panel4",  "Panel1",   9,   8, 224, 226, "",                         0, kPanel},
+  {Kind::Label,  "Label13", "Panel4",   4,   9, 124,  16, "Stefan-Boltzman定数"},
+  {Kind::Edit,   "Edit15",  "Panel4", 128,   6,  62,  20, ""},
+  {Kind::Edit,   "Edit22",  "Panel4", 192,   6,  26,  20, ""},
+  {Kind::Label,  "Label14", "Panel4",   4,  31, 124,  16, "表面の放射率"},
+  {Kind::Edit,   "Edit16",  "Panel4", 128,  28,  90,  20, "",                         kInput},
+  {Kind::Label,  "Label15", "Panel4",   4,  53, 124,  16, "対流熱伝達率　W/m2℃"},
+  {Kind::Edit,   "Edit17",  "Panel4", 128,  50,  90,  20, "",                         kInput},
+  {Kind::Label,  "Label16", "Panel4",   4,  75, 124,  16, "対流放熱量　W"},
+  {Kind::Edit,   "Edit18",  "Panel4", 128,  72,  90,  20, ""},
+  {Kind::Label,  "Label17", "Panel4",   4,  97, 124,  16, "放射放熱量　W"},
+  {Kind::Edit,   "Edit19",  "Panel4", 128,  94,  90,  20, ""},
+  {Kind::Label,  "Label18", "Panel4",   4, 119, 124,  16, "放熱量計　W"},
+  {Kind::Edit,   "Edit20",  "Panel4", 128, 116,  90,  20, ""},
+  {Kind::Label,  "Label65", "Panel4",   4, 141, 124,  16, "対流熱伝達率内W/m℃",       kHidden},
+  {Kind::Edit,   "Edit69",  "Panel4", 128, 138,  90,  20, "",                         kInput | kHidden},
+  {Kind::Label,  "Label97", "Panel4",   4, 163, 124,  16, "表面の放射率内",           kHidden},
+  {Kind::Edit,   "Edit83",  "Panel4", 128, 160,  90,  20, "0.5",                      kInput | kHidden},
+  {Kind::Label,  "Label19", "Panel4",   8, 198,  50,  16, "復　元",                   kBold},
+  {Kind::Button, "Button9", "Panel4", 112, 194, 106,  24, "熱伝達率計算"},
+
+  // Heat-loss selection.
+  {Kind::Panel,  "Panel10", "Panel1", 688,  82, 105, 152, "",                         0, kPanel},
+  {Kind::Label,  "Label35", "Panel10", 28,   6,  60,  16, "作業選択"},
+  {Kind::Button, "Button12","Panel10",  6,  26,  93,  26, "平板放熱"},
+  {Kind::Button, "Button11","Panel10",  6,  56,  93,  26, "平板熱通過"},
+  {Kind::Button, "Button7", "Panel10",  6,  86,  93,  26, "円筒の放熱"},
+  {Kind::Button, "Button8", "Panel10",  6, 116,  93,  26, "ヒーター温度"},
+
+  // Command column.
+  {Kind::Panel,  "Panel12", "Panel1", 800,   9, 105, 225, "",                         0, kPanel},
+  {Kind::Button, "Button22","Panel12",  6,   8,  93,  28, "メモ"},
+  {Kind::Button, "Button23","Panel12",  6,  44,  93,  28, "資料"},
+  {Kind::Button, "Button29","Panel12",  6,  80,  93,  28, "放熱計算"},
+  {Kind::Button, "Button30","Panel12",  6, 116,  93,  28, "加熱計算"},
+  {Kind::Button, "Button44","Panel12",  6, 152,  93,  28, "結果一括保存"},
+  {Kind::Button, "Button21","Panel12",  6, 188,  93,  28, "利用方法"},
+};
+// clang-format on
+
+}  // namespace
+
+void BuildAppLayout(TForm1& form) { BuildControls(form, kAppControls); }

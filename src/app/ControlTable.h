@@ -1,0 +1,44 @@
+// The window is laid out from tables: one row per control with its kind,
+// control name (its objectName), parent, position, size, caption and look.
+// Each panel group keeps its table in the folder of the subsystem that owns
+// it; BuildControls turns a table into widgets.
+#pragma once
+
+#include <span>
+
+class TForm1;
+
+enum class Kind {
+  Panel,   // a coloured frame (QFrame)
+  Label,   // a caption (QLabel); clicks reach the operations wired to it
+  Edit,    // a single-line field (QLineEdit)
+  Button,  // a push button
+  Radio,   // a radio button; the ones of one parent exclude each other
+  Group,   // a titled group box
+  Memo,    // a multi-line text area (QPlainTextEdit)
+  Grid,    // a StringGrid; caption "columns,rows"
+  List,    // a FileListBox
+};
+
+enum ControlFlags : unsigned {
+  kHidden = 1u << 0,
+  kDisabled = 1u << 1,
+  kInput = 1u << 2,     // input field colour #B5FFB5
+  kBold = 1u << 3,
+  kChecked = 1u << 4,   // radio button selected at start
+  kNoWrap = 1u << 5,    // memo: long lines scroll instead of wrapping
+  kReadOnly = 1u << 6,
+};
+
+struct ControlSpec {
+  Kind kind;
+  const char* name;
+  const char* parent;  // control name of the parent; "" for the window itself
+  int x, y, w, h;
+  const char* caption;
+  unsigned flags = 0;
+  unsigned colour = 0;  // background 0xRRGGBB; 0 keeps the default
+};
+
+// Creates the controls of the table, in order (a parent before its children).
+void BuildControls(TForm1& form, std::span<const ControlSpec> table);

@@ -1,0 +1,27 @@
+// The program's dialogs: Qt message boxes, the wait cursor, the trash of
+// the desktop and the user's desktop folder.
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+
+#include "app/Dialogs.h"
+
+class QtDialogs : public QObject, public Dialogs {
+  Q_OBJECT
+ public:
+  QtDialogs() = default;
+  void setParentWidget(QWidget* w) { parentWidget_ = w; }
+  using QObject::setParent;
+  void setParent(QWidget* w) { parentWidget_ = w; }
+
+  void Message(const QString& text) override;
+  bool Confirm(const QString& title, const QString& text) override;
+  void BeginBusy() override;
+  void EndBusy() override;
+  bool MoveToTrash(const QString& path, QString* reason) override;
+  QString DesktopFolder() override;
+
+ private:
+  QWidget* parentWidget_ = nullptr;
+};

@@ -1,0 +1,37 @@
+// A grid of text cells addressed (column, row) from 0, like the grids of the
+// window (reference grid, grid memo, item grid). Writing a cell checks for a
+// pending floating-point fault first, as every field write does.
+#pragma once
+
+#include <QTableWidget>
+#include <functional>
+
+class StringGrid : public QTableWidget {
+  Q_OBJECT
+ public:
+  StringGrid(int columns, int rows, QWidget* parent = nullptr);
+
+  QString Cell(int column, int row) const;
+  void SetCell(int column, int row, const QString& text);
+  int ColCount() const { return columnCount(); }
+  int RowCount() const { return rowCount(); }
+  void SetColCount(int n) { setColumnCount(n); }
+  void SetRowCount(int n);
+  // Empties every cell; the size stays.
+  void ClearCells();
+  // All cells of one row, as texts.
+  QStringList RowTexts(int row) const;
+  void SetRowTexts(int row, const QStringList& texts);
+  // Row 0 drawn as a fixed header row (grey, not editable).
+  void SetFixedHeaderRow(bool fixed);
+
+  // Called when Enter is pressed in the grid, also while a cell is edited.
+  std::function<void()> onEnter;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool fixedHeader_ = false;
+};
