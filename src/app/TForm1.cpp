@@ -25,6 +25,7 @@
 #include "heating/HeatingPanel.h"
 #include "heatloss/HeatLossCalculators.h"
 #include "heatloss/HeatLossPanels.h"
+#include "fem/FemSheet.h"
 #include "memo/MemoViews.h"
 
 namespace {
@@ -55,8 +56,9 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent)
   heating_ = std::make_unique<HeatingPanel>(*this);
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
+  fem_ = std::make_unique<FemSheet>(*this);
   subsystems_ = {dispatch_.get(), panelStore_.get(), heatLoss_.get(), heatLossPanels_.get(),
-                 heating_.get(), coefficient_.get(), memos_.get()};
+                 heating_.get(), coefficient_.get(), memos_.get(), fem_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

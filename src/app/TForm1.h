@@ -41,6 +41,7 @@ class HeatLossPanels;
 class HeatingPanel;
 class CoefficientPanel;
 class MemoViews;
+class FemSheet;
 class Subsystem;
 
 class TForm1 : public QWidget {
@@ -117,6 +118,7 @@ class TForm1 : public QWidget {
   HeatingPanel& Heating() { return *heating_; }
   CoefficientPanel& Coefficient() { return *coefficient_; }
   MemoViews& Memos() { return *memos_; }
+  FemSheet& Fem() { return *fem_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -144,5 +146,6 @@ class TForm1 : public QWidget {
   std::unique_ptr<HeatingPanel> heating_;
   std::unique_ptr<CoefficientPanel> coefficient_;
   std::unique_ptr<MemoViews> memos_;
+  std::unique_ptr<FemSheet> fem_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };
