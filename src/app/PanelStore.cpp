@@ -212,10 +212,15 @@ void PanelStore::RestoreFactoryStore(bool ask) {
     throw FileError(QStringLiteral("ファイル %1 は開けません").arg(factory));
   const QByteArray bytes = source.readAll();
   // The old store goes to the trash first, so the restore can be undone.
+  // Where the trash refuses it, a copy beside it keeps the old values.
   if (QFileInfo::exists(working)) {
     QString reason;
-    if (!f.Dlg().MoveToTrash(working, &reason) && !QFile::copy(working, working + QStringLiteral(".bak")))
-      throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));
+    if (!f.Dlg().MoveToTrash(working, &reason)) {
+      const QString backup = f.Path(QStringLiteral("G1de-ta\\heatwork.bak.csv"));
+      QFile::remove(backup);
+      if (!QFile::copy(working, backup))
+        throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(backup));
+    }
   }
   if (!TextFile::WriteBytesAtomically(working, bytes))
     throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));

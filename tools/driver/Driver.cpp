@@ -270,6 +270,9 @@ int Driver::Run(const QString& rawLine) {
       QString value;
       const QString row = Head(text, &value);
       form_.Store().SetCell(IntArg(name), IntArg(row), value);
+    } else if (command == QLatin1String("screenshot")) {
+      // Not a person's action: saves a picture of the window as PNG.
+      if (!form_.grab().save(rest)) throw DriverError{QStringLiteral("cannot write ") + rest};
     } else if (command == QLatin1String("answer")) {
       dialogs_.Answer(name == QLatin1String("yes"));
     } else {
