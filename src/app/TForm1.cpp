@@ -27,6 +27,7 @@
 #include "heatloss/HeatLossPanels.h"
 #include "fem/FemSheet.h"
 #include "memo/MemoViews.h"
+#include "memo/ResultExport.h"
 
 namespace {
 constexpr unsigned kInputColour = 0xB5FFB5;
@@ -57,8 +58,9 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent)
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
   fem_ = std::make_unique<FemSheet>(*this);
+  export_ = std::make_unique<ResultExport>(*this);
   subsystems_ = {dispatch_.get(), panelStore_.get(), heatLoss_.get(), heatLossPanels_.get(),
-                 heating_.get(), coefficient_.get(), memos_.get(), fem_.get()};
+                 heating_.get(), coefficient_.get(), memos_.get(), fem_.get(), export_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

@@ -42,6 +42,7 @@ class HeatingPanel;
 class CoefficientPanel;
 class MemoViews;
 class FemSheet;
+class ResultExport;
 class Subsystem;
 
 class TForm1 : public QWidget {
@@ -119,6 +120,7 @@ class TForm1 : public QWidget {
   CoefficientPanel& Coefficient() { return *coefficient_; }
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
+  ResultExport& Export() { return *export_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -147,5 +149,6 @@ class TForm1 : public QWidget {
   std::unique_ptr<CoefficientPanel> coefficient_;
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
+  std::unique_ptr<ResultExport> export_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };
