@@ -65,6 +65,7 @@ void StringGrid::SetRowCount(int n) {
 void StringGrid::ClearCells() {
   FloatFaults::Keep keep;
   clearContents();
+  MarkHeaderRow();
 }
 
 QStringList StringGrid::RowTexts(int row) const {
@@ -77,7 +78,31 @@ void StringGrid::SetRowTexts(int row, const QStringList& texts) {
   for (int c = 0; c < columnCount() && c < texts.size(); ++c) SetCell(c, row, texts[c]);
 }
 
-void StringGrid::SetFixedHeaderRow(bool fixed) { fixedHeader_ = fixed; }
+void StringGrid::SetFixedHeaderRow(bool fixed) {
+  fixedHeader_ = fixed;
+  MarkHeaderRow();
+}
+
+void StringGrid::SetColCount(int n) {
+  FloatFaults::Keep keep;
+  setColumnCount(n);
+  MarkHeaderRow();
+}
+
+// Every cell of a fixed header row carries an item that cannot be edited,
+// also while it is empty, so typing never reaches the header.
+void StringGrid::MarkHeaderRow() {
+  if (!fixedHeader_ || rowCount() == 0) return;
+  for (int c = 0; c < columnCount(); ++c) {
+    QTableWidgetItem* it = item(0, c);
+    if (!it) {
+      it = new QTableWidgetItem;
+      setItem(0, c, it);
+    }
+    it->setFlags(it->flags() & ~Qt::ItemIsEditable);
+    it->setBackground(palette().button());
+  }
+}
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onEnter) {

@@ -15,14 +15,14 @@ class StringGrid : public QTableWidget {
   void SetCell(int column, int row, const QString& text);
   int ColCount() const { return columnCount(); }
   int RowCount() const { return rowCount(); }
-  void SetColCount(int n) { setColumnCount(n); }
+  void SetColCount(int n);
   void SetRowCount(int n);
   // Empties every cell; the size stays.
   void ClearCells();
   // All cells of one row, as texts.
   QStringList RowTexts(int row) const;
   void SetRowTexts(int row, const QStringList& texts);
-  // Row 0 drawn as a fixed header row (grey, not editable).
+  // Row 0 drawn as a fixed header row (grey, not editable, also when empty).
   void SetFixedHeaderRow(bool fixed);
 
   // Called when Enter is pressed in the grid, also while a cell is edited.
@@ -33,5 +33,6 @@ class StringGrid : public QTableWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void MarkHeaderRow();
   bool fixedHeader_ = false;
 };

@@ -21,7 +21,7 @@ namespace {
 // Copies the shipped data beside the driver into folder; the working store
 // starts as the factory copy.
 bool CopyShippedData(const QString& from, const QString& to) {
-  for (const char* sub : {"G1de-ta", "siryou", "formtext", "memo", "memocsv"}) {
+  for (const char* sub : {"G1de-ta", "siryou", "formtext", "text", "memo", "memocsv"}) {
     const QString src = from + QLatin1Char('/') + QLatin1String(sub);
     const QString dst = to + QLatin1Char('/') + QLatin1String(sub);
     QDir().mkpath(dst);
