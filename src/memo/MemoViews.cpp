@@ -1,9 +1,16 @@
 #include "memo/MemoViews.h"
 
+#include <QFont>
+#include <QPlainTextEdit>
+
 #include "app/ControlTable.h"
 #include "app/FileListBox.h"
 #include "app/StringGrid.h"
 #include "app/TForm1.h"
+#include "memo/MemoStore.h"
+#include "memo/PickUp.h"
+#include "memo/ReferenceViewer.h"
+#include "memo/UsageText.h"
 
 namespace {
 constexpr unsigned kMemo = 0xFFFFDF, kSide = 0xFFFF93;
@@ -31,18 +38,56 @@ const ControlSpec kUpperArea[] = {
   {Kind::Button,"Button86",    "Panel15", 364, 5, 46, 23, "ＮＯ"},
 };
 // clang-format on
+
+void SetPixelSize(QWidget* w, int pixels) {
+  QFont font = w->font();
+  font.setPixelSize(pixels);
+  w->setFont(font);
+}
+
+void SetScrollBars(QPlainTextEdit* memo, Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical) {
+  memo->setHorizontalScrollBarPolicy(horizontal);
+  memo->setVerticalScrollBarPolicy(vertical);
+}
 }  // namespace
+
+MemoViews::MemoViews(TForm1& form)
+    : Subsystem(form),
+      store_(std::make_unique<MemoStore>(form)),
+      reference_(std::make_unique<ReferenceViewer>(form)),
+      pickUp_(std::make_unique<PickUp>(form)),
+      usage_(std::make_unique<UsageText>(form)) {}
+
+MemoViews::~MemoViews() = default;
 
 void MemoViews::Build() {
   BuildControls(f, kUpperArea);
   StringGrid* memo = f.Grid("StringGrid3");
   memo->SetFixedHeaderRow(true);
   memo->setColumnWidth(0, 133);
+
+  // Text memo and formula view: both scroll bars; the long-cell box wraps
+  // without any; the usage window wraps with a vertical bar only.
+  SetScrollBars(f.Memo("Memo2"), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
+  SetScrollBars(f.Memo("Memo5"), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
+  SetScrollBars(f.Memo("Memo3"), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff);
+  SetScrollBars(f.Memo("Memo1"), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn);
+  SetPixelSize(f.Control("Memo1"), 13);
+  SetPixelSize(f.Control("Label38"), 16);
+  usage_->Load();
 }
 
-void MemoViews::Wire() {}
+void MemoViews::Wire() {
+  store_->Wire();
+  reference_->Wire();
+  pickUp_->Wire();
+  usage_->Wire();
+}
 
 void MemoViews::StartUp() {
-  f.List("FileListBox1")->Point(f.Path(QStringLiteral("memo")), QStringLiteral("*.txt"));
-  f.List("FileListBox2")->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
+  store_->RefreshMemoList();
+  reference_->ListReferenceTables();
 }
+
+void MemoViews::ToggleMemo() { store_->ToggleMemo(); }
+void MemoViews::ToggleNamePanel() { store_->ToggleNamePanel(); }

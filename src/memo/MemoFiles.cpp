@@ -1,0 +1,46 @@
+#include "memo/MemoFiles.h"
+
+#include <QFileInfo>
+
+#include "app/Errors.h"
+#include "app/StringGrid.h"
+#include "store/GridRowCsv.h"
+#include "store/TextFile.h"
+
+namespace MemoFiles {
+
+QStringList ReadLines(const QString& path) {
+  TextFile::ReadResult read = TextFile::Read(path);
+  if (!read.validCp932)
+    throw FileError(QStringLiteral("ファイル %1 は開けません\rシフトJIS（コードページ932）の文字でない部分があります。")
+                        .arg(path));
+  return read.lines;
+}
+
+void WriteLines(const QString& path, const QStringList& lines) {
+  if (QFileInfo(path).isSymLink())
+    throw FileError(QStringLiteral("ファイル %1 を作成できません\rシンボリックリンクには書き込みません。").arg(path));
+  TextFile::Write(path, lines);
+}
+
+bool FillGrid(StringGrid& grid, const QStringList& lines) {
+  const int columns = grid.ColCount();
+  bool wide = false;
+  for (int row = 0; row < lines.size() && row < grid.RowCount(); ++row) {
+    // One cell more than the grid has: a field there means the line is wider.
+    QStringList cells(columns + 1);
+    GridRowCsv::Read(lines[row], cells);
+    if (!cells.last().isEmpty()) wide = true;
+    cells.removeLast();
+    grid.SetRowTexts(row, cells);
+  }
+  return wide;
+}
+
+QStringList GridLines(const StringGrid& grid) {
+  QStringList lines;
+  for (int row = 0; row < grid.RowCount(); ++row) lines << GridRowCsv::Write(grid.RowTexts(row));
+  return lines;
+}
+
+}  // namespace MemoFiles

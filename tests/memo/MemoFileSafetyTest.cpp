@@ -1,0 +1,172 @@
+// Deleting, copying to the desktop, and files that cannot be read or
+// written: nothing is lost, every outcome is said.
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include "MemoWindow.h"
+#include "app/FileListBox.h"
+#include "app/StringGrid.h"
+#include "store/Cp932.h"
+
+namespace {
+
+using MemoFileSafetyTest = MemoWindow;
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+TEST_F(MemoFileSafetyTest, DeleteAsksAndMovesTheFileToTheTrash) {
+  WriteLines(U("memo/a.txt"), {U("ファイルA")});
+  Click("Button22");
+  Select("FileListBox1", U("a.txt"));
+  // Refused: the file and the text stay.
+  Click("Button42");
+  ASSERT_EQ(dialogs->confirmations.size(), 1);
+  EXPECT_TRUE(dialogs->confirmations[0].startsWith(U("確認: ファイル a.txt をごみ箱に移しますか。")));
+  EXPECT_TRUE(QFile::exists(Path("memo/a.txt")));
+  EXPECT_EQ(form->Text("Memo2"), U("ファイルA"));
+  // Answered yes: the file is in the trash and the text memo is emptied.
+  dialogs->Answer(true);
+  Click("Button42");
+  EXPECT_FALSE(QFile::exists(Path("memo/a.txt")));
+  EXPECT_TRUE(QFile::exists(dialogs->scratch + QStringLiteral("/Trash/a.txt")));
+  EXPECT_EQ(form->Text("Memo2"), QString());
+  EXPECT_EQ(form->List("FileListBox1")->Names(), QStringList());
+  EXPECT_FALSE(form->Control("Button47")->isEnabled());
+}
+
+TEST_F(MemoFileSafetyTest, DeletingAGridMemoKeepsTheGridAndTheUnsavedTextMemo) {
+  WriteLines(U("memocsv/t.csv"), {U("x,y")});
+  Click("Button22");
+  form->Memo("Memo2")->setPlainText(U("保存していない文"));
+  Click("Button22");
+  Select("FileListBox1", U("t.csv"));
+  dialogs->Answer(true);
+  Click("Button42");
+  EXPECT_FALSE(QFile::exists(Path("memocsv/t.csv")));
+  EXPECT_EQ(form->Text("Memo2"), U("保存していない文"));
+  EXPECT_EQ(form->Grid("StringGrid3")->Cell(1, 0), U("y"));
+  EXPECT_TRUE(form->IsShown("StringGrid3"));
+}
+
+TEST_F(MemoFileSafetyTest, FailedDeleteIsSaidAndKeepsTheText) {
+  WriteLines(U("memo/a.txt"), {U("ファイルA")});
+  Click("Button22");
+  Select("FileListBox1", U("a.txt"));
+  dialogs->failTrash = true;
+  dialogs->Answer(true);
+  Click("Button42");
+  EXPECT_EQ(Messages(), QStringList{U("ファイル a.txt を削除できません。\rごみ箱に移せません")});
+  EXPECT_TRUE(QFile::exists(Path("memo/a.txt")));
+  EXPECT_EQ(form->Text("Memo2"), U("ファイルA"));
+}
+
+TEST_F(MemoFileSafetyTest, DesktopCopyReportsWhatHappened) {
+  WriteLines(U("memocsv/表.csv"), {U("x,y")});
+  const QString desktop = dialogs->DesktopFolder() + U("/表.csv");
+  Click("Button22");
+  Click("Button22");
+  Select("FileListBox1", U("表.csv"));
+  Click("Button47");
+  EXPECT_EQ(Messages(), QStringList{U("データを保存しました")});
+  EXPECT_EQ(dialogs->confirmations, QStringList());
+  QFile copy(desktop);
+  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copy.readAll(), Bytes(U("memocsv/表.csv")));
+  copy.close();
+
+  // The desktop already holds the file: refused, nothing is said or changed.
+  WriteLines(U("memocsv/表.csv"), {U("新しい,表")});
+  Click("Button47");
+  EXPECT_EQ(dialogs->confirmations.size(), 1);
+  EXPECT_EQ(Messages(), QStringList());
+  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copy.readAll(), Cp932::Encode(U("x,y\r\n")));
+  copy.close();
+
+  // Answered yes: the old copy goes to the trash, the new one replaces it.
+  dialogs->Answer(true);
+  Click("Button47");
+  EXPECT_EQ(Messages(), QStringList{U("データを保存しました")});
+  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copy.readAll(), Cp932::Encode(U("新しい,表\r\n")));
+  EXPECT_TRUE(QFile::exists(dialogs->scratch + U("/Trash/表.csv")));
+}
+
+TEST_F(MemoFileSafetyTest, DesktopCopyOfAVanishedFileSaysSo) {
+  WriteLines(U("memo/a.txt"), {U("A")});
+  Click("Button22");
+  Select("FileListBox1", U("a.txt"));
+  QFile::remove(Path("memo/a.txt"));
+  Click("Button47");
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 は開けません").arg(Path("memo/a.txt"))});
+}
+
+TEST_F(MemoFileSafetyTest, FileThatIsNotCodePage932ChangesNothing) {
+  // 0x81 0x20: a lead byte without a valid trail byte.
+  WriteBytes(U("memo/壊れ.txt"), QByteArray("ok\r\n\x81\x20\r\n"));
+  WriteBytes(U("memocsv/壊れ.csv"), QByteArray("a,\x81\x20\r\n"));
+  Click("Button22");
+  form->Memo("Memo2")->setPlainText(U("今の文"));
+  Select("FileListBox1", U("壊れ.txt"));
+  QStringList m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("ファイル %1 は開けません").arg(Path(U("memo/壊れ.txt")))));
+  EXPECT_EQ(form->Text("Memo2"), U("今の文"));
+  EXPECT_FALSE(form->Control("Button47")->isEnabled());
+
+  Click("Button22");
+  form->Grid("StringGrid3")->SetCell(3, 3, U("表の値"));
+  Select("FileListBox1", U("壊れ.csv"));
+  m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("ファイル %1 は開けません").arg(Path(U("memocsv/壊れ.csv")))));
+  EXPECT_EQ(form->Grid("StringGrid3")->Cell(3, 3), U("表の値"));
+}
+
+TEST_F(MemoFileSafetyTest, UnwritableMemoKeepsTheNamePanelOpen) {
+  Click("Button22");
+  QDir(Path("memo")).removeRecursively();
+  SaveAs(U("どこにも"));
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません").arg(Path(U("memo/どこにも.txt")))});
+  EXPECT_TRUE(form->IsShown("Panel15"));
+  // A missing memo folder is said when the list is pointed at it.
+  Click("Button22");
+  Click("Button22");
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 は開けません").arg(Path("memo"))});
+}
+
+TEST_F(MemoFileSafetyTest, TextWithoutCodePage932FormIsRefusedNotMangled) {
+  Click("Button22");
+  form->Memo("Memo2")->setPlainText(U("温度 😀"));
+  SaveAs(U("絵文字"));
+  const QStringList m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("ファイル %1 を作成できません").arg(Path(U("memo/絵文字.txt")))));
+  EXPECT_FALSE(QFile::exists(Path(U("memo/絵文字.txt"))));
+}
+
+TEST_F(MemoFileSafetyTest, NamesNeverWriteOutsideTheMemoFolder) {
+  Click("Button22");
+  for (const char* name : {"../G1de-ta/heatwork", "sub/x", "a\\b", "..", "a\tb"}) {
+    SaveAs(U(name));
+    const QStringList m = Messages();
+    ASSERT_EQ(m.size(), 1) << name;
+    EXPECT_TRUE(m[0].startsWith(U("メモの名前に"))) << name;
+  }
+  EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files), QStringList());
+  EXPECT_FALSE(QFile::exists(Path("G1de-ta/heatwork.txt")));
+  // A symbolic link in the memo folder does not lead the save elsewhere.
+  const QString outside = temp.path() + QStringLiteral("/outside.txt");
+  WriteBytes(QStringLiteral("../outside.txt"), "keep\r\n");
+  ASSERT_TRUE(QFile::link(outside, Path("memo/link.txt")));
+  SaveAs(U("link"));
+  const QStringList m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("ファイル %1 を作成できません").arg(Path("memo/link.txt"))));
+  QFile file(outside);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("keep\r\n"));
+}
+
+}  // namespace
