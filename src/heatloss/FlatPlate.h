@@ -1,0 +1,50 @@
+// A flat wall of two layers, structure (1) and insulation (2), whose inner
+// side is held at Ti: the steady loss to the ambient air, and the cooling of
+// the structure from Ti over a number of hours.
+#pragma once
+
+namespace HeatLossCalc {
+
+struct FlatPlateInputs {
+  long double Ta = 0;     // ambient, K
+  long double Ti = 0;     // inner side of the structure (cooling: start), K
+  long double A = 0;      // area, m2
+  long double h = 0;      // convective coefficient, W/m2K
+  long double e = 0;      // emissivity
+  long double sigma = 0;  // Stefan-Boltzmann constant
+  long double L1 = 0, k1 = 0;  // structure: thickness m, conductivity W/mK
+  long double L2 = 0, k2 = 0;  // insulation
+};
+
+struct CoolingInputs {
+  long double rho = 0;    // density of the structure, g/cm3
+  long double c = 0;      // specific heat of the structure, kcal/kgK
+  long double hours = 0;  // cooling time, h
+  bool bothFaces = false;
+};
+
+struct FlatPlateResult {
+  long double surface = 0;    // outer surface temperature, degC
+  long double interface = 0;  // between structure and insulation, degC
+  long double convective = 0, radiative = 0, total = 0;  // W
+  long double flux = 0;       // W/cm2
+  long double plate = 0;      // cooling: plate temperature at the end, degC
+};
+
+// The two layers in series, W/m2K.
+long double FlatConductance(long double L1, long double k1, long double L2, long double k2);
+
+// Steady loss: the surface temperature at which the heat conducted through
+// both layers equals the surface loss.
+FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in);
+
+// Cooling over 2000 time steps; the structure stores the heat. With both
+// faces the area doubles and the structure conducts from its middle.
+FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling);
+
+// The time step of the cooling: t / 2000 rounded to 1E-7 h.
+long double CoolingTimeStep(long double hours);
+
+inline constexpr int kCoolingSteps = 2000;
+
+}  // namespace HeatLossCalc

@@ -1,0 +1,37 @@
+// A fluid flowing through an insulated pipe, cut into 3000 segments: in
+// each the wall temperatures are found so that the heat exchanged with the
+// fluid equals the heat exchanged with the ambient, and the fluid
+// temperature steps on by that heat over the capacity flow.
+#pragma once
+
+namespace HeatLossCalc {
+
+struct PipeFlowInputs {
+  long double Tin = 0, Ta = 0;  // fluid at the inlet, ambient, K
+  long double c = 0;            // specific heat of the fluid, kcal/kgK
+  long double rho = 0;          // density of the fluid, g/cm3
+  long double Di = 0;           // pipe inner diameter, m
+  long double V = 0;            // volume flow, m3/h
+  long double Lp = 0;           // pipe length, m
+  long double k1 = 0, k2 = 0;   // conductivities of pipe wall and insulation
+  long double t1 = 0, t2 = 0;   // their thicknesses, m
+  long double hi = 0, ei = 0;   // inner surface: convective coefficient, emissivity
+  long double h = 0, e = 0;     // outer surface
+  long double sigma = 0;
+};
+
+struct PipeFlowResult {
+  // Temperatures at the pipe end, degC.
+  long double fluid = 0;
+  long double wallFluidSide = 0;
+  long double boundary = 0;  // computed for the layer boundary
+  long double wallAmbientSide = 0;
+  // Heat over the whole length, W.
+  long double convective = 0, radiative = 0, total = 0;
+};
+
+inline constexpr int kPipeSegments = 3000;
+
+PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in);
+
+}  // namespace HeatLossCalc

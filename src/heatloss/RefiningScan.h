@@ -1,0 +1,29 @@
+// The coarse-to-fine temperature scan of the heat-loss calculators: it
+// finds the highest scanned temperature that still passes a test.
+#pragma once
+
+namespace HeatLossCalc {
+
+// Steps 100, 10, 1, 0.1, ... (one tenth more per stage). Each stage scans
+// best, best + step, ..., best + (points - 1) * step, starting from the best
+// value of the stage before; best keeps the last accepted point. When no
+// point is ever accepted the result is the start value.
+//
+// accept is a function object bool(long double); as a template parameter it
+// is inlined, so the scan costs what a bare loop of the same test costs.
+template <class Accept>
+inline long double RefiningScan(long double start, int stages, int points, Accept&& accept) {
+  long double best = start;
+  long double step = 1000.0L;
+  for (int stage = 0; stage < stages; ++stage) {
+    step = step / 10.0L;
+    long double t = best - step;  // the temperature runs on by additions
+    for (int point = 0; point < points; ++point) {
+      t = t + step;
+      if (accept(t)) best = t;
+    }
+  }
+  return best;
+}
+
+}  // namespace HeatLossCalc
