@@ -1,5 +1,44 @@
 #include "fem/FemSheet.h"
 
+#include "app/StringGrid.h"
 #include "app/TForm1.h"
+#include "fem/FemSheetHeaders.h"
 
-void FemSheet::Wire() {}
+namespace {
+// The sheet needs the grid memo's full height for its table and results.
+constexpr int kSheetRows = 120;
+}  // namespace
+
+FemSheet::FemSheet(TForm1& form) : Subsystem(form), fill_(form), solve_(form), run_(form, *this) {}
+
+void FemSheet::Wire() {
+  f.OnClick("Label62", [this] { ClearFemCommand(); });
+  f.OnDblClick("Label62", [this] { FillFemDefaults(); });
+  // The buttons of the heating command panel.
+  if (f.FindControl(QStringLiteral("Button73"))) f.OnClick("Button73", [this] { SetUpFemSheet(); });
+  if (f.FindControl(QStringLiteral("Button83"))) f.OnClick("Button83", [this] { PrepareFemRun(); });
+}
+
+void FemSheet::SetUpFemSheet() {
+  ToggleMemo();
+  if (f.IsShown("Memo2")) ToggleMemo();
+  f.SetShown("StringGrid3", true);
+  StringGrid* grid = f.Grid("StringGrid3");
+  if (grid->RowCount() < kSheetRows) grid->SetRowCount(kSheetRows);
+  for (const FemHeaderCell& h : FemSheetTexts::Headers())
+    grid->SetCell(h.column, h.row, QString::fromUtf16(h.text));
+}
+
+// Until the memo store offers its own operations, the sheet switches the
+// views itself: text memo and grid memo alternate, any other view opens
+// the text memo; the name panel is shown or hidden.
+void FemSheet::ToggleMemo() {
+  const bool textShown = f.IsShown("Memo2");
+  f.HideControls({"Memo5", "StringGrid2", "Panel11"});
+  f.ShowControls({"Panel3"});
+  f.SetShown("StringGrid3", textShown);
+  f.SetShown("Memo2", !textShown);
+  f.SetEnabled("Button47", false);
+}
+
+void FemSheet::ToggleNamePanel() { f.SetShown("Panel15", !f.IsShown("Panel15")); }
