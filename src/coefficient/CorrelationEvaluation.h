@@ -1,0 +1,31 @@
+// 計算実行 of the coefficient panel: checks that every item asked for has a
+// value, evaluates the formula of the number in Edit71 and writes h and the
+// dimensionless numbers; then the typed values are remembered.
+#pragma once
+
+#include <QString>
+
+class FinWallEvaluation;
+class InputMemory;
+class ItemGrid;
+class TForm1;
+
+// x as mantissa "E" exponent, the way the panel shows the Rayleigh number.
+QString MantissaExponentText(long double x);
+
+class CorrelationEvaluation {
+ public:
+  CorrelationEvaluation(TForm1& form, ItemGrid& grid, FinWallEvaluation& finWall, InputMemory& memory);
+
+  void EvaluateCorrelation();
+
+ private:
+  void Simple(const QString& number);
+  void NaturalConvection(const QString& number);
+  void ForcedConvection(const QString& number);
+
+  TForm1& f;
+  ItemGrid& grid_;
+  FinWallEvaluation& finWall_;
+  InputMemory& memory_;
+};

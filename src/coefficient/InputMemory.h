@@ -1,0 +1,20 @@
+// The memory of the item grid: after every completed evaluation the typed
+// values are copied into a block of the condition store chosen by the
+// formula number, and 戻る copies them back. The blocks reach the store file
+// whenever the store is saved.
+#pragma once
+
+class ItemGrid;
+class TForm1;
+
+class InputMemory {
+ public:
+  InputMemory(TForm1& form, ItemGrid& grid);
+
+  void RememberInputs();
+  void RecallInputs();
+
+ private:
+  TForm1& f;
+  ItemGrid& grid_;
+};
