@@ -31,16 +31,16 @@ const ControlSpec kCoefficientPanel[] = {
   {Kind::Label,  "Label67",  "Panel21", 288,   9,  60,  16, "計算結果 h"},
   {Kind::Edit,   "Edit72",   "Panel21", 348,   6,  95,  20, ""},
 
-  {Kind::Label,  "Label80",  "Panel21",   4,  35,  34,  16, "Ｒｅ数"},
-  {Kind::Edit,   "Edit78",   "Panel21",  38,  32,  52,  20, ""},
-  {Kind::Label,  "Label81",  "Panel21",  93,  35,  34,  16, "Ｐｒ数"},
-  {Kind::Edit,   "Edit79",   "Panel21", 127,  32,  52,  20, ""},
-  {Kind::Label,  "Label82",  "Panel21", 182,  35,  34,  16, "Ｇｒ数"},
-  {Kind::Edit,   "Edit80",   "Panel21", 216,  32,  52,  20, ""},
-  {Kind::Label,  "Label93",  "Panel21", 271,  35,  34,  16, "Ｒａ数"},
+  {Kind::Label,  "Label80",  "Panel21",   4,  35,  30,  16, "Ｒｅ数"},
+  {Kind::Edit,   "Edit78",   "Panel21",  34,  32,  56,  20, ""},
+  {Kind::Label,  "Label81",  "Panel21",  93,  35,  30,  16, "Ｐｒ数"},
+  {Kind::Edit,   "Edit79",   "Panel21", 123,  32,  44,  20, ""},
+  {Kind::Label,  "Label82",  "Panel21", 170,  35,  30,  16, "Ｇｒ数"},
+  {Kind::Edit,   "Edit80",   "Panel21", 200,  32,  72,  20, ""},
+  {Kind::Label,  "Label93",  "Panel21", 275,  35,  30,  16, "Ｒａ数"},
   {Kind::Edit,   "Edit81",   "Panel21", 305,  32,  52,  20, ""},
-  {Kind::Label,  "Label83",  "Panel21", 360,  35,  34,  16, "Ｎｕ数"},
-  {Kind::Edit,   "Edit82",   "Panel21", 394,  32,  49,  20, ""},
+  {Kind::Label,  "Label83",  "Panel21", 360,  35,  30,  16, "Ｎｕ数"},
+  {Kind::Edit,   "Edit82",   "Panel21", 390,  32,  53,  20, ""},
 
   {Kind::Label,  "Label95",  "Panel21",   4,  61,  40,  16, "計算式"},
   {Kind::Edit,   "Edit77",   "Panel21",  44,  58, 399,  20, ""},
@@ -73,6 +73,9 @@ void CoefficientPanel::Build() {
   StringGrid* grid = f.Grid("StringGrid4");
   grid->horizontalHeader()->setDefaultSectionSize((kGridWidth - 2 * grid->frameWidth()) / 4);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Long captions are cut at the cell's edge rather than shortened with "…".
+  grid->setWordWrap(false);
+  grid->setTextElideMode(Qt::ElideNone);
 }
 
 void CoefficientPanel::Wire() {
