@@ -2,11 +2,17 @@
 // heating-mode selection, Run, Save and Back of the heating conditions.
 #pragma once
 
+#include <memory>
+
 #include "app/Subsystem.h"
+#include "heating/HeatingTables.h"
+
+class HeatingCalculators;
 
 class HeatingPanel : public Subsystem {
  public:
-  using Subsystem::Subsystem;
+  explicit HeatingPanel(TForm1& form);
+  ~HeatingPanel() override;
   void Build() override;
   void Wire() override;
 
@@ -14,5 +20,23 @@ class HeatingPanel : public Subsystem {
   void StartUp();
   // The heating steps of "加熱計算": Back, the liquid selection and Run.
   void EnterHeatingMode();
+
+  void SelectMaterial(heating::Material material);
+  // The heating-mode radio buttons; run: calculate for the new mode.
+  void SelectHeaterHeating(bool run = true);
+  void SelectWallHeating(bool run = true);
+  void SelectLid(bool withLid);
   void RunHeating();
+  void SaveHeating();
+  void BackHeating();
+  void ShowMass(bool shown);
+  void ToggleContentOnlyPower();
+
+  HeatingCalculators& Calculators() { return *calculators_; }
+
+ private:
+  bool WallHeatingSelected() const;
+  void ApplyMode(const heating::ModeRow& mode, const QString& calculatorCode);
+
+  std::unique_ptr<HeatingCalculators> calculators_;
 };

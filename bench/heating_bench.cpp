@@ -1,0 +1,213 @@
+// Benchmarks of the heating calculations, each beside a bare loop of the
+// same inner expression run as often, so that the overhead of the model
+// around its inner loop shows as the ratio of the two "per_eval" counters.
+#include <benchmark/benchmark.h>
+
+#include "heating/GasHeating.h"
+#include "heating/HeaterPowerSearch.h"
+#include "heating/WallHeating.h"
+
+using namespace heating;
+
+namespace {
+
+constexpr long double kSigma = 5.670374419L * 0.00000001L;
+
+// An insulated 1 m3 water tank with a lid: 3 mm stainless, 50 mm insulation.
+TankInputs InsulatedTank() {
+  TankInputs in{};
+  in.L = in.W = in.D = 1.0L;
+  in.volume = 1.0L;
+  in.wallMm = 3.0L;
+  in.wallLambda = 16.0L;
+  in.insulationMm = 50.0L;
+  in.insulationLambda = 0.045L;
+  in.Ta = 20.0L + kKelvin;
+  in.T0 = 15.0L + kKelvin;
+  in.T1 = 80.0L + kKelvin;
+  in.riseTime = 3.0L;
+  in.rho = 1.0L;
+  in.c = 1.0L;
+  in.rhoWall = 7.9L;
+  in.cWall = 0.12L;
+  in.h = 9.0L;
+  in.eps = 0.9L;
+  in.sigma = kSigma;
+  in.insulated = true;
+  in.lid = true;
+  return in;
+}
+
+// Air in a 2 x 1 x 1 m steel box of 2 mm, heated from 20 to 60 ℃.
+GasInputs AirBox(long double riseTime) {
+  GasInputs in{};
+  in.L = 2.0L;
+  in.W = in.D = 1.0L;
+  in.wallMm = 2.0L;
+  in.wallLambda = 50.0L;
+  in.insulationMm = 0.0L;
+  in.insulationLambda = 0.045L;
+  in.insulated = false;
+  in.Ta = 20.0L + kKelvin;
+  in.T1 = 60.0L + kKelvin;
+  in.rise = 50.0L;
+  in.riseTime = riseTime;
+  in.rho = 0.0012L;
+  in.c = 0.24L;
+  in.rhoWall = 7.85L;
+  in.cWall = 0.11L;
+  in.h = 9.0L;
+  in.eps = 0.9L;
+  in.sigma = kSigma;
+  return in;
+}
+
+// The wall-heating case of the shipped conditions: walls at 20 ℃, gas at 10 ℃.
+WalledGas FactoryWalledGas() {
+  const long double V = 2.0L;
+  return WalledGas{20.0L + kKelvin, 10.0L + kKelvin, 9.0L, 0.9L, kSigma, BoxSurface(2.0L, 1.0L, 1.0L),
+                   HeatCapacity(0.24L, 0.0012L, V)};
+}
+
+void PerEvaluation(benchmark::State& state, long long evaluations) {
+  state.counters["evals"] = static_cast<double>(evaluations);
+  state.counters["per_eval"] = benchmark::Counter(static_cast<double>(evaluations),
+                                                  benchmark::Counter::kIsIterationInvariantRate |
+                                                      benchmark::Counter::kInvert);
+}
+
+void BM_ContainerHeating(benchmark::State& state) {
+  const TankInputs in = InsulatedTank();
+  const Tank tank = MakeTank(in);
+  for (auto _ : state) {
+    const long double Q = HeaterPowerSearch(tank);
+    const FinalLoss final = FinalTankLoss(tank);
+    benchmark::DoNotOptimize(Q);
+    benchmark::DoNotOptimize(final);
+  }
+  PerEvaluation(state, PowerSearchEvaluations(tank) + kSurfaceSearchEvaluations);
+}
+BENCHMARK(BM_ContainerHeating)->Unit(benchmark::kMillisecond);
+
+// The flux balance of the surface search, alone in a loop.
+void BM_BareSurfaceFlux(benchmark::State& state) {
+  const Tank tank = MakeTank(InsulatedTank());
+  const OuterSurface s = tank.surface;
+  const long long n = PowerSearchEvaluations(tank);
+  for (auto _ : state) {
+    const long double Ta4 = s.Ta * s.Ta * s.Ta * s.Ta;
+    long double Tin = tank.T0, best = s.Ta, x = s.Ta - 100.0L, step = 0.01L;
+    benchmark::DoNotOptimize(Tin);
+    benchmark::DoNotOptimize(step);
+    for (long long i = 0; i < n; ++i) {
+      x = x + step;
+      const long double conducted = (Tin - x) * s.U;
+      const long double lost = (x - s.Ta) * s.h + (x * x * x * x - Ta4) * s.eps * s.sigma;
+      if (conducted > lost) best = x;
+    }
+    benchmark::DoNotOptimize(best);
+  }
+  PerEvaluation(state, n);
+}
+BENCHMARK(BM_BareSurfaceFlux)->Unit(benchmark::kMillisecond);
+
+void BM_GasHeating6h(benchmark::State& state) {
+  const GasBox box = MakeGasBox(AirBox(6.0L));
+  for (auto _ : state) {
+    const long double best = GasPowerSearch(box);
+    const long double loss = GasFinalLoss(box);
+    benchmark::DoNotOptimize(best);
+    benchmark::DoNotOptimize(loss);
+  }
+  PerEvaluation(state, GasSearchSteps(box.steps));
+}
+BENCHMARK(BM_GasHeating6h)->Unit(benchmark::kMillisecond);
+
+// One integration step of the gas model, alone in a loop.
+void BM_BareGasStep(benchmark::State& state) {
+  const GasBox b = MakeGasBox(AirBox(6.0L));
+  const long long n = GasSearchSteps(b.steps);
+  for (auto _ : state) {
+    const long double Ta4 = FourthPowerByLog(b.Ta);
+    const long double dt = kGasTimeStep;
+    long double P = b.P0 * 40.0L;
+    benchmark::DoNotOptimize(P);
+    long double Tg = b.Ta, Tw = b.Ta, Ts = b.Ta + 0.01L;
+    for (long long i = 0; i < n; ++i) {
+      const long double R = (FourthPowerByLog(Ts) - Ta4) * b.A * b.eps * b.sigma;
+      const long double f = R / (b.h * b.A * (Ts - b.Ta)) + 1.0L;
+      Tg = Tg + (P - (Tg - Tw) * b.h * b.A - R) * dt / b.Cg;
+      Tw = Tw + ((Tg - Tw) * b.h + R / b.A - (Tw - Ts) * b.k) * b.A * dt / b.Cw;
+      Ts = (b.k * b.A * Tw + f * b.h * b.A * b.Ta) / (b.k * b.A + f * b.h * b.A);
+    }
+    benchmark::DoNotOptimize(Tg);
+  }
+  PerEvaluation(state, n);
+}
+BENCHMARK(BM_BareGasStep)->Unit(benchmark::kMillisecond);
+
+void BM_WallHeatingFactory(benchmark::State& state) {
+  const WalledGas g = FactoryWalledGas();
+  const long double t = 1.0L;
+  long long steps = 0;
+  for (auto _ : state) {
+    const long double dt = WallTimeStep(g);
+    steps = static_cast<long long>(nearbyintl(t / dt));
+    benchmark::DoNotOptimize(WallConvectionOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallRadiationOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallConvectionAndRadiation(g, steps, dt));
+  }
+  PerEvaluation(state, 3 * steps);
+}
+BENCHMARK(BM_WallHeatingFactory)->Unit(benchmark::kMicrosecond);
+
+// The three wall integrations' steps, alone in one loop each.
+void BM_BareWallSteps(benchmark::State& state) {
+  const WalledGas g = FactoryWalledGas();
+  const long double dt = 1.0L / 3600.0L;
+  const long long n = 3600;
+  for (auto _ : state) {
+    const long double Th4 = g.Th * g.Th * g.Th * g.Th;
+    long double a = g.T0, r = g.T0, b = g.T0;
+    benchmark::DoNotOptimize(a);
+    for (long long i = 0; i < n; ++i) a = a + (g.Th - a) * g.h * g.A / g.Cg * dt;
+    for (long long i = 0; i < n; ++i) r = r + (Th4 - r * r * r * r) * g.eps * g.sigma * g.A / g.Cg * dt;
+    for (long long i = 0; i < n; ++i) {
+      const long double rise = ((g.Th - b) * g.h * g.A + (Th4 - b * b * b * b) * g.eps * g.sigma * g.A) / g.Cg * dt;
+      if (!(rise >= 0.0L)) break;
+      b = b + rise;
+    }
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(r);
+    benchmark::DoNotOptimize(b);
+  }
+  PerEvaluation(state, 3 * n);
+}
+BENCHMARK(BM_BareWallSteps)->Unit(benchmark::kMicrosecond);
+
+// The worst wall case the work bound lets through: the finest time step
+// up to the step limit (one integration).
+void BM_WallHeatingWorstAllowed(benchmark::State& state) {
+  WalledGas g = FactoryWalledGas();
+  const long long steps = kMaxWallSteps;
+  const long double dt = 0.00001L / 3600.0L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(WallConvectionOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallRadiationOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallConvectionAndRadiation(g, steps, dt));
+  }
+  PerEvaluation(state, 3 * steps);
+}
+BENCHMARK(BM_WallHeatingWorstAllowed)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The longest gas rise time the work bound lets through.
+void BM_GasHeatingWorstAllowed(benchmark::State& state) {
+  const GasBox box = MakeGasBox(AirBox(static_cast<long double>(kMaxGasSteps) * kGasTimeStep));
+  for (auto _ : state) benchmark::DoNotOptimize(GasPowerSearch(box));
+  PerEvaluation(state, GasSearchSteps(box.steps));
+}
+BENCHMARK(BM_GasHeatingWorstAllowed)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,27 @@
+// The heating models as operations on the heating panel: they read the
+// fields of Panel14 and of the surface panel, call the calculations and
+// write the result fields.
+#pragma once
+
+class TForm1;
+
+class HeatingCalculators {
+ public:
+  explicit HeatingCalculators(TForm1& form) : f(form) {}
+
+  // Liquid or solid (gas: hands over to GasHeating after volume and mass).
+  void ContainerHeating();
+  void GasHeating();
+  void WallHeating();
+  void ContentOnlyPower();
+
+ private:
+  // The required texts of the container models; puts "0" into an empty
+  // insulation field. False: the run ends silently.
+  bool RequiredTexts();
+  // Writes the volume (Edit49) and the mass (Edit54) of the contents.
+  void WriteVolumeAndMass(long double L, long double W, long double D);
+  long double Sigma() const;
+
+  TForm1& f;
+};

@@ -1,0 +1,67 @@
+// Data of the heating panel: the three materials with their captions, codes
+// and selector rules, the two heating modes, and the store cells of one
+// material's block of heating conditions.
+#pragma once
+
+#include <QString>
+#include <span>
+
+namespace heating {
+
+enum class Material { Liquid, Gas, Solid };
+
+struct MaterialRow {
+  Material material;
+  const char* button;          // its selection button on Panel13
+  const char* code;            // material code, store cell (6,3)
+  const char* calculatorCode;  // store cell (6,2)
+  int blockBase;               // the block of store rows b+1 .. b+8
+  const char* title;           // Label52
+  const char* densityCaption;  // Label50
+  const char* heatCaption;     // Label51
+  const char* volumeCaption;   // Label40
+  const char* contentCaption;  // Label33, the power of the contents alone
+  int contentDecimals;         // decimals of that power in Edit55
+  bool lidSelector;            // Label46, RadioButton1, RadioButton2 shown
+  bool modeSelector;           // GroupBox1 shown
+  bool forceLid;               // "有" selected
+  bool forceHeater;            // heater heating selected
+};
+
+std::span<const MaterialRow> Materials();
+const MaterialRow& MaterialRowOf(Material m);
+// nullptr for a text that is no material code.
+const MaterialRow* MaterialRowByCode(const QString& code);
+
+// One field of a block: its cell is (column, b + offset). Result fields
+// are restored by Back but never saved.
+struct BlockCell {
+  const char* field;
+  int column;
+  int offset;
+  bool saved;
+};
+std::span<const BlockCell> BlockCells();
+
+// The lid choice of a block lives in a cell of its own: "1" with lid,
+// "2" without. Older stores leave it empty.
+inline constexpr int kLidColumn = 4;
+inline constexpr int kLidOffset = 5;
+
+// The fields a Save needs filled; in wall heating the wall temperature
+// (Edit40) takes the place of the temperature after heating (Edit42).
+std::span<const char* const> SaveRequiredFields(bool wallHeating);
+
+// Fields whose Enter key runs the heating calculation.
+std::span<const char* const> EnterFields();
+
+struct ModeRow {
+  const char* ambientCaption;  // Label43
+  const char* shownCaptions[3];
+  const char* hiddenCaptions[3];
+};
+const ModeRow& HeaterMode();
+const ModeRow& WallMode();
+inline constexpr const char* kWallCalculatorCode = "11";
+
+}  // namespace heating
