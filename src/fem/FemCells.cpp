@@ -1,6 +1,7 @@
 #include "fem/FemCells.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/NumberText.h"
 #include "app/StringGrid.h"
@@ -53,25 +54,25 @@ FemTable FemCells::ReadNames(int m, int l, int o, int v) const {
 long double FemCells::Number(int column, int row) const { return ToNumber(Text(column, row)); }
 
 void FemCells::ReadNumbers(FemTable& t) const {
+  // Boundaries are read when a face names them, as a note row that merely
+  // looks like a boundary must not stop the run.
+  std::vector<bool> named(t.rows.size() + 1, false);
+  for (int e = 1; e <= std::min<int>(t.m, t.rows.size()); ++e)
+    for (const std::string& face : t.rows[e - 1].faces) named[t.Neighbour(face)] = true;
+
   for (int k = 1; k <= static_cast<int>(t.rows.size()); ++k) {
     FemTableRow& row = t.rows[k - 1];
     const int r = k + 2;
-    switch (t.KindOf(k)) {
-      case FemRowKind::Element:
-        row.column2 = Number(2, r);
-        row.column3 = Number(3, r);
-        row.column4 = Number(4, r);
-        break;
-      case FemRowKind::Convective:
-        row.column2 = Number(2, r);
-        row.column3 = Number(3, r);
-        break;
-      case FemRowKind::Fixed:
-        row.column3 = Number(3, r);
-        break;
-      case FemRowKind::Other:
-        if (t.FixedElementOf(k) != 0) row.column3 = Number(3, r);
-        break;
+    const FemRowKind kind = t.KindOf(k);
+    if (kind == FemRowKind::Element) {
+      row.column2 = Number(2, r);
+      row.column3 = Number(3, r);
+      row.column4 = Number(4, r);
+    } else if (kind == FemRowKind::Convective && named[k]) {
+      row.column2 = Number(2, r);
+      row.column3 = Number(3, r);
+    } else if ((kind == FemRowKind::Fixed && named[k]) || t.FixedElementOf(k) != 0) {
+      row.column3 = Number(3, r);
     }
   }
 }

@@ -28,7 +28,8 @@ class FemCells {
   // The table with m elements, l elements and convective boundaries, o
   // fixed-temperature boundaries and v named rows: names and faces only.
   FemTable ReadNames(int m, int l, int o, int v) const;
-  // Converts the numbers each row's kind needs; ConversionError
+  // Converts the numbers of the elements, of the boundaries their faces
+  // name and of the fixed element temperatures; ConversionError
   // "'%s' は浮動小数点数ではありません" at the first text that is no number.
   void ReadNumbers(FemTable& table) const;
 

@@ -3,6 +3,7 @@
 #include "app/StringGrid.h"
 #include "app/TForm1.h"
 #include "fem/FemSheetHeaders.h"
+#include "memo/MemoViews.h"
 
 namespace {
 // The sheet needs the grid memo's full height for its table and results.
@@ -29,16 +30,6 @@ void FemSheet::SetUpFemSheet() {
     grid->SetCell(h.column, h.row, QString::fromUtf16(h.text));
 }
 
-// Until the memo store offers its own operations, the sheet switches the
-// views itself: text memo and grid memo alternate, any other view opens
-// the text memo; the name panel is shown or hidden.
-void FemSheet::ToggleMemo() {
-  const bool textShown = f.IsShown("Memo2");
-  f.HideControls({"Memo5", "StringGrid2", "Panel11"});
-  f.ShowControls({"Panel3"});
-  f.SetShown("StringGrid3", textShown);
-  f.SetShown("Memo2", !textShown);
-  f.SetEnabled("Button47", false);
-}
+void FemSheet::ToggleMemo() { f.Memos().ToggleMemo(); }
 
-void FemSheet::ToggleNamePanel() { f.SetShown("Panel15", !f.IsShown("Panel15")); }
+void FemSheet::ToggleNamePanel() { f.Memos().ToggleNamePanel(); }

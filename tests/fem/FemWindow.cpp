@@ -1,0 +1,122 @@
+#include "FemWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMouseEvent>
+#include <cmath>
+#include <utility>
+
+#include "app/NumberText.h"
+#include "app/StringGrid.h"
+#include "fem/FemSheet.h"
+
+namespace {
+
+void CopyTree(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    const QString target = to + it.filePath().mid(from.size());
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::copy(it.filePath(), target);
+  }
+  QDirIterator dirs(from, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (dirs.hasNext()) QDir().mkpath(to + dirs.next().mid(from.size()));
+}
+
+void Send(QWidget* w, QEvent::Type type) {
+  const QPoint pos(2, 2);
+  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::LeftButton, buttons, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+}  // namespace
+
+void FemWindow::SetUp() {
+  ASSERT_TRUE(temp.isValid());
+  const QString data = qEnvironmentVariable("HEATCALC_DATA");
+  ASSERT_FALSE(data.isEmpty()) << "HEATCALC_DATA names the built data";
+  const QString dir = temp.path() + QStringLiteral("/app");
+  CopyTree(data, dir);
+  QFile::remove(dir + QStringLiteral("/G1de-ta/heatwork.csv"));
+  QFile::copy(dir + QStringLiteral("/G1de-ta/heatworkA.csv"), dir + QStringLiteral("/G1de-ta/heatwork.csv"));
+  dialogs = std::make_unique<RecordingDialogs>(temp.path() + QStringLiteral("/scratch"));
+  form = std::make_unique<TForm1>(dir, *dialogs);
+  ASSERT_EQ(Messages(), QStringList()) << "start-up";
+  form->Guarded([this] { Sheet().SetUpFemSheet(); });
+}
+
+void FemWindow::TearDown() {
+  if (form) EXPECT_EQ(Messages(), QStringList()) << "messages no test took";
+}
+
+FemSheet& FemWindow::Sheet() { return form->Fem(); }
+
+QString FemWindow::Cell(int column, int row) const { return form->Grid("StringGrid3")->Cell(column, row); }
+
+void FemWindow::Set(int column, int row, const QString& text) {
+  form->Grid("StringGrid3")->SetCell(column, row, text);
+}
+
+void FemWindow::TypeTable(const std::vector<QStringList>& rows) {
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+    for (int c = 0; c < rows[i].size(); ++c) Set(c + 1, i + 3, rows[i][c]);
+}
+
+void FemWindow::Click(const char* name) {
+  QWidget* w = form->Control(name);
+  Send(w, QEvent::MouseButtonPress);
+  Send(w, QEvent::MouseButtonRelease);
+}
+
+void FemWindow::DblClick(const char* name) {
+  QWidget* w = form->Control(name);
+  Send(w, QEvent::MouseButtonPress);
+  Send(w, QEvent::MouseButtonRelease);
+  Send(w, QEvent::MouseButtonDblClick);
+  Send(w, QEvent::MouseButtonRelease);
+}
+
+void FemWindow::RunTwice() {
+  form->Guarded([this] { Sheet().PrepareFemRun(); });
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("条件データを保存しますか？")});
+  form->Guarded([this] { Sheet().PrepareFemRun(); });
+}
+
+FemWindow::System FemWindow::ReadSystem(int m) const {
+  const int v = ToInteger(Cell(6, 0));
+  System s;
+  s.g.assign(m, std::vector<long double>(m));
+  s.b.assign(m, 0);
+  for (int e = 0; e < m; ++e) {
+    for (int k = 0; k < m; ++k) s.g[e][k] = ToNumber(Cell(k + 2, v + 5 + e));
+    s.b[e] = ToNumber(Cell(m + 3, v + 5 + e));
+  }
+  return s;
+}
+
+std::vector<long double> FemWindow::Solve(System s) {
+  const int n = static_cast<int>(s.b.size());
+  for (int col = 0; col < n; ++col) {
+    int pivot = col;
+    for (int r = col + 1; r < n; ++r)
+      if (fabsl(s.g[r][col]) > fabsl(s.g[pivot][col])) pivot = r;
+    std::swap(s.g[col], s.g[pivot]);
+    std::swap(s.b[col], s.b[pivot]);
+    for (int r = col + 1; r < n; ++r) {
+      const long double factor = s.g[r][col] / s.g[col][col];
+      for (int k = col; k < n; ++k) s.g[r][k] -= factor * s.g[col][k];
+      s.b[r] -= factor * s.b[col];
+    }
+  }
+  std::vector<long double> t(n);
+  for (int r = n - 1; r >= 0; --r) {
+    long double sum = s.b[r];
+    for (int k = r + 1; k < n; ++k) sum -= s.g[r][k] * t[k];
+    t[r] = sum / s.g[r][r];
+  }
+  return t;
+}
