@@ -58,7 +58,10 @@ bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
+  // QSaveFile::commit() does not notice a buffered write that fails while
+  // the file is closed (a full disk), and would put the cut-off file in
+  // place; flushing first brings that failure to light.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     file.cancelWriting();
     return false;
   }

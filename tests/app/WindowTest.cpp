@@ -1,0 +1,323 @@
+// The window on a real program folder: start-up, damaged or missing store
+// files, Save and its failures, the Run guards and the restore.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/CalculatorDispatch.h"
+#include "app/PanelStore.h"
+#include "support/FormFixture.h"
+
+namespace {
+
+const QString kSaved = QStringLiteral("デ－タを保存しました");
+
+class Window : public FormFixture {};
+
+TEST_F(Window, OpensOnTheHeaterCalculator) {
+  Open();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
+  EXPECT_FALSE(form->Control("Panel5")->isHidden());
+  EXPECT_TRUE(form->Control("Panel9")->isHidden());
+  EXPECT_EQ(Text("Label36"), QStringLiteral("ヒーター温度"));
+  EXPECT_EQ(Cell(6, 2), QStringLiteral("5"));
+  EXPECT_EQ(Cell(6, 1), QStringLiteral("hi-ta"));
+  EXPECT_EQ(Text("Edit15"), Cell(2, 1).left(7));
+  EXPECT_EQ(Text("Edit22"), QStringLiteral("-8"));
+  EXPECT_GE(dialogs->busyCount, 1) << "the store is read under the busy pointer";
+}
+
+TEST_F(Window, MissingStoreIsReportedAndTheWindowStillOpens) {
+  QFile::remove(folder.Path("G1de-ta/heatwork.csv"));
+  Open();
+  EXPECT_EQ(TakeMessages(),
+            QStringList{QStringLiteral("ファイル %1 は開けません").arg(folder.Path("G1de-ta/heatwork.csv"))});
+  // The sequence stopped at its first step: no field was filled.
+  EXPECT_EQ(Text("Edit15"), QString());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
+  // The window still works: a selection whose cells are empty stops with a
+  // conversion message instead of a crash.
+  form->Guarded([this] { form->Dispatch().SelectCylinder(); });
+  EXPECT_EQ(Text("Label36"), QStringLiteral("円筒の放熱"));
+  TakeMessages();
+}
+
+// Damaged store files load without a crash. The cells the heater needs are
+// kept intact in these cases, so the window opens as from a good store.
+TEST_F(Window, DamagedStoreFilesLoad) {
+  const QByteArray factory = folder.FactoryStore();
+  QList<QByteArray> lines = factory.split('\n');
+  auto withLine = [&](int row, const QByteArray& text) {
+    QList<QByteArray> l = lines;
+    l[row] = text + '\r';
+    return l.join('\n');
+  };
+  QByteArray moreFields = factory;
+  moreFields.replace("\r\n", ",x,y,\"z\",w\r\n");
+  const struct {
+    const char* what;
+    QByteArray bytes;
+  } cases[] = {
+      {"more fields on every line", moreFields},
+      {"stray quotes", withLine(4, "4,\"abc,\"\"\",x\"y,\"")},
+      {"unclosed quote", withLine(77, "77,\"runs to the end,,,")},
+      {"invalid code page bytes", withLine(77, QByteArray("77,\x81,\xFF\xFF,\x82", 12))},
+      {"NUL byte", withLine(77, QByteArray("77,a\0b,c", 8))},
+      {"LF line ends", QByteArray(factory).replace("\r\n", "\n")},
+      {"CR line ends", QByteArray(factory).replace("\r\n", "\r")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    folder.Write("G1de-ta/heatwork.csv", c.bytes);
+    Open();
+    EXPECT_EQ(TakeMessages(), QStringList());
+    EXPECT_EQ(Text("Edit15"), QStringLiteral("5.67037"));
+    EXPECT_EQ(Cell(6, 2), QStringLiteral("5"));
+    form.reset();
+  }
+}
+
+TEST_F(Window, ShortOrEmptyStoreFilesOpenAsFarAsTheyGo) {
+  const QByteArray cases[] = {QByteArray(), QByteArray(",1,2,3,4,5,6\r\n1,,5.670374419,0.00000001\r\n"),
+                              QByteArray("\x81\x81\x81")};
+  for (const QByteArray& bytes : cases) {
+    folder.Write("G1de-ta/heatwork.csv", bytes);
+    Open();
+    // Empty heater cells end the start-up with a conversion message.
+    for (const QString& m : TakeMessages()) EXPECT_TRUE(m.endsWith(QStringLiteral("は浮動小数点数ではありません"))) << m.toStdString();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
+    form.reset();
+  }
+}
+
+// ---------------------------------------------------------------- Save
+
+class Save : public FormFixture {
+ protected:
+  void SetUp() override {
+    Open();
+    // The results the heater would compute; Save needs them filled.
+    Set("Edit1", QStringLiteral("150"));
+    Set("Edit4", QStringLiteral("140"));
+    Set("Edit21", QStringLiteral("160"));
+  }
+};
+
+TEST_F(Save, HeaterSaveWritesItsCellsButNotTheBackOnlyOnes) {
+  Set("Edit3", QStringLiteral("25"));
+  Set("Edit9", QStringLiteral("3"));
+  Set("Edit10", QStringLiteral("9"));
+  form->Edit("Edit34")->setText(QStringLiteral("4"));  // disabled here; only a program could
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{kSaved});
+  EXPECT_EQ(Cell(6, 8), QStringLiteral("25"));
+  EXPECT_EQ(Cell(5, 1), QStringLiteral("160"));
+  EXPECT_EQ(Cell(3, 12), QStringLiteral("2"));
+  EXPECT_EQ(Cell(4, 12), QStringLiteral("7"));
+  EXPECT_EQ(Cell(4, 13), QStringLiteral("2.5"));
+  const QByteArray file = folder.Store();
+  EXPECT_TRUE(file.contains("\r\n8,\" \",\" \",\" \",\" \",\" \",25\r\n")) << file.toStdString();
+  EXPECT_TRUE(file.contains("\r\n1,\" \",5.670374419,0.00000001,\" \",160,hi-ta\r\n"));
+  EXPECT_TRUE(file.startsWith("\" \",1,2,3,4,5,6\r\n"));
+  EXPECT_EQ(file.count("\r\n"), 80);
+  // Back shows the stored diameters and thickness again.
+  form->Button("Button5")->click();
+  EXPECT_EQ(Text("Edit9"), QStringLiteral("2"));
+  EXPECT_EQ(Text("Edit10"), QStringLiteral("7"));
+  EXPECT_EQ(Text("Edit34"), QStringLiteral("2.5"));
+  EXPECT_EQ(Text("Edit3"), QStringLiteral("25"));
+}
+
+TEST_F(Save, EmptyRequiredFieldWritesNothingAndSaysNothing) {
+  const QByteArray before = folder.Store();
+  for (const char* name : {"Edit21", "Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit13",
+                           "Edit1", "Edit4"}) {
+    SCOPED_TRACE(name);
+    const QString keep = Text(name);
+    Set(name, QString());
+    Set("Edit8", name == QLatin1String("Edit8") ? QString() : QStringLiteral("999"));
+    form->Button("Button6")->click();
+    EXPECT_EQ(TakeMessages(), QStringList());
+    EXPECT_EQ(Cell(5, 11), QStringLiteral("500"));
+    EXPECT_EQ(folder.Store(), before);
+    Set(name, keep);
+  }
+  form->Dispatch().SelectFlatPlate();
+  Set("Edit5", QString());
+  form->Panels().SaveFlatPanel();
+  EXPECT_EQ(TakeMessages(), QStringList());
+  EXPECT_EQ(folder.Store(), before);
+}
+
+TEST_F(Save, FlatSaveWritesItsFifteenCells) {
+  form->Dispatch().SelectFlatPlate();
+  Set("Edit5", QStringLiteral("12"));
+  Set("Edit24", QStringLiteral("45"));
+  form->Button("Button16")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{kSaved});
+  EXPECT_EQ(Cell(3, 21), QStringLiteral("12"));
+  EXPECT_EQ(Cell(4, 22), QStringLiteral("45"));
+  EXPECT_TRUE(folder.Store().contains("\r\n21,\" \",\" \",12,\" \",\" \",\r\n"));
+}
+
+// A failed write says so and leaves the old file whole. A read-only folder
+// is the usual cause; as root the permission bits are not enforced, so a
+// file size limit stands for a full disk there (the write then fails part
+// way, which is the harder case for the old file).
+TEST_F(Save, FailedWriteKeepsTheOldFile) {
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  const QByteArray before = folder.Store();
+  const QString g1 = folder.Path("G1de-ta");
+  QFile::setPermissions(g1, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+  QFile probe(g1 + QStringLiteral("/probe"));
+  const bool permissionsHold = !probe.open(QIODevice::WriteOnly);
+  probe.close();
+  probe.remove();
+
+  struct rlimit saved {};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  auto* previous = signal(SIGXFSZ, SIG_IGN);
+  if (!permissionsHold) {
+    struct rlimit small = saved;
+    small.rlim_cur = 512;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  Set("Edit3", QStringLiteral("31"));
+  form->Button("Button6")->click();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  QFile::setPermissions(g1, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
+  EXPECT_EQ(folder.Store(), before);
+  EXPECT_EQ(QDir(g1).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
+  EXPECT_EQ(Cell(6, 8), QStringLiteral("31")) << "the table in memory keeps the new values";
+}
+
+TEST_F(Save, StoreFileReplacedByAFolderFailsWithTheCreateMessage) {
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  QFile::remove(store);
+  QDir().mkpath(store);
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
+  EXPECT_TRUE(QFileInfo(store).isDir());
+}
+
+// ---------------------------------------------------------------- Run guards
+
+// The cylinder Run first derives Edit11 from Edit12 x 2 + Edit10; whether
+// Edit11 changed tells whether the guards let the Run through.
+class RunGuard : public FormFixture {
+ protected:
+  void SetUp() override {
+    Open();
+    form->Dispatch().SelectCylinder();
+    Set("Edit21", QStringLiteral("60"));
+    Set("Edit10", QStringLiteral("100"));
+    Set("Edit12", QStringLiteral("10"));
+    Set("Edit11", QStringLiteral("marker"));
+  }
+  bool Ran() {
+    form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+    const bool ran = Text("Edit11") != QStringLiteral("marker");
+    Set("Edit11", QStringLiteral("marker"));
+    return ran;
+  }
+};
+
+TEST_F(RunGuard, EveryRequiredFieldHiddenOrNotStopsTheRun) {
+  ASSERT_TRUE(Ran());
+  for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit34", "Edit13",
+                           "Edit21", "Edit69", "Edit17"}) {
+    const QString keep = Text(name);
+    Set(name, QString());
+    EXPECT_FALSE(Ran()) << name << (form->Control(name)->isHidden() ? " (hidden)" : "");
+    Set(name, keep);
+  }
+  Set("Edit11", QString());
+  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  EXPECT_EQ(Text("Edit11"), QString());
+  TakeMessages();  // the calculator may complain about the marker inputs
+}
+
+TEST_F(RunGuard, BothThicknessesZeroStopsTheRunOneZeroDoesNot) {
+  const struct {
+    const char* edit34;
+    const char* edit12;
+    bool runs;
+  } table[] = {{"0", "0", false}, {"0", "10", true}, {"6", "0", true}, {"0", "0.0", true}, {" 0", "0", true}};
+  for (const auto& row : table) {
+    Set("Edit34", QString::fromLatin1(row.edit34));
+    Set("Edit12", QString::fromLatin1(row.edit12));
+    EXPECT_EQ(Ran(), row.runs) << row.edit34 << " / " << row.edit12;
+  }
+  EXPECT_EQ(Text("Edit11"), QStringLiteral("marker"));
+  TakeMessages();
+}
+
+TEST_F(RunGuard, DerivedDiameterIsWrittenInTheGeneralFormat) {
+  Set("Edit10", QStringLiteral("114.3"));
+  Set("Edit12", QStringLiteral("0.05"));
+  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  EXPECT_EQ(Text("Edit11"), QStringLiteral("114.4"));
+  Set("Edit12", QStringLiteral("abc"));
+  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("'abc' は浮動小数点数ではありません")});
+  EXPECT_EQ(Text("Edit11"), QStringLiteral("114.4"));
+}
+
+// ---------------------------------------------------------------- restore
+
+class Restore : public FormFixture {
+ protected:
+  void SetUp() override {
+    folder.Write("G1de-ta/heatwork.csv", QByteArray("changed\r\n"));
+    Open();
+    TakeMessages();  // the changed store stops the start-up
+  }
+  const QString question = QStringLiteral(
+      "確認: 基本データに異常値が入力された場合、正常な起動ができません。\r初期のデータに変更してよいですか -> ");
+  const QString done = QStringLiteral("データを復元しました。立ち上げなおしてください。");
+};
+
+TEST_F(Restore, ClickAsksAndNoKeepsTheStore) {
+  Click("Label19");
+  EXPECT_EQ(dialogs->confirmations, QStringList{question + QStringLiteral("no")});
+  EXPECT_EQ(folder.Store(), QByteArray("changed\r\n"));
+}
+
+TEST_F(Restore, ClickAnsweredYesCopiesTheFactoryStoreAndKeepsTheOldOne) {
+  form->Store().SetCell(2, 2, QStringLiteral("0.5"));
+  dialogs->Answer(true);
+  Click("Label19");
+  EXPECT_EQ(dialogs->confirmations, QStringList{question + QStringLiteral("yes")});
+  EXPECT_EQ(TakeMessages(), QStringList{done});
+  EXPECT_EQ(folder.Store(), folder.FactoryStore());
+  EXPECT_EQ(Cell(2, 2), QStringLiteral("0.5")) << "the table is not reloaded";
+  QFile trashed(folder.Path("scratch/Trash/heatwork.csv"));
+  ASSERT_TRUE(trashed.open(QIODevice::ReadOnly)) << "the old store can be taken back";
+  EXPECT_EQ(trashed.readAll(), QByteArray("changed\r\n"));
+}
+
+TEST_F(Restore, DoubleClickCopiesWithoutAsking) {
+  DblClick("Label19");
+  // The first click of the pair asks (and is answered no); the double click itself does not ask.
+  EXPECT_EQ(dialogs->confirmations.size(), 1);
+  EXPECT_EQ(TakeMessages(), QStringList{done});
+  EXPECT_EQ(folder.Store(), folder.FactoryStore());
+}
+
+TEST_F(Restore, FailedCopySaysSoInsteadOfSuccess) {
+  QFile::remove(folder.Path("G1de-ta/heatworkA.csv"));
+  DblClick("Label19");
+  EXPECT_EQ(TakeMessages(),
+            QStringList{QStringLiteral("ファイル %1 は開けません").arg(folder.Path("G1de-ta/heatworkA.csv"))});
+  EXPECT_EQ(folder.Store(), QByteArray("changed\r\n"));
+}
+
+}  // namespace
