@@ -97,6 +97,16 @@ TEST_F(HeatingRunTest, ZeroRiseTimeFaultsAfterThePower) {
   EXPECT_EQ(Text("Edit46"), U("1111111"));  // every candidate stays at T0
   EXPECT_EQ(Text("Edit47"), U("old"));
   EXPECT_EQ(Text("Edit48"), U("old"));
+
+  // No heat capacity at all: the fault comes before any power is written.
+  MarkResults();
+  Set("Edit43", "3");
+  Set("Edit44", "0");
+  Set("Edit50", "0");
+  Run();
+  EXPECT_EQ(TakeMessages(), QStringList{U("0 による浮動小数点数除算")});
+  EXPECT_EQ(Text("Edit49"), U("1"));
+  EXPECT_EQ(Text("Edit46"), U("old"));
 }
 
 TEST_F(HeatingRunTest, NonNumericFieldStopsWithTheConversionMessage) {
