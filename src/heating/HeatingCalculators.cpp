@@ -134,14 +134,18 @@ void HeatingCalculators::GasHeating() {
   in.rise = f.Number("Edit42") - f.Number("Edit41");
   const GasBox box = MakeGasBox(in);
 
-  const long double best = GasPowerSearch(box);
+  // The gas starts at the ambient temperature: at or above T1 no power
+  // can be found, and none is needed.
+  const bool noHeatingNeeded = in.Ta >= in.T1;
+  const long double best = noHeatingNeeded ? 0.0L : GasPowerSearch(box);
   f.SetText("Edit46", RoundedText(best, 1));
   const long double gasOnly = heating::ContentOnlyPower(in.c, f.Number("Edit54"), in.rise, in.riseTime);
   const MaterialRow& gas = MaterialRowOf(Material::Gas);
   f.SetText("Edit55", RoundedText(gasOnly, gas.contentDecimals));
   f.SetText("Label33", Text(gas.contentCaption));
-  f.SetText("Edit47", NumberText(GasLossShare(best, gasOnly)));
+  f.SetText("Edit47", noHeatingNeeded ? QString() : NumberText(GasLossShare(best, gasOnly)));
   f.SetText("Edit48", RoundedText(GasFinalLoss(box), 1));
+  if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
 }
 
 void HeatingCalculators::WallHeating() {

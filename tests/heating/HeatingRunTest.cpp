@@ -88,6 +88,18 @@ TEST_F(HeatingRunTest, NoHeatingNeededSaysSoInsteadOfAFault) {
   EXPECT_LT(Text("Edit48").toDouble(), 0.0);  // at 16 ℃ the tank gains heat
 }
 
+TEST_F(HeatingRunTest, GasAlreadyAtTheFinalTemperatureNeedsNoHeater) {
+  Heating();
+  Click("Button32");
+  Set("Edit40", "60");  // the gas starts at the ambient, which is T1
+  Run();
+  EXPECT_EQ(TakeMessages(), QStringList{U("加熱は不要です。ヒーターなしでも上昇時間内に加熱後温度に達します"
+                                          "（放熱損失は求められません）。")});
+  EXPECT_EQ(Text("Edit46"), U("0"));
+  EXPECT_EQ(Text("Edit47"), QString());
+  EXPECT_EQ(Text("Edit55"), U("33.49"));
+}
+
 TEST_F(HeatingRunTest, ZeroRiseTimeFaultsAfterThePower) {
   Heating();
   MarkResults();
