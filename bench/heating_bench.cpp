@@ -65,15 +65,20 @@ GasInputs AirBox(long double riseTime) {
 // The wall-heating case of the shipped conditions: walls at 20 ℃, gas at 10 ℃.
 WalledGas FactoryWalledGas() {
   const long double V = 2.0L;
-  return WalledGas{20.0L + kKelvin, 10.0L + kKelvin, 9.0L, 0.9L, kSigma, BoxSurface(2.0L, 1.0L, 1.0L),
+  return WalledGas{20.0L + kKelvin,
+                   10.0L + kKelvin,
+                   9.0L,
+                   0.9L,
+                   kSigma,
+                   BoxSurface(2.0L, 1.0L, 1.0L),
                    HeatCapacity(0.24L, 0.0012L, V)};
 }
 
 void PerEvaluation(benchmark::State& state, long long evaluations) {
   state.counters["evals"] = static_cast<double>(evaluations);
-  state.counters["per_eval"] = benchmark::Counter(static_cast<double>(evaluations),
-                                                  benchmark::Counter::kIsIterationInvariantRate |
-                                                      benchmark::Counter::kInvert);
+  state.counters["per_eval"] =
+      benchmark::Counter(static_cast<double>(evaluations),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_ContainerHeating(benchmark::State& state) {
@@ -182,7 +187,8 @@ void BM_BareWallSteps(benchmark::State& state) {
     for (long long i = 0; i < n; ++i) a = a + (g.Th - a) * g.h * g.A / g.Cg * dt;
     for (long long i = 0; i < n; ++i) r = r + (Th4 - r * r * r * r) * g.eps * g.sigma * g.A / g.Cg * dt;
     for (long long i = 0; i < n; ++i) {
-      const long double rise = ((g.Th - b) * g.h * g.A + (Th4 - b * b * b * b) * g.eps * g.sigma * g.A) / g.Cg * dt;
+      const long double rise =
+          ((g.Th - b) * g.h * g.A + (Th4 - b * b * b * b) * g.eps * g.sigma * g.A) / g.Cg * dt;
       if (!(rise >= 0.0L)) break;
       b = b + rise;
     }

@@ -34,9 +34,9 @@ struct GasBox {
 struct GasInputs {
   long double L, W, D;  // m
   long double wallMm, wallLambda, insulationMm, insulationLambda;
-  bool insulated;       // the insulation text is neither empty nor "0"
+  bool insulated;  // the insulation text is neither empty nor "0"
   long double Ta, T1;
-  long double rise;     // T1 - T0 from the two ℃ fields
+  long double rise;      // T1 - T0 from the two ℃ fields
   long double riseTime;  // h
   long double rho, c, rhoWall, cWall;
   long double h, eps, sigma;

@@ -23,8 +23,8 @@ struct Tank {
   long double dt;                 // time step, h
   bool insulated;                 // the insulation text is not "0"
   bool lid;
-  long double rhoVapourAmbient;   // saturated vapour density at Ta, g/m3
-  OuterSurface surface;           // U, Ta, h, eps, sigma
+  long double rhoVapourAmbient;  // saturated vapour density at Ta, g/m3
+  OuterSurface surface;          // U, Ta, h, eps, sigma
 };
 
 // Time step of the simulation: t / 80 to the nearest 10^-6 h.
@@ -43,11 +43,11 @@ struct TankInputs {
   long double volume;   // m3, as shown in the volume field
   long double wallMm, wallLambda, insulationMm, insulationLambda;
   long double Ta, T0, T1;
-  long double riseTime;  // h
-  long double rho, c;            // contents: g/cm3, kcal/kg℃
-  long double rhoWall, cWall;    // container material
-  long double h, eps, sigma;     // outer surface
-  bool insulated;                // the insulation text is not "0"
+  long double riseTime;        // h
+  long double rho, c;          // contents: g/cm3, kcal/kg℃
+  long double rhoWall, cWall;  // container material
+  long double h, eps, sigma;   // outer surface
+  bool insulated;              // the insulation text is not "0"
   bool lid;
 };
 

@@ -33,7 +33,8 @@ bool HeatingCalculators::RequiredTexts() {
   for (const char* name : {"Edit35", "Edit36", "Edit37", "Edit38"})
     if (f.IsEmpty(name)) return false;
   if (f.IsEmpty("Edit39")) f.SetText("Edit39", QStringLiteral("0"));
-  for (const char* name : {"Edit41", "Edit42", "Edit43", "Edit44", "Edit45", "Edit50", "Edit51", "Edit52", "Edit53"})
+  for (const char* name :
+       {"Edit41", "Edit42", "Edit43", "Edit44", "Edit45", "Edit50", "Edit51", "Edit52", "Edit53"})
     if (f.IsEmpty(name)) return false;
   // A text test: "0.0" counts as a thickness.
   return !(f.Text("Edit38") == QStringLiteral("0") && f.Text("Edit39") == QStringLiteral("0"));

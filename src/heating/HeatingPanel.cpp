@@ -90,7 +90,9 @@ void HeatingPanel::SelectWallHeating(bool run) {
   if (run) RunHeating();
 }
 
-void HeatingPanel::SelectLid(bool withLid) { f.Radio(withLid ? "RadioButton1" : "RadioButton2")->setChecked(true); }
+void HeatingPanel::SelectLid(bool withLid) {
+  f.Radio(withLid ? "RadioButton1" : "RadioButton2")->setChecked(true);
+}
 
 bool HeatingPanel::WallHeatingSelected() const { return f.Radio("RadioButton4")->isChecked(); }
 

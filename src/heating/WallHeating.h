@@ -16,8 +16,8 @@ inline constexpr long long kMaxWallSteps = 10000000;
 struct WalledGas {
   long double Th, T0;  // wall and initial gas temperature, K
   long double h, eps, sigma;
-  long double A;       // whole surface, m2
-  long double Cg;      // gas heat capacity, W·h/K
+  long double A;   // whole surface, m2
+  long double Cg;  // gas heat capacity, W·h/K
 };
 
 // Whole surface of the box: top, sides and bottom.
@@ -30,7 +30,8 @@ inline long double WallTimeStep(const WalledGas& g) {
   long double dt = 1.0L / 3600.0L;
   const long double gap = g.Th - g.T0;
   const long double convective = gap * g.h * g.A;
-  const long double radiative = (g.Th * g.Th * g.Th * g.Th - g.T0 * g.T0 * g.T0 * g.T0) * g.eps * g.sigma * g.A;
+  const long double radiative =
+      (g.Th * g.Th * g.Th * g.Th - g.T0 * g.T0 * g.T0 * g.T0) * g.eps * g.sigma * g.A;
   for (int i = 0; i < 5; ++i) {
     if (convective / g.Cg * dt > gap / 10.0L || radiative / g.Cg * dt > gap / 10.0L) dt = dt / 10.0L;
   }
@@ -46,7 +47,8 @@ inline long double WallConvectionOnly(const WalledGas& g, long long steps, long 
 inline long double WallRadiationOnly(const WalledGas& g, long long steps, long double dt) {
   const long double Th4 = g.Th * g.Th * g.Th * g.Th;
   long double Tg = g.T0;
-  for (long long n = 0; n < steps; ++n) Tg = Tg + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A / g.Cg * dt;
+  for (long long n = 0; n < steps; ++n)
+    Tg = Tg + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A / g.Cg * dt;
   return Tg;
 }
 

@@ -48,7 +48,8 @@ TEST(OuterSurfaceTemperature, FindsTheBalanceToOneHundredthKelvin) {
 TEST(WallConductance, WallAloneAndZeroConductivities) {
   EXPECT_DOUBLE_EQ(static_cast<double>(WallConductance(3, 16, 0, 0.045L)), 16.0 / 0.003);
   // A conductivity of exactly 0 is taken as 0.0001 W/m℃.
-  EXPECT_NEAR(static_cast<double>(WallConductance(3, 0, 50, 0)), 1.0 / (0.05 / 0.0001 + 0.003 / 0.0001), 1e-15);
+  EXPECT_NEAR(static_cast<double>(WallConductance(3, 0, 50, 0)), 1.0 / (0.05 / 0.0001 + 0.003 / 0.0001),
+              1e-15);
   EXPECT_NEAR(static_cast<double>(WallConductance(0, 16, 50, 0)), 0.0001 / 0.05, 1e-15);
 }
 
@@ -112,8 +113,8 @@ TEST(HeaterPowerSearch, LidChangesOnlyTheEvaporationWhichIgnoresTheTopArea) {
     for (long double S : {300.0L, 340.0L}) {
       const long double evaporation =
           (SaturatedVapourDensity(S) - closed.rhoVapourAmbient) * kLn10 * expl(S / closed.surface.Ta);
-      EXPECT_NEAR(static_cast<double>(TankLoss(opened, S) - TankLoss(closed, S)), static_cast<double>(evaporation),
-                  1e-9);
+      EXPECT_NEAR(static_cast<double>(TankLoss(opened, S) - TankLoss(closed, S)),
+                  static_cast<double>(evaporation), 1e-9);
     }
     EXPECT_GT(HeaterPowerSearch(opened), HeaterPowerSearch(closed));
   }

@@ -159,8 +159,9 @@ TEST_F(HeatingRunTest, GasRiseTimeBeyondTheWorkBoundIsRefused) {
   MarkResults();
   Set("Edit43", "150");
   Run();
-  EXPECT_EQ(TakeMessages(), (QStringList{U("処理時間が長くなります。"),
-                                         U("上昇時間が長過ぎるため計算しません（気体の加熱は 100ｈまでです）。")}));
+  EXPECT_EQ(TakeMessages(),
+            (QStringList{U("処理時間が長くなります。"),
+                         U("上昇時間が長過ぎるため計算しません（気体の加熱は 100ｈまでです）。")}));
   EXPECT_EQ(Text("Edit46"), U("old"));
 }
 
