@@ -144,7 +144,9 @@ const ExportRow kSolid[] = {
   {16, "固体の比熱   kcal/kg℃",   nullptr, F("Edit45")},
   {19, "固体のみの必要熱量 W",    nullptr, F("Edit55")},
 };
+// In wall heating the ambient field holds the wall temperature.
 const ExportRow kWallHeatingResults[] = {
+  {7,  "壁面温度       ℃",        nullptr, F("Edit40")},
   {20, "対流のみによる温度℃",     nullptr, F("Edit46")},
   {21, "放射のみによる温度℃",     nullptr, F("Edit47")},
   {22, "双方による温度　　℃",     nullptr, F("Edit48")},

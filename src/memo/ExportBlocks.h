@@ -43,9 +43,9 @@ std::span<const ExportRow> CylinderPipeFlowRows();
 const ExportBlock& Heater();
 
 enum class Material { Liquid, Gas, Solid };
-// The heating block of one material; wallHeating swaps the captions of rows
-// 20..22 for the three end temperatures (gas only).
-// The material's rows (title, 2, 15, 16, 19); the rest are the common rows.
+// The heating block of one material: the material's rows (title, 2, 15, 16, 19); the rest are the common rows.
+// In wall heating (gas only) WallHeatingResultRows recaption row 7 (the wall
+// temperature) and rows 20..22 (the three end temperatures).
 const ExportBlock& ContainerHeating(Material material);
 std::span<const ExportRow> HeatingCommonRows();
 std::span<const ExportRow> WallHeatingResultRows();

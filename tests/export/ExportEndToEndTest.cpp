@@ -4,6 +4,7 @@
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
+#include "heating/HeatingPanel.h"
 #include "heatloss/HeatLossCalculators.h"
 #include "memo/MemoStore.h"
 #include "memo/MemoViews.h"
@@ -24,6 +25,11 @@ struct Case {
 
 void RunCylinder(TForm1& f) { f.Dispatch().RunCylinderPanel(); }
 void RunFlat(TForm1& f) { f.Dispatch().RunFlatPanel(); }
+void RunHeating(TForm1& f) { f.Heating().RunHeating(); }
+void Heating(TForm1& f, heating::Material m) {
+  f.Dispatch().ShowHeatingMode();
+  f.Heating().SelectMaterial(m);
+}
 
 const Case kCases[] = {
   {"FlatPlate", [](TForm1& f) { f.Dispatch().SelectFlatPlate(); }, "Edit32", "150", RunFlat, "平板放熱", 2},
@@ -42,6 +48,15 @@ const Case kCases[] = {
    },
    "Edit67", "2", RunCylinder, nullptr, 2},
   {"Heater", [](TForm1& f) { f.Dispatch().SelectHeater(); }, "Edit8", "750", RunCylinder, "ヒーター温度", 2},
+  {"Liquid", [](TForm1& f) { Heating(f, heating::Material::Liquid); }, "Edit43", "4", RunHeating, "液体加熱", 1},
+  {"Gas", [](TForm1& f) { Heating(f, heating::Material::Gas); }, "Edit43", "2", RunHeating, "気体加熱", 1},
+  {"Solid", [](TForm1& f) { Heating(f, heating::Material::Solid); }, "Edit43", "3", RunHeating, "固体加熱", 1},
+  {"WallHeating",
+   [](TForm1& f) {
+     Heating(f, heating::Material::Gas);
+     f.Heating().SelectWallHeating();
+   },
+   "Edit43", "0.5", RunHeating, "気体加熱", 1},
 };
 
 class ExportEndToEnd : public ExportTest, public ::testing::WithParamInterface<Case> {};

@@ -2,6 +2,7 @@
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
+#include "heating/HeatingPanel.h"
 
 TEST_F(ExportTest, FlatPlateSteadyStartsTableAndAddsColumns) {
   Do([this] { form->Dispatch().SelectFlatPlate(); });
@@ -130,4 +131,50 @@ TEST_F(ExportTest, FullTableIsRefusedAndNothingIsLost) {
   EXPECT_EQ(Counter(), QStringLiteral("58"));
   EXPECT_EQ(Cell(0, 0), QStringLiteral("kept"));
   EXPECT_EQ(Cell(59, 1), QStringLiteral("条件58"));
+}
+
+TEST_F(ExportTest, HeatingBlocksStartInColumnOneAndExportTheLidChoice) {
+  Do([this] { form->Dispatch().ShowHeatingMode(); });
+  dialogs->TakeMessages();
+  ASSERT_EQ(form->Store().GetCell(6, 2), QStringLiteral("8"));
+  Export();
+  EXPECT_EQ(Rows(), 26);
+  EXPECT_EQ(Cell(0, 0), QStringLiteral("液体加熱"));
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("条件1"));
+  // Row 2 of the liquid block is the volume, as its caption says.
+  EXPECT_EQ(Cell(0, 2), QStringLiteral("液量        　  m3"));
+  EXPECT_EQ(Cell(1, 2), form->Text("Edit49"));
+  EXPECT_EQ(Cell(1, 14), QStringLiteral("有"));
+  EXPECT_EQ(Cell(1, 23), form->Store().GetCell(2, 1));
+  Do([this] { form->Heating().SelectLid(false); });
+  Export();
+  EXPECT_EQ(Cell(2, 1), QStringLiteral("条件2"));
+  EXPECT_EQ(Cell(2, 14), QStringLiteral("無"));
+  EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ExportTest, GasWallHeatingCaptionsNameTheWallAndEndTemperatures) {
+  Do([this] {
+    form->Dispatch().ShowHeatingMode();
+    form->Heating().SelectMaterial(heating::Material::Gas);
+  });
+  Export();
+  EXPECT_EQ(Cell(0, 0), QStringLiteral("気体加熱"));
+  EXPECT_EQ(Cell(0, 2), QStringLiteral("気体の量        　  kg"));
+  EXPECT_EQ(Cell(1, 2), form->Text("Edit54"));
+  EXPECT_EQ(Cell(0, 20), QStringLiteral("必要熱量   　  W"));
+  Do([this] { form->Heating().SelectWallHeating(); });
+  // Heater heating (9) and wall heating (11) are different calculators.
+  EXPECT_EQ(Counter(), QStringLiteral("0"));
+  Export();
+  EXPECT_EQ(Cell(0, 7), QStringLiteral("壁面温度       ℃"));
+  EXPECT_EQ(Cell(0, 20), QStringLiteral("対流のみによる温度℃"));
+  EXPECT_EQ(Cell(0, 22), QStringLiteral("双方による温度　　℃"));
+  EXPECT_EQ(Cell(1, 22), form->Text("Edit48"));
+  Do([this] { form->Heating().SelectMaterial(heating::Material::Solid); });
+  EXPECT_EQ(Counter(), QStringLiteral("0"));
+  Export();
+  EXPECT_EQ(Cell(0, 0), QStringLiteral("固体加熱"));
+  EXPECT_EQ(Cell(0, 7), QStringLiteral("外気温度       ℃"));
+  EXPECT_EQ(Cell(0, 19), QStringLiteral("固体のみの必要熱量 W"));
 }
