@@ -15,9 +15,9 @@ FemSheet::FemSheet(TForm1& form) : Subsystem(form), fill_(form), solve_(form), r
 void FemSheet::Wire() {
   f.OnClick("Label62", [this] { ClearFemCommand(); });
   f.OnDblClick("Label62", [this] { FillFemDefaults(); });
-  // The buttons of the heating command panel.
-  if (f.FindControl(QStringLiteral("Button73"))) f.OnClick("Button73", [this] { SetUpFemSheet(); });
-  if (f.FindControl(QStringLiteral("Button83"))) f.OnClick("Button83", [this] { PrepareFemRun(); });
+  // 要素法 and 実行 at the foot of the heating command panel.
+  f.OnClick("Button73", [this] { SetUpFemSheet(); });
+  f.OnClick("Button83", [this] { PrepareFemRun(); });
 }
 
 void FemSheet::SetUpFemSheet() {
