@@ -17,10 +17,20 @@ inline long double RefiningScan(long double start, int stages, int points, Accep
   long double step = 1000.0L;
   for (int stage = 0; stage < stages; ++stage) {
     step = step / 10.0L;
-    long double t = best - step;  // the temperature runs on by additions
+    const long double before = best - step;
+    long double t = before;  // the temperature runs on by additions
+    int last = -1;           // the last accepted point of this stage
     for (int point = 0; point < points; ++point) {
       t = t + step;
-      if (accept(t)) best = t;
+      if (accept(t)) last = point;
+    }
+    // The accepted temperature is formed again by the same additions, so it
+    // is the very value that was tested. Keeping a count instead of the
+    // value in the loop leaves the FPU registers to the test.
+    if (last >= 0) {
+      t = before;
+      for (int point = 0; point <= last; ++point) t = t + step;
+      best = t;
     }
   }
   return best;
