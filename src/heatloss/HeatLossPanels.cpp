@@ -41,7 +41,8 @@ const ControlSpec kCylinderPanel[] = {
   {Kind::Label,  "Label7",  "Panel5", kCap, Row(6) + 3, 100, 16, "長さ　ｍ"},
   {Kind::Edit,   "Edit13",  "Panel5", kC3, Row(6), kW, 20, "",               kInput},
   {Kind::Label,  "Label8",  "Panel5", kCap, Row(7) + 3, 100, 16, "伝熱密度　W/cm2"},
-  {Kind::Label,  "Label63", "Panel5", kC2, Row(7) + 3, kW, 16, "Xm点温度℃",     kHidden},
+  // Row caption of Edit14 in pipe flow, in place of Label8 (never both shown).
+  {Kind::Label,  "Label63", "Panel5", kCap, Row(7) + 3, 92, 16, "Xm点温度℃",    kHidden},
   {Kind::Edit,   "Edit14",  "Panel5", kC3, Row(7), kW, 20, ""},
   {Kind::Button, "Button67","Panel5", kC1, 200, kW, 22, "切り替え",          kHidden},
   {Kind::Button, "Button69","Panel5", kC2, 200, kW, 22, "放　熱",            kHidden},
@@ -80,7 +81,7 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Edit,   "Edit24",  "Panel9", kC3, Row(1), kW, 20, ""},
   {Kind::Label,  "Label22", "Panel9", kCap, Row(2) + 3, 100, 16, "内側の温度℃"},
   {Kind::Edit,   "Edit26",  "Panel9", kC1, Row(2), kW, 20, "",               kInput | kHidden},
-  {Kind::Label,  "Label72", "Panel9", kC1, Row(2) + 3, kW, 16, "放熱開始時温度", kHidden},
+  {Kind::Label,  "Label72", "Panel9", kC1 - 6, Row(2) + 3, kW + 6, 16, "放熱開始時温度", kHidden},
   {Kind::Edit,   "Edit27",  "Panel9", kC2, Row(2), kW, 20, "",               kInput},
   {Kind::Edit,   "Edit28",  "Panel9", kC3, Row(2), kW, 20, ""},
   {Kind::Label,  "Label23", "Panel9", kCap, Row(3) + 3, 100, 16, "熱伝導率W/m℃"},
@@ -92,7 +93,8 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Label,  "Label25", "Panel9", kCap, Row(5) + 3, 100, 16, "伝熱密度　W/cm2"},
   {Kind::Edit,   "Edit33",  "Panel9", kC2, Row(5), kW, 20, ""},
   {Kind::Button, "Button71","Panel9", kCap, 170, 90, 22, "定温放熱"},
-  {Kind::Label,  "Label30", "Panel9", kCap, 200, 160, 16, "片面のみからの放熱"},
+  // Below the cooling fields, so its caption never runs under Edit73.
+  {Kind::Label,  "Label30", "Panel9", kCap, 208, 160, 16, "片面のみからの放熱"},
   {Kind::Label,  "Label68", "Panel9", kC1, 170, kW, 16, "密度ｇ/ｃｍ3",    kHidden},
   {Kind::Edit,   "Edit73",  "Panel9", kC1, 186, kW, 20, "",               kInput | kHidden},
   {Kind::Label,  "Label69", "Panel9", kC2, 170, kW, 16, "比熱kcal/kg℃",    kHidden},
