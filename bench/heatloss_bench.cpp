@@ -191,7 +191,7 @@ long double BareCylinder(const CylinderInputs& in) {
 long double BareHeater(const HeaterInputs& in) {
   const long double TaK = in.Ta + kKelvin, H = in.h * in.P, R = in.e * in.sigma * in.P;
   const long double steps[] = {100, 10, 1, 0.1L, 0.01L};
-  long double kept = 0, T = in.Ta - 100;
+  long double T = in.Ta - 100, kept = T;
   for (int s = 0; s < 5; ++s) {
     if (s > 0) T = kept - steps[s];
     for (int p = 0; p < 31; ++p) {

@@ -10,11 +10,14 @@ inline constexpr int kHeaterPoints = 31;
 
 // The first stage scans Ta, Ta + 100, ..., Ta + 3000; each later stage
 // starts at the value kept by the stage before. The highest value it can
-// keep is Ta + 3222.19; when nothing passes, it keeps 0.
+// keep is Ta + 3222.19. When no point of the first stage passes (a heater
+// without power: its loss at Ta is 0), the value kept is Ta - 100, one step
+// below the first point, so the finer stages still search around the
+// ambient rather than around 0 degC.
 template <class Below>
 inline long double HeaterScan(long double Ta, Below&& below) {
-  long double kept = 0;
   long double t = Ta - 100;
+  long double kept = t;
   bool first = true;
   for (const long double step : kHeaterSteps) {
     if (!first) t = kept - step;

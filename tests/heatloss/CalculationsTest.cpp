@@ -234,6 +234,14 @@ TEST(Heater, SurfaceIsOneToTwoHundredthsBelowTheBalance) {
     EXPECT_LT(q.total, power);
     EXPECT_GT(q.total, power * 0.99L);
   }
+  // A heater without power sits at the ambient, also in a cold or hot room.
+  for (const long double ambient : {-30.0L, 20.0L, 500.0L}) {
+    HeaterInputs off = FactoryHeater(0);
+    off.Ta = ambient;
+    const long double Ts = HeaterSurfaceTemperature(off);
+    EXPECT_LT(Ts, ambient) << static_cast<double>(ambient);
+    EXPECT_GE(Ts, ambient - 0.02L - 1e-9L) << static_cast<double>(ambient);
+  }
   // A power beyond every scanned loss: Ta + 3222.19.
   EXPECT_NEAR(HeaterSurfaceTemperature(FactoryHeater(1e30L)), 3242.19L, 1e-9);
 }

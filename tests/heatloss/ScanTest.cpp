@@ -38,8 +38,8 @@ TEST(HeaterScan, KeepsOneStepBelowTheLastPointBelow) {
   EXPECT_NEAR(HeaterScan(20, [](long double) { return true; }), 3242.19L, 1e-9);
   // Crossing at 412.345: the last point below is 412.34, kept 412.33.
   EXPECT_NEAR(HeaterScan(20, [](long double T) { return T < 412.345L; }), 412.33L, 1e-9);
-  // Nothing below: 0 degC is kept.
-  EXPECT_EQ(HeaterScan(20, [](long double) { return false; }), 0);
+  // Nothing below: one step below the first point.
+  EXPECT_EQ(HeaterScan(20, [](long double) { return false; }), -80);
 }
 
 TEST(SurfaceLoss, ConvectionPlusRadiation) {
