@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <locale.h>
 
 #include "app/Errors.h"
 #include "app/FloatFaults.h"
@@ -42,6 +43,24 @@ bool Grammar(const QString& text, QByteArray& ascii) {
   return true;
 }
 
+// Number texts use "." as the decimal point whatever the desktop's locale
+// (the window sets the C library to it, and a German or French locale would
+// read "0.8" as no number). The C library conversions run in the C locale.
+class InCLocale {
+ public:
+  InCLocale() : previous_(uselocale(CLocale())) {}
+  ~InCLocale() { uselocale(previous_); }
+  InCLocale(const InCLocale&) = delete;
+  InCLocale& operator=(const InCLocale&) = delete;
+
+ private:
+  static locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+  }
+  locale_t previous_;
+};
+
 bool HasNonZeroDigit(const QByteArray& ascii) {
   for (char c : ascii) {
     if (c == 'e' || c == 'E') break;
@@ -56,6 +75,7 @@ bool TryToNumber(const QString& text, long double& value) {
   QByteArray ascii;
   if (!Grammar(text, ascii)) return false;
   FloatFaults::Keep keep;  // strtold may raise flags of its own
+  InCLocale cLocale;
   errno = 0;
   char* endPtr = nullptr;
   const long double v = strtold(ascii.constData(), &endPtr);
@@ -110,6 +130,7 @@ QString NumberText(long double x) {
   char buf[64];
   {
     FloatFaults::Keep keep;
+    InCLocale cLocale;
     std::snprintf(buf, sizeof buf, "%.15Lg", x);
   }
   // Mend the exponent: "1e-05" -> "1E-5", "1e+15" -> "1E15".

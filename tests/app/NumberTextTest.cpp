@@ -2,7 +2,9 @@
 // number format and the rounding of results.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "app/Errors.h"
 #include "app/FloatFaults.h"
@@ -150,5 +152,32 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{-0.004L, 2, "0"}, RoundCase{-0.4L, 0, "0"}, RoundCase{-1e-9L, 5, "0"},
                       RoundCase{0.00001L, 5, "1E-5"}, RoundCase{1e15L, 2, "1E15"},
                       RoundCase{-273.15L, 2, "-273.15"}));
+
+}  // namespace
+
+namespace {
+
+// The desktop's locale must not change the number text: under a locale with
+// a decimal comma "0.8" is still a number and 1.5 is still written "1.5".
+TEST(NumberTextLocale, DecimalPointWhateverTheLocale) {
+  const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "fr_FR"};
+  const std::string previous = setlocale(LC_ALL, nullptr);
+  const char* found = nullptr;
+  for (const char* name : commaLocales)
+    if (setlocale(LC_ALL, name)) {
+      found = name;
+      break;
+    }
+  if (!found) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  long double v = 0;
+  const bool read = TryToNumber(QStringLiteral("0.8"), v);
+  const QString written = NumberText(1.5L);
+  const QString rounded = RoundHundredths(-273.154L);
+  setlocale(LC_ALL, previous.c_str());
+  EXPECT_TRUE(read) << found;
+  EXPECT_EQ(v, 0.8L);
+  EXPECT_EQ(written, QStringLiteral("1.5"));
+  EXPECT_EQ(rounded, QStringLiteral("-273.15"));
+}
 
 }  // namespace
