@@ -26,8 +26,7 @@ long double FaceConductance(const FemTable& t, FemFace face, const FemElementSiz
   const FemTableRow& other = t.rows[k - 1];
   switch (t.KindOf(k)) {
     case FemRowKind::Element:
-      return FemConductance::ToElement(face, own, {other.column2, other.column3, other.column4},
-                                       t.thickness);
+      return FemConductance::ToElement(face, own, {other.column2, other.column3, other.column4}, t.thickness);
     case FemRowKind::Convective:
       return FemConductance::ToConvective(face, own, other.column2, t.thickness);
     default:

@@ -19,8 +19,7 @@ long double EdgeFace(long double length, long double wayInside, long double oute
 
 }  // namespace
 
-long double ToElement(FemFace face, const FemElementSize& own, const FemElementSize& other,
-                      long double t) {
+long double ToElement(FemFace face, const FemElementSize& own, const FemElementSize& other, long double t) {
   switch (face) {
     case FemFace::A:
       return EdgeFace(own.a, own.b / (3 * own.lambda), other.b / (3 * other.lambda), t);

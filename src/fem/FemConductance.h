@@ -17,8 +17,7 @@ namespace FemConductance {
 
 // Across a contact face to a neighbour element: both halves of the way
 // between the centroids in series. Faces Ｄ and Ｅ touch no element: 0.
-long double ToElement(FemFace face, const FemElementSize& own, const FemElementSize& other,
-                      long double t);
+long double ToElement(FemFace face, const FemElementSize& own, const FemElementSize& other, long double t);
 
 // To a fluid with the heat-transfer coefficient h in W/m²℃: the way from
 // the centroid to the face in series with the surface resistance.

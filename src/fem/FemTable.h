@@ -22,10 +22,10 @@ struct FemTableRow {
 enum class FemRowKind { Element, Convective, Fixed, Other };
 
 struct FemTable {
-  int m = 0;  // elements
-  int l = 0;  // elements and convective boundaries
-  int o = 0;  // fixed-temperature boundaries
-  long double thickness = 5;     // mm
+  int m = 0;                      // elements
+  int l = 0;                      // elements and convective boundaries
+  int o = 0;                      // fixed-temperature boundaries
+  long double thickness = 5;      // mm
   std::vector<FemTableRow> rows;  // table row k is rows[k - 1]
 
   // Kind of table row k (from 1).

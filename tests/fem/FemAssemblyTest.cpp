@@ -106,10 +106,10 @@ TEST(FemAssembly, CoefficientsHaveSixDecimalsAndTheDiagonalSumsRoundedValues) {
 TEST(FemAssembly, FixedElementTemperatureReplacesTheBalance) {
   // T1 — T2 — T3 in a row across Ｂ; T3 held at 50 ℃ by a row after the boundaries.
   const FemTableRow fixed = Boundary("T3", 0, 50);
-  const FemTable t = Table(3, 3, 0,
-                           {Element("T1", 50, 30, 40, {"", "T2", "", "", ""}),
-                            Element("T2", 50, 30, 40, {"", "T1", "", "", ""}),
-                            Element("T3", 50, 30, 40, {"", "", "", "", ""}), fixed});
+  const FemTable t = Table(
+      3, 3, 0,
+      {Element("T1", 50, 30, 40, {"", "T2", "", "", ""}), Element("T2", 50, 30, 40, {"", "T1", "", "", ""}),
+       Element("T3", 50, 30, 40, {"", "", "", "", ""}), fixed});
   const FemSystem s = FemAssembly::Assemble(t);
   EXPECT_EQ(s.g[2], (std::vector<long double>{0, 0, 1}));
   EXPECT_EQ(s.b[2], 50);
@@ -117,12 +117,11 @@ TEST(FemAssembly, FixedElementTemperatureReplacesTheBalance) {
 }
 
 TEST(FemPartners, AcceptedFacesAndTheFirstElementThatFails) {
-  FemTable t = Table(5, 5, 1,
-                     {Element("T1", 1, 1, 1, {"外気", " ", "T2", "", ""}),
-                      Element("T2", 1, 1, 1, {"", "", "T1", "", ""}),
-                      Element("T3", 1, 1, 1, {"", "T4", "", "", ""}),
-                      Element("T4", 1, 1, 1, {"", "T5", "", "", ""}),
-                      Element("T5", 1, 1, 1, {"", "T4", "", "", ""}), Boundary("外気", 0, 20)});
+  FemTable t = Table(
+      5, 5, 1,
+      {Element("T1", 1, 1, 1, {"外気", " ", "T2", "", ""}), Element("T2", 1, 1, 1, {"", "", "T1", "", ""}),
+       Element("T3", 1, 1, 1, {"", "T4", "", "", ""}), Element("T4", 1, 1, 1, {"", "T5", "", "", ""}),
+       Element("T5", 1, 1, 1, {"", "T4", "", "", ""}), Boundary("外気", 0, 20)});
   EXPECT_EQ(FemPartners::FirstUnmatched(t), 3);
   t.rows[2].faces[1] = "";
   EXPECT_EQ(FemPartners::FirstUnmatched(t), 0);

@@ -39,7 +39,8 @@ TEST(FemConductance, ConvectionInSeriesOnEveryFace) {
               1e-15);
   EXPECT_NEAR(ToConvective(FemFace::C, kSteel, h, kT), 1 / (8e-3 / (50 * 250e-6) + 1 / (h * 250e-6)), 1e-15);
   // The plate faces: area a·b/2, half the thickness inside.
-  EXPECT_NEAR(ToConvective(FemFace::D, kSteel, h, kT), 1 / (2.5e-3 / (50 * 600e-6) + 1 / (h * 600e-6)), 1e-15);
+  EXPECT_NEAR(ToConvective(FemFace::D, kSteel, h, kT), 1 / (2.5e-3 / (50 * 600e-6) + 1 / (h * 600e-6)),
+              1e-15);
   EXPECT_NEAR(ToFixed(FemFace::E, kSteel, kT), 50 * 600e-6 / 2.5e-3, 1e-13);
   // No element lies across a plate face.
   EXPECT_EQ(ToElement(FemFace::D, kSteel, kSteel, kT), 0);

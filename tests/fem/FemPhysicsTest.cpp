@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr long double kLambda = 45;   // W/m℃
-constexpr long double kSide = 20;     // mm, square cells split by the hypotenuse
-constexpr long double kThick = 5;     // mm
+constexpr long double kLambda = 45;  // W/m℃
+constexpr long double kSide = 20;    // mm, square cells split by the hypotenuse
+constexpr long double kThick = 5;    // mm
 constexpr long double kHot = 100, kCold = 20;
 
 // n squares in a row along x, each split into P (right angle bottom left,

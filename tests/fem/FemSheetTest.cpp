@@ -118,7 +118,7 @@ TEST_F(FemSheetTest, PartnerCheckNamesTheFirstElementAndWritesNoHeaders) {
   RunTwice();
   EXPECT_EQ(Messages(), QStringList{"T3の相手要素を確認してください。"});
   EXPECT_EQ(Cell(6, 0), "5");
-  EXPECT_EQ(Cell(2, 9), "");  // no column headers in row v+4
+  EXPECT_EQ(Cell(2, 9), "");   // no column headers in row v+4
   EXPECT_EQ(Cell(1, 10), "");  // no row headers
   // The system and the formula are still written.
   EXPECT_EQ(Cell(2, 10), "0");
@@ -138,7 +138,9 @@ TEST_F(FemSheetTest, FillCommands) {
   EXPECT_EQ(QStringList({Cell(3, 3), Cell(3, 4), Cell(3, 5), Cell(3, 6)}), QStringList({"", "25", "25", ""}));
   Set(0, 1, "B12.5T3T10");  // second name cut to 5 bytes from its T: "T10"
   Run();
-  EXPECT_EQ(Messages(), QStringList{"要素「T10」が見つかりません。範囲は「λ0.5T1T10」のように要素名二つで入れてください。"});
+  EXPECT_EQ(
+      Messages(),
+      QStringList{"要素「T10」が見つかりません。範囲は「λ0.5T1T10」のように要素名二つで入れてください。"});
   EXPECT_EQ(Cell(0, 1), "B12.5T3T10");  // kept to be corrected
   EXPECT_EQ(Cell(4, 5), "");
   Set(0, 1, "B12.5T3T4");
@@ -229,7 +231,8 @@ TEST_F(FemSheetTest, TablesTooLargeForTheGridAreRefusedWhole) {
   for (int r = 3; r < 103; ++r) Set(1, r, QStringLiteral("T%1").arg(r - 2));
   Set(5, 3, "5");
   Run();
-  EXPECT_EQ(Messages(), QStringList{"表が大きすぎて結果が入りません。表の行数と要素数の合計を115以下にしてください。"});
+  EXPECT_EQ(Messages(),
+            QStringList{"表が大きすぎて結果が入りません。表の行数と要素数の合計を115以下にしてください。"});
   EXPECT_EQ(Cell(7, 0), "");
   EXPECT_EQ(Cell(5, 3), "5");
 }

@@ -61,8 +61,9 @@ TEST_F(FemSpreadsheetTest, ArrayFormulaGivesTheTemperatures) {
   QProcess p;
   p.setProcessEnvironment(UnoEnvironment());
   p.setProcessChannelMode(QProcess::ForwardedChannels);
-  p.start(kPython, {QStringLiteral(FEM_TEST_DIR "/spreadsheet_solve.py"), csv, QString::number(m + 5),
-                    QString::number(v + 3), QString::number(m), out, temp.path() + QStringLiteral("/office")});
+  p.start(kPython,
+          {QStringLiteral(FEM_TEST_DIR "/spreadsheet_solve.py"), csv, QString::number(m + 5),
+           QString::number(v + 3), QString::number(m), out, temp.path() + QStringLiteral("/office")});
   ASSERT_TRUE(p.waitForFinished(240000));
   ASSERT_EQ(p.exitCode(), 0);
 

@@ -29,7 +29,8 @@ void CopyTree(const QString& from, const QString& to) {
 void Send(QWidget* w, QEvent::Type type) {
   const QPoint pos(2, 2);
   const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::LeftButton, buttons, Qt::NoModifier);
+  QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::LeftButton, buttons,
+                    Qt::NoModifier);
   QApplication::sendEvent(w, &event);
 }
 
