@@ -82,13 +82,15 @@ TEST_P(ToIntegerTable, AcceptsDigitsOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ToIntegerTable,
-    ::testing::Values(ToIntegerCase{"7", true, 7}, ToIntegerCase{" 7", true, 7}, ToIntegerCase{"-12", true, -12},
-                      ToIntegerCase{"+3", true, 3}, ToIntegerCase{"2147483647", true, 2147483647},
+    ::testing::Values(ToIntegerCase{"7", true, 7}, ToIntegerCase{" 7", true, 7},
+                      ToIntegerCase{"-12", true, -12}, ToIntegerCase{"+3", true, 3},
+                      ToIntegerCase{"2147483647", true, 2147483647},
                       ToIntegerCase{"-2147483648", true, -2147483647 - 1}, ToIntegerCase{"7 ", false, 0},
-                      ToIntegerCase{"", false, 0}, ToIntegerCase{" ", false, 0}, ToIntegerCase{"1.0", false, 0},
-                      ToIntegerCase{"1e3", false, 0}, ToIntegerCase{"2147483648", false, 0},
-                      ToIntegerCase{"-2147483649", false, 0}, ToIntegerCase{"99999999999999999999", false, 0},
-                      ToIntegerCase{"１", false, 0}, ToIntegerCase{"abc", false, 0}, ToIntegerCase{"-", false, 0}));
+                      ToIntegerCase{"", false, 0}, ToIntegerCase{" ", false, 0},
+                      ToIntegerCase{"1.0", false, 0}, ToIntegerCase{"1e3", false, 0},
+                      ToIntegerCase{"2147483648", false, 0}, ToIntegerCase{"-2147483649", false, 0},
+                      ToIntegerCase{"99999999999999999999", false, 0}, ToIntegerCase{"１", false, 0},
+                      ToIntegerCase{"abc", false, 0}, ToIntegerCase{"-", false, 0}));
 
 TEST(ToNumber, FailedConversionLeavesNoFloatFlagBehind) {
   // The library raises overflow while it reads "1e5000"; that must not be
@@ -107,7 +109,9 @@ struct FormatCase {
 
 class NumberTextTable : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(NumberTextTable, GeneralFormat) { EXPECT_EQ(NumberText(GetParam().x), QString::fromLatin1(GetParam().text)); }
+TEST_P(NumberTextTable, GeneralFormat) {
+  EXPECT_EQ(NumberText(GetParam().x), QString::fromLatin1(GetParam().text));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, NumberTextTable,
@@ -125,8 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
   const struct {
     long double x, nearest;
-  } table[] = {{0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {3.5L, 4}, {-2.5L, -2}, {-3.5L, -4}, {2.4999L, 2}, {2.5001L, 3}};
-  for (const auto& row : table) EXPECT_EQ(Rounding::Nearest(row.x), row.nearest) << static_cast<double>(row.x);
+  } table[] = {{0.5L, 0},   {1.5L, 2},   {2.5L, 2},    {3.5L, 4},
+               {-2.5L, -2}, {-3.5L, -4}, {2.4999L, 2}, {2.5001L, 3}};
+  for (const auto& row : table)
+    EXPECT_EQ(Rounding::Nearest(row.x), row.nearest) << static_cast<double>(row.x);
 }
 
 struct RoundCase {
@@ -143,15 +149,15 @@ TEST_P(RoundedTextTable, RoundsThenFormats) {
   if (c.decimals == 2) EXPECT_EQ(RoundHundredths(c.x), QString::fromLatin1(c.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, RoundedTextTable,
-    ::testing::Values(RoundCase{1234.5678L, 2, "1234.57"}, RoundCase{0.125L, 2, "0.12"}, RoundCase{0.375L, 2, "0.38"},
-                      RoundCase{-0.125L, 2, "-0.12"}, RoundCase{2.5L, 0, "2"}, RoundCase{3.5L, 0, "4"},
-                      RoundCase{123.456L, 1, "123.5"}, RoundCase{100.0L, 2, "100"},
-                      // a rounded zero is never written "-0"
-                      RoundCase{-0.004L, 2, "0"}, RoundCase{-0.4L, 0, "0"}, RoundCase{-1e-9L, 5, "0"},
-                      RoundCase{0.00001L, 5, "1E-5"}, RoundCase{1e15L, 2, "1E15"},
-                      RoundCase{-273.15L, 2, "-273.15"}));
+INSTANTIATE_TEST_SUITE_P(Numbers, RoundedTextTable,
+                         ::testing::Values(RoundCase{1234.5678L, 2, "1234.57"}, RoundCase{0.125L, 2, "0.12"},
+                                           RoundCase{0.375L, 2, "0.38"}, RoundCase{-0.125L, 2, "-0.12"},
+                                           RoundCase{2.5L, 0, "2"}, RoundCase{3.5L, 0, "4"},
+                                           RoundCase{123.456L, 1, "123.5"}, RoundCase{100.0L, 2, "100"},
+                                           // a rounded zero is never written "-0"
+                                           RoundCase{-0.004L, 2, "0"}, RoundCase{-0.4L, 0, "0"},
+                                           RoundCase{-1e-9L, 5, "0"}, RoundCase{0.00001L, 5, "1E-5"},
+                                           RoundCase{1e15L, 2, "1E15"}, RoundCase{-273.15L, 2, "-273.15"}));
 
 }  // namespace
 
@@ -160,7 +166,8 @@ namespace {
 // The desktop's locale must not change the number text: under a locale with
 // a decimal comma "0.8" is still a number and 1.5 is still written "1.5".
 TEST(NumberTextLocale, DecimalPointWhateverTheLocale) {
-  const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "fr_FR"};
+  const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8",
+                                      "fr_FR.utf8",  "de_DE",      "fr_FR"};
   const std::string previous = setlocale(LC_ALL, nullptr);
   const char* found = nullptr;
   for (const char* name : commaLocales)

@@ -89,7 +89,8 @@ TEST_F(Window, ShortOrEmptyStoreFilesOpenAsFarAsTheyGo) {
     folder.Write("G1de-ta/heatwork.csv", bytes);
     Open();
     // Empty heater cells end the start-up with a conversion message.
-    for (const QString& m : TakeMessages()) EXPECT_TRUE(m.endsWith(QStringLiteral("は浮動小数点数ではありません"))) << m.toStdString();
+    for (const QString& m : TakeMessages())
+      EXPECT_TRUE(m.endsWith(QStringLiteral("は浮動小数点数ではありません"))) << m.toStdString();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
     form.reset();
   }
@@ -135,8 +136,8 @@ TEST_F(Save, HeaterSaveWritesItsCellsButNotTheBackOnlyOnes) {
 
 TEST_F(Save, EmptyRequiredFieldWritesNothingAndSaysNothing) {
   const QByteArray before = folder.Store();
-  for (const char* name : {"Edit21", "Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit13",
-                           "Edit1", "Edit4"}) {
+  for (const char* name : {"Edit21", "Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12",
+                           "Edit13", "Edit1", "Edit4"}) {
     SCOPED_TRACE(name);
     const QString keep = Text(name);
     Set(name, QString());
@@ -173,6 +174,7 @@ TEST_F(Save, FailedWriteKeepsTheOldFile) {
   const QString store = folder.Path("G1de-ta/heatwork.csv");
   const QByteArray before = folder.Store();
   const QString g1 = folder.Path("G1de-ta");
+  const QStringList filesBefore = QDir(g1).entryList(QDir::Files | QDir::Hidden);
   QFile::setPermissions(g1, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
   QFile probe(g1 + QStringLiteral("/probe"));
   const bool permissionsHold = !probe.open(QIODevice::WriteOnly);
@@ -195,8 +197,19 @@ TEST_F(Save, FailedWriteKeepsTheOldFile) {
 
   EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
   EXPECT_EQ(folder.Store(), before);
-  EXPECT_EQ(QDir(g1).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
+  EXPECT_EQ(QDir(g1).entryList(QDir::Files | QDir::Hidden), filesBefore) << "no temporary file is left";
   EXPECT_EQ(Cell(6, 8), QStringLiteral("31")) << "the table in memory keeps the new values";
+}
+
+TEST_F(Save, CharacterWithoutCodePageFormIsNamedAndNothingWritten) {
+  const QByteArray before = folder.Store();
+  Set("Edit3", QStringLiteral("20€"));
+  form->Button("Button6")->click();
+  EXPECT_EQ(
+      TakeMessages(),
+      QStringList{QStringLiteral("ファイル %1 を作成できません\r「€」はこのファイルに書けない文字です。")
+                      .arg(folder.Path("G1de-ta/heatwork.csv"))});
+  EXPECT_EQ(folder.Store(), before);
 }
 
 TEST_F(Save, StoreFileReplacedByAFolderFailsWithTheCreateMessage) {
@@ -232,8 +245,8 @@ class RunGuard : public FormFixture {
 
 TEST_F(RunGuard, EveryRequiredFieldHiddenOrNotStopsTheRun) {
   ASSERT_TRUE(Ran());
-  for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit34", "Edit13",
-                           "Edit21", "Edit69", "Edit17"}) {
+  for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit34",
+                           "Edit13", "Edit21", "Edit69", "Edit17"}) {
     const QString keep = Text(name);
     Set(name, QString());
     EXPECT_FALSE(Ran()) << name << (form->Control(name)->isHidden() ? " (hidden)" : "");
@@ -281,7 +294,8 @@ class Restore : public FormFixture {
     TakeMessages();  // the changed store stops the start-up
   }
   const QString question = QStringLiteral(
-      "確認: 基本データに異常値が入力された場合、正常な起動ができません。\r初期のデータに変更してよいですか -> ");
+      "確認: 基本データに異常値が入力された場合、正常な起動ができません。\r初期のデータに変更してよいですか "
+      "-> ");
   const QString done = QStringLiteral("データを復元しました。立ち上げなおしてください。");
 };
 
@@ -315,8 +329,9 @@ TEST_F(Restore, DoubleClickCopiesWithoutAsking) {
 TEST_F(Restore, FailedCopySaysSoInsteadOfSuccess) {
   QFile::remove(folder.Path("G1de-ta/heatworkA.csv"));
   DblClick("Label19");
-  EXPECT_EQ(TakeMessages(),
-            QStringList{QStringLiteral("ファイル %1 は開けません").arg(folder.Path("G1de-ta/heatworkA.csv"))});
+  EXPECT_EQ(
+      TakeMessages(),
+      QStringList{QStringLiteral("ファイル %1 は開けません").arg(folder.Path("G1de-ta/heatworkA.csv"))});
   EXPECT_EQ(folder.Store(), QByteArray("changed\r\n"));
 }
 

@@ -79,8 +79,8 @@ TEST(ConditionStore, LoadSaveRoundTripThroughTheFile) {
 
   const QByteArray bytes = Slurp(path);
   // Empty fields inside a line were loaded as " " and come back quoted.
-  EXPECT_TRUE(bytes.startsWith(
-      "\" \",1,2,3,4,5,6\r\n1,\" \",5.670374419,0.00000001,\" \",\"a,\"\"b\"\"\",hi-ta\r\n"))
+  EXPECT_TRUE(
+      bytes.startsWith("\" \",1,2,3,4,5,6\r\n1,\" \",5.670374419,0.00000001,\" \",\"a,\"\"b\"\"\",hi-ta\r\n"))
       << bytes.left(80).toStdString();
   EXPECT_TRUE(bytes.endsWith("79,,,,,,\r\n"));
   EXPECT_EQ(bytes.count("\r\n"), 80);

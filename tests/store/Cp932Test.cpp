@@ -31,9 +31,8 @@ TEST_P(Cp932RoundTrip, EncodesToTheWindowsBytesAndBack) {
 INSTANTIATE_TEST_SUITE_P(
     Characters, Cp932RoundTrip,
     ::testing::Values(Cp932Case{"デ－タ", "\x83\x66\x81\x7C\x83\x5E"},  // full-width hyphen-minus
-                      Cp932Case{"Ⅰ", "\x87\x54"}, Cp932Case{"①", "\x87\x40"},
-                      Cp932Case{"～", "\x81\x60"}, Cp932Case{"℃", "\x81\x8E"},
-                      Cp932Case{"ｱ", "\xB1"},  // half-width katakana: one byte
+                      Cp932Case{"Ⅰ", "\x87\x54"}, Cp932Case{"①", "\x87\x40"}, Cp932Case{"～", "\x81\x60"},
+                      Cp932Case{"℃", "\x81\x8E"}, Cp932Case{"ｱ", "\xB1"},  // half-width katakana: one byte
                       Cp932Case{"a,\"b", "a,\"b"}, Cp932Case{"表", "\x95\x5C"}));  // trail byte 0x5C
 
 TEST(Cp932, CharacterWithoutCodePageFormIsReported) {
@@ -49,7 +48,11 @@ TEST(Cp932, CharacterWithoutCodePageFormIsReported) {
 TEST(Cp932, InvalidBytesDecodeWithoutLosingTheRest) {
   bool valid = true;
   // A lone lead byte in the middle and a truncated one at the end.
-  const QString text = Cp932::Decode(QByteArray("a\x81" "\x20" "b\x83", 5), &valid);
+  const QString text = Cp932::Decode(QByteArray("a\x81"
+                                                "\x20"
+                                                "b\x83",
+                                                5),
+                                     &valid);
   EXPECT_FALSE(valid);
   EXPECT_TRUE(text.startsWith(QLatin1Char('a')));
   EXPECT_TRUE(text.contains(QLatin1Char('b')));
@@ -70,15 +73,15 @@ TEST_P(Cp932ByteMid, CutsWholeCharactersOnly) {
       << c.text << " " << c.start << " " << c.count;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Slices, Cp932ByteMid,
-    ::testing::Values(MidCase{"abcdef", 0, 3, "abc"}, MidCase{"abcdef", 2, -1, "cdef"},
-                      MidCase{"デ－タ", 0, 4, "デ－"}, MidCase{"デ－タ", 2, 2, "－"},
-                      MidCase{"aデ－タ", 0, 2, "a"},         // second byte is a lead byte: dropped
-                      MidCase{"デ－タ", 1, 4, "－"},         // starts on a trail byte
-                      MidCase{"ｱｲウ", 0, 3, "ｱｲ"},            // half-width katakana are one byte
-                      MidCase{"abc", 5, 2, ""}, MidCase{"", 0, 3, ""},
-                      MidCase{"abc", 0, 0, ""}, MidCase{"abc", 1, 100, "bc"}));
+INSTANTIATE_TEST_SUITE_P(Slices, Cp932ByteMid,
+                         ::testing::Values(MidCase{"abcdef", 0, 3, "abc"}, MidCase{"abcdef", 2, -1, "cdef"},
+                                           MidCase{"デ－タ", 0, 4, "デ－"}, MidCase{"デ－タ", 2, 2, "－"},
+                                           MidCase{"aデ－タ", 0, 2,
+                                                   "a"},  // second byte is a lead byte: dropped
+                                           MidCase{"デ－タ", 1, 4, "－"},  // starts on a trail byte
+                                           MidCase{"ｱｲウ", 0, 3, "ｱｲ"},    // half-width katakana are one byte
+                                           MidCase{"abc", 5, 2, ""}, MidCase{"", 0, 3, ""},
+                                           MidCase{"abc", 0, 0, ""}, MidCase{"abc", 1, 100, "bc"}));
 
 TEST(Cp932, ByteLengthCountsFullWidthTwice) {
   EXPECT_EQ(Cp932::ByteLength(QString()), 0);

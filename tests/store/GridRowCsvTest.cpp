@@ -53,11 +53,17 @@ INSTANTIATE_TEST_SUITE_P(
         // blanks
         ReadCase{"an unquoted blank ends a field", "a b", 3, {"a", "b", ""}},
         ReadCase{"blanks around commas are skipped", "  a  ,  b  ", 3, {"a", "b", ""}},
-        ReadCase{"tab and control characters are blanks", "\ta\t,\x01" "b", 3, {"a", "b", ""}},
+        ReadCase{"tab and control characters are blanks",
+                 "\ta\t,\x01"
+                 "b",
+                 3,
+                 {"a", "b", ""}},
         // boundaries
         ReadCase{"final comma yields no field", "a,b,", 3, {"a", "b", ""}},
         ReadCase{"empty line", "", 3, {"", "", ""}},
-        ReadCase{"fields beyond the last column dropped", "1,2,3,4,5,6,7,8,9", 7,
+        ReadCase{"fields beyond the last column dropped",
+                 "1,2,3,4,5,6,7,8,9",
+                 7,
                  {"1", "2", "3", "4", "5", "6", "7"}},
         ReadCase{"empty fields beyond the last column dropped", "a,,,,", 2, {"a", S}},
         // damaged lines

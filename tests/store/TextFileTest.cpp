@@ -38,14 +38,15 @@ TEST_P(TextFileSplit, SplitsAtEveryLineEnd) {
   EXPECT_EQ(TextFile::SplitLines(QString::fromUtf8(GetParam().text)), GetParam().lines) << GetParam().what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, TextFileSplit,
-    ::testing::Values(SplitCase{"CR LF", "a\r\nb\r\n", {"a", "b"}}, SplitCase{"CR", "a\rb\r", {"a", "b"}},
-                      SplitCase{"LF", "a\nb\n", {"a", "b"}}, SplitCase{"mixed", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
-                      SplitCase{"no final line end", "a\r\nb", {"a", "b"}},
-                      SplitCase{"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
-                      SplitCase{"empty lines kept", "\r\n\r\nx\r\n", {"", "", "x"}},
-                      SplitCase{"empty text", "", {}}));
+INSTANTIATE_TEST_SUITE_P(LineEnds, TextFileSplit,
+                         ::testing::Values(SplitCase{"CR LF", "a\r\nb\r\n", {"a", "b"}},
+                                           SplitCase{"CR", "a\rb\r", {"a", "b"}},
+                                           SplitCase{"LF", "a\nb\n", {"a", "b"}},
+                                           SplitCase{"mixed", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+                                           SplitCase{"no final line end", "a\r\nb", {"a", "b"}},
+                                           SplitCase{"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
+                                           SplitCase{"empty lines kept", "\r\n\r\nx\r\n", {"", "", "x"}},
+                                           SplitCase{"empty text", "", {}}));
 
 class TextFileTest : public ::testing::Test {
  protected:
@@ -97,7 +98,8 @@ TEST_F(TextFileTest, CharacterWithoutCodePageFormIsRefusedAndNothingWritten) {
     TextFile::Write(path, {QStringLiteral("fine"), QStringLiteral("price €5")});
     FAIL() << "no error";
   } catch (const FileError& e) {
-    EXPECT_TRUE(e.text().startsWith(QStringLiteral("ファイル %1 を作成できません").arg(path))) << e.text().toStdString();
+    EXPECT_TRUE(e.text().startsWith(QStringLiteral("ファイル %1 を作成できません").arg(path)))
+        << e.text().toStdString();
     EXPECT_TRUE(e.text().contains(QStringLiteral("€"))) << "the message names the character";
   }
   EXPECT_EQ(Slurp(path), QByteArray("old\r\n"));
