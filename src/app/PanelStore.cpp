@@ -107,8 +107,21 @@ void PanelStore::Wire() {
 }
 
 void PanelStore::LoadStore() {
-  BusyPointer busy(f.Dlg());
-  f.Store().Load(f.Path(kStoreFile));
+  TextFile::ReadResult file;
+  {
+    BusyPointer busy(f.Dlg());
+    file = TextFile::Read(f.Path(kStoreFile));
+  }
+  if (file.validCp932) {
+    f.Store().LoadLines(file.lines);
+    return;
+  }
+  // Bytes that are not code page 932 are read as "?", so the store can be
+  // saved again; the user is told which file held them.
+  for (QString& line : file.lines) line.replace(QChar(0xFFFD), QLatin1Char('?'));
+  f.Store().LoadLines(file.lines);
+  f.Message(QStringLiteral("ファイル %1 に読めない文字がありました。「?」に置き換えて読み込みました。")
+                .arg(f.Path(kStoreFile)));
 }
 
 void PanelStore::SaveStore() {
