@@ -15,8 +15,8 @@ const ControlSpec kAppControls[] = {
   // Shared surface fields and heat-loss results.
   {Kind::Panel,  "Panel4",  "Panel1",   9,   8, 224, 226, "",                         0, kPanel},
   {Kind::Label,  "Label13", "Panel4",   4,   9, 134,  16, "Stefan-Boltzman定数"},
-  {Kind::Edit,   "Edit15",  "Panel4", 140,   6,  50,  20, ""},
-  {Kind::Edit,   "Edit22",  "Panel4", 192,   6,  26,  20, ""},
+  {Kind::Edit,   "Edit15",  "Panel4", 134,   6,  60,  20, ""},
+  {Kind::Edit,   "Edit22",  "Panel4", 196,   6,  22,  20, ""},
   {Kind::Label,  "Label14", "Panel4",   4,  31, 134,  16, "表面の放射率"},
   {Kind::Edit,   "Edit16",  "Panel4", 140,  28,  78,  20, "",                         kInput},
   {Kind::Label,  "Label15", "Panel4",   4,  53, 134,  16, "対流熱伝達率　W/m2℃"},
