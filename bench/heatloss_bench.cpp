@@ -333,8 +333,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) perIteration_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+    // With repetitions the median stands for the benchmark.
+    for (const Run& r : runs) {
+      if (r.run_type == Run::RT_Iteration && !perIteration_.count(r.run_name.function_name))
+        perIteration_[r.run_name.function_name] = r.GetAdjustedCPUTime();
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+        perIteration_[r.run_name.function_name] = r.GetAdjustedCPUTime();
+    }
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
