@@ -11,9 +11,8 @@ class QtDialogs : public QObject, public Dialogs {
   Q_OBJECT
  public:
   QtDialogs() = default;
+  // The window the message boxes belong to.
   void setParentWidget(QWidget* w) { parentWidget_ = w; }
-  using QObject::setParent;
-  void setParent(QWidget* w) { parentWidget_ = w; }
 
   void Message(const QString& text) override;
   bool Confirm(const QString& title, const QString& text) override;

@@ -1,5 +1,7 @@
-// The program: one window over the folder that holds the executable.
+// The program: one window over the folder that holds the executable,
+// opened centred on the screen.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/QtDialogs.h"
 #include "app/TForm1.h"
@@ -8,7 +10,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QtDialogs dialogs;
   TForm1 form(QCoreApplication::applicationDirPath(), dialogs);
-  dialogs.setParent(&form);
+  dialogs.setParentWidget(&form);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    form.move(area.center() - form.rect().center());
+  }
   form.show();
   return app.exec();
 }
