@@ -91,7 +91,7 @@ TEST_P(ExportEndToEnd, TwoConditionsSavedAsCodePage932Table) {
   Do([&] { form->Memos().Memos().SaveMemo(); });
   EXPECT_EQ(dialogs->TakeMessages(), QStringList{QStringLiteral("デ－タを保存しました")});
 
-  QFile file(app + QStringLiteral("/memocsv/比較") + QString::fromUtf8(c.name) + QStringLiteral(".csv"));
+  QFile file(folder.Path(QStringLiteral("memocsv/比較") + QString::fromUtf8(c.name) + QStringLiteral(".csv")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
   // One line per grid row, each ended by CR LF, with all 60 cells (59 commas).
