@@ -1,35 +1,42 @@
-// A test fixture: the real window on a temporary copy of the shipped data,
-// with recording dialogs. Every message a test does not take is a failure.
+// The real window on a temporary program folder (support/FormFixture), shown
+// from the start of every test. Clicks and Enter go only to controls a person
+// could reach, and the events they cause run before the test goes on.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QString>
+#include <QApplication>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <memory>
+#include <initializer_list>
 
-#include "app/RecordingDialogs.h"
-#include "app/TForm1.h"
+#include "support/FormFixture.h"
 
-class HeatLossWindow : public ::testing::Test {
+class HeatLossWindow : public FormFixture {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    Open();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Messages(), QStringList()) << "start-up showed a message";
+  }
 
   // A person's mouse click on a control; the Enter key in a field.
-  void Click(const char* name);
-  void Enter(const char* name);
+  void Click(const char* name) {
+    QWidget* w = form->Control(name);
+    ASSERT_TRUE(w->isVisible() && w->isEnabled()) << name << " cannot be clicked";
+    FormFixture::Click(name);
+    QApplication::processEvents();
+  }
+  void Enter(const char* name) {
+    ASSERT_TRUE(form->Control(name)->isVisible()) << name << " is hidden";
+    FormFixture::Enter(name);
+    QApplication::processEvents();
+  }
 
-  QString Text(const char* name) const { return form->Text(name); }
-  void Set(const char* name, const QString& text);
-  QString Cell(int column, int row) const { return form->Store().GetCell(column, row); }
   // The messages shown since the last call.
-  QStringList Messages() { return dialogs->TakeMessages(); }
+  QStringList Messages() { return TakeMessages(); }
   // The texts of several fields, to compare before and after an action.
-  QStringList Texts(std::initializer_list<const char*> names) const;
-
-  QTemporaryDir temp;
-  std::unique_ptr<RecordingDialogs> dialogs;
-  std::unique_ptr<TForm1> form;
+  QStringList Texts(std::initializer_list<const char*> names) const {
+    QStringList texts;
+    for (const char* n : names) texts << form->Text(n);
+    return texts;
+  }
 };
