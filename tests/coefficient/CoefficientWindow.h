@@ -1,19 +1,16 @@
-// The real window on a temporary copy of the built data, with recording
-// dialogs and the coefficient panel open. Every message a test does not take
-// with TakeMessages is a failure.
+// The real window on a temporary program folder (support/FormFixture), shown
+// with the coefficient panel open. Every message a test does not take with
+// TakeMessages is a failure.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <initializer_list>
-#include <memory>
 #include <ostream>
 
-#include "app/RecordingDialogs.h"
-#include "app/TForm1.h"
+#include "support/FormFixture.h"
 
 // Texts in failure reports as readable text.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -24,10 +21,9 @@ struct GridText {
   const char* text;
 };
 
-class CoefficientWindow : public ::testing::Test {
+class CoefficientWindow : public FormFixture {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Edit71 ← number, then 選択.
   void Select(const QString& number);
@@ -39,19 +35,12 @@ class CoefficientWindow : public ::testing::Test {
   void Recall();    // 戻る
   void SetNumber(const QString& number);
 
-  QString Text(const char* name) const;
-  void SetText(const char* name, const QString& text);
-  QString StoreCell(int column, int row) const;
+  void SetText(const char* name, const QString& text) { Set(name, text); }
+  QString StoreCell(int column, int row) const { return Cell(column, row); }
   void SetStoreCell(int column, int row, const QString& text);
 
-  // A real mouse click on a control.
+  // A real mouse click on a control; its events run before the test goes on.
   void Click(const char* name);
   // Enter pressed in a control (for the item grid: on the grid itself).
   void Enter(QWidget* target);
-
-  QStringList TakeMessages();
-
-  QTemporaryDir temp;
-  std::unique_ptr<RecordingDialogs> dialogs;
-  std::unique_ptr<TForm1> form;
 };
