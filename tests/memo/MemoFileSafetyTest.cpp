@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 #include "MemoWindow.h"
 #include "app/FileListBox.h"
@@ -157,8 +158,13 @@ TEST_F(MemoFileSafetyTest, NamesNeverWriteOutsideTheMemoFolder) {
   EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files), QStringList());
   EXPECT_FALSE(QFile::exists(Path("G1de-ta/heatwork.txt")));
   // A symbolic link in the memo folder does not lead the save elsewhere.
-  const QString outside = temp.path() + QStringLiteral("/outside.txt");
-  WriteBytes(QStringLiteral("../outside.txt"), "keep\r\n");
+  QTemporaryDir elsewhere;
+  const QString outside = elsewhere.path() + QStringLiteral("/outside.txt");
+  {
+    QFile out(outside);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("keep\r\n");
+  }
   ASSERT_TRUE(QFile::link(outside, Path("memo/link.txt")));
   SaveAs(U("link"));
   const QStringList m = Messages();

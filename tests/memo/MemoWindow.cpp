@@ -1,8 +1,6 @@
 #include "MemoWindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,15 +11,6 @@
 #include "store/TextFile.h"
 
 namespace {
-
-void CopyFolder(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  QDirIterator it(from, QDir::Files);
-  while (it.hasNext()) {
-    it.next();
-    QFile::copy(it.filePath(), to + QLatin1Char('/') + it.fileName());
-  }
-}
 
 void Send(QWidget* w, QEvent::Type type, QPoint pos) {
   const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -49,26 +38,11 @@ QPoint CellCentre(StringGrid* grid, int column, int row) {
 }  // namespace
 
 void MemoWindow::SetUp() {
-  ASSERT_TRUE(temp.isValid());
-  const QString data = qEnvironmentVariable("HEATCALC_DATA");
-  ASSERT_FALSE(data.isEmpty()) << "HEATCALC_DATA names the built data";
-  dir = temp.path() + QStringLiteral("/app");
-  for (const char* sub : {"G1de-ta", "siryou", "formtext", "text", "memo", "memocsv"})
-    CopyFolder(data + QLatin1Char('/') + QLatin1String(sub), dir + QLatin1Char('/') + QLatin1String(sub));
-  QFile::remove(dir + QStringLiteral("/G1de-ta/heatwork.csv"));
-  ASSERT_TRUE(QFile::copy(dir + QStringLiteral("/G1de-ta/heatworkA.csv"), dir + QStringLiteral("/G1de-ta/heatwork.csv")));
-  dialogs = std::make_unique<RecordingDialogs>(temp.path() + QStringLiteral("/scratch"));
-  form = std::make_unique<TForm1>(dir, *dialogs);
+  Open();
   form->resize(912, 559);
   form->show();
   QApplication::processEvents();
   EXPECT_EQ(Messages(), QStringList()) << "start-up showed a message";
-}
-
-void MemoWindow::TearDown() {
-  EXPECT_EQ(dialogs->messages, QStringList()) << "messages nobody expected";
-  EXPECT_EQ(dialogs->busyDepth, 0) << "the busy pointer was not restored";
-  form.reset();
 }
 
 void MemoWindow::Click(const char* name) {

@@ -1,5 +1,6 @@
-// A test fixture: the real window on a temporary copy of the shipped data,
-// with recording dialogs. A message that a test did not take is a failure.
+// The real window on a temporary program folder (support/FormFixture), shown
+// at its designed size, with mouse helpers for grids and file lists. A message
+// that a test did not take is a failure.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,18 +8,15 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "app/RecordingDialogs.h"
-#include "app/TForm1.h"
+#include "support/FormFixture.h"
 
-class MemoWindow : public ::testing::Test {
+class MemoWindow : public FormFixture {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
-  // A person's mouse on a control: a click, a double click, press, release.
+  // A person's mouse on a control (on the viewport of a scrolling one): a
+  // click, a double click. The events they cause run before the test goes on.
   void Click(const char* name);
   void DblClick(const char* name);
   // Mouse on a cell of a grid.
@@ -37,10 +35,5 @@ class MemoWindow : public ::testing::Test {
   void WriteBytes(const QString& relative, const QByteArray& bytes) const;
   // Writes text as code page 932 with CR LF line ends.
   void WriteLines(const QString& relative, const QStringList& lines) const;
-  QStringList Messages() { return dialogs->TakeMessages(); }
-
-  QTemporaryDir temp;
-  QString dir;
-  std::unique_ptr<RecordingDialogs> dialogs;
-  std::unique_ptr<TForm1> form;
+  QStringList Messages() { return TakeMessages(); }
 };
