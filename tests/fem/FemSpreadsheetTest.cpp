@@ -57,13 +57,13 @@ TEST_F(FemSpreadsheetTest, ArrayFormulaGivesTheTemperatures) {
   const QString csv = form->Path(QStringLiteral("memocsv/有限要素法.csv"));
   ASSERT_TRUE(QFile::exists(csv));
 
-  const QString out = temp.path() + QStringLiteral("/solution.txt");
+  const QString out = folder.Path("solution.txt");
   QProcess p;
   p.setProcessEnvironment(UnoEnvironment());
   p.setProcessChannelMode(QProcess::ForwardedChannels);
   p.start(kPython,
           {QStringLiteral(FEM_TEST_DIR "/spreadsheet_solve.py"), csv, QString::number(m + 5),
-           QString::number(v + 3), QString::number(m), out, temp.path() + QStringLiteral("/office")});
+           QString::number(v + 3), QString::number(m), out, folder.Path("office")});
   ASSERT_TRUE(p.waitForFinished(240000));
   ASSERT_EQ(p.exitCode(), 0);
 

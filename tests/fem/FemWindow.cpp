@@ -1,9 +1,6 @@
 #include "FemWindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QMouseEvent>
 #include <cmath>
 #include <utility>
@@ -13,18 +10,6 @@
 #include "fem/FemSheet.h"
 
 namespace {
-
-void CopyTree(const QString& from, const QString& to) {
-  QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    it.next();
-    const QString target = to + it.filePath().mid(from.size());
-    QDir().mkpath(QFileInfo(target).path());
-    QFile::copy(it.filePath(), target);
-  }
-  QDirIterator dirs(from, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (dirs.hasNext()) QDir().mkpath(to + dirs.next().mid(from.size()));
-}
 
 void Send(QWidget* w, QEvent::Type type) {
   const QPoint pos(2, 2);
@@ -37,21 +22,9 @@ void Send(QWidget* w, QEvent::Type type) {
 }  // namespace
 
 void FemWindow::SetUp() {
-  ASSERT_TRUE(temp.isValid());
-  const QString data = qEnvironmentVariable("HEATCALC_DATA");
-  ASSERT_FALSE(data.isEmpty()) << "HEATCALC_DATA names the built data";
-  const QString dir = temp.path() + QStringLiteral("/app");
-  CopyTree(data, dir);
-  QFile::remove(dir + QStringLiteral("/G1de-ta/heatwork.csv"));
-  QFile::copy(dir + QStringLiteral("/G1de-ta/heatworkA.csv"), dir + QStringLiteral("/G1de-ta/heatwork.csv"));
-  dialogs = std::make_unique<RecordingDialogs>(temp.path() + QStringLiteral("/scratch"));
-  form = std::make_unique<TForm1>(dir, *dialogs);
+  Open();
   ASSERT_EQ(Messages(), QStringList()) << "start-up";
   form->Guarded([this] { Sheet().SetUpFemSheet(); });
-}
-
-void FemWindow::TearDown() {
-  if (form) EXPECT_EQ(Messages(), QStringList()) << "messages no test took";
 }
 
 FemSheet& FemWindow::Sheet() { return form->Fem(); }
