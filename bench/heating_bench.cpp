@@ -6,61 +6,17 @@
 #include "heating/GasHeating.h"
 #include "heating/HeaterPowerSearch.h"
 #include "heating/WallHeating.h"
+#include "TankCases.h"  // the shipped tank and box, shared with the tests
 
 using namespace heating;
 
 namespace {
 
-constexpr long double kSigma = 5.670374419L * 0.00000001L;
+using cases::AirBox;
+using cases::kSigma;
 
 // An insulated 1 m3 water tank with a lid: 3 mm stainless, 50 mm insulation.
-TankInputs InsulatedTank() {
-  TankInputs in{};
-  in.L = in.W = in.D = 1.0L;
-  in.volume = 1.0L;
-  in.wallMm = 3.0L;
-  in.wallLambda = 16.0L;
-  in.insulationMm = 50.0L;
-  in.insulationLambda = 0.045L;
-  in.Ta = 20.0L + kKelvin;
-  in.T0 = 15.0L + kKelvin;
-  in.T1 = 80.0L + kKelvin;
-  in.riseTime = 3.0L;
-  in.rho = 1.0L;
-  in.c = 1.0L;
-  in.rhoWall = 7.9L;
-  in.cWall = 0.12L;
-  in.h = 9.0L;
-  in.eps = 0.9L;
-  in.sigma = kSigma;
-  in.insulated = true;
-  in.lid = true;
-  return in;
-}
-
-// Air in a 2 x 1 x 1 m steel box of 2 mm, heated from 20 to 60 ℃.
-GasInputs AirBox(long double riseTime) {
-  GasInputs in{};
-  in.L = 2.0L;
-  in.W = in.D = 1.0L;
-  in.wallMm = 2.0L;
-  in.wallLambda = 50.0L;
-  in.insulationMm = 0.0L;
-  in.insulationLambda = 0.045L;
-  in.insulated = false;
-  in.Ta = 20.0L + kKelvin;
-  in.T1 = 60.0L + kKelvin;
-  in.rise = 50.0L;
-  in.riseTime = riseTime;
-  in.rho = 0.0012L;
-  in.c = 0.24L;
-  in.rhoWall = 7.85L;
-  in.cWall = 0.11L;
-  in.h = 9.0L;
-  in.eps = 0.9L;
-  in.sigma = kSigma;
-  return in;
-}
+TankInputs InsulatedTank() { return cases::WaterTank(50.0L, true); }
 
 // The wall-heating case of the shipped conditions: walls at 20 ℃, gas at 10 ℃.
 WalledGas FactoryWalledGas() {

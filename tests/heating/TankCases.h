@@ -1,5 +1,5 @@
-// Inputs of the heating models for the tests: the shipped liquid, gas and
-// wall-heating conditions, in kelvin.
+// Inputs of the heating models for the tests and the benchmarks: the shipped
+// liquid, gas and wall-heating conditions, in kelvin.
 #pragma once
 
 #include "heating/GasHeating.h"
