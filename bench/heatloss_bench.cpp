@@ -18,104 +18,16 @@
 #include "heatloss/Heater.h"
 #include "heatloss/PipeFlow.h"
 #include "heatloss/SurfaceLoss.h"
+#include "FactoryCases.h"
 
 using namespace HeatLossCalc;
 
 namespace {
 
-constexpr long double kSigmaWhole = 5.67037e-8L;  // the flat panel reads all of "5.67037"
-constexpr long double kSigmaSix = 5.6703e-8L;     // the cylinder panel its first 6 characters
-
 // ---------------------------------------------------------------- factory inputs
+// Those of the heat-loss tests (tests/heatloss/FactoryCases.h).
 
-FlatPlateInputs Plate() {
-  FlatPlateInputs in;
-  in.Ta = 20 + kKelvin;
-  in.Ti = 300 + kKelvin;
-  in.A = 10;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigmaWhole;
-  in.L1 = 0.23L;
-  in.k1 = 1.3L;
-  in.L2 = 0.1L;
-  in.k2 = 0.1L;
-  return in;
-}
-
-CoolingInputs Cooling() {
-  CoolingInputs c;
-  c.rho = 2.3L;
-  c.c = 0.25L;
-  c.hours = 2;
-  return c;
-}
-
-FlatWallInputs Wall() {
-  FlatWallInputs in;
-  in.Tg = 800 + kKelvin;
-  in.Ta = 20 + kKelvin;
-  in.A = 10;
-  in.hi = 9;
-  in.ei = 0.5L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigmaWhole;
-  in.L1 = 0.23L;
-  in.k1 = 1.3L;
-  in.L2 = 0.1L;
-  in.k2 = 0.1L;
-  return in;
-}
-
-CylinderInputs Cyl() {
-  CylinderInputs in;
-  in.Ta = 20;
-  in.Ti = 180;
-  in.D1 = 0.1143L;
-  in.t1 = 0.006L;
-  in.t2 = 0.05L;
-  in.k1 = 50;
-  in.k2 = 0.045L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigmaSix;
-  in.L = 10;
-  return in;
-}
-
-HeaterInputs Heat() {
-  HeaterInputs in;
-  in.Ta = 20;
-  in.Q = 500;
-  in.L = 1.5L;
-  in.P = HeaterCircumference(8.6L);
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigmaSix;
-  return in;
-}
-
-PipeFlowInputs Pipe() {
-  PipeFlowInputs in;
-  in.Tin = 80 + kKelvin;
-  in.Ta = 5 + kKelvin;
-  in.c = 1;
-  in.rho = 1;
-  in.Di = 0.0527L;
-  in.V = 1;
-  in.Lp = 100;
-  in.k1 = 50;
-  in.k2 = 0.045L;
-  in.t1 = 0.0039L;
-  in.t2 = 0.025L;
-  in.hi = 9;
-  in.ei = 0.5L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigmaSix;
-  return in;
-}
+using namespace FactoryCases;
 
 // ---------------------------------------------------------------- bare loops
 // Each returns the scanned temperature (or the end state) so the compiler
@@ -249,65 +161,65 @@ constexpr long long kPipeEvals = 3000LL * 5 * 31;
 constexpr long long kCoolingEvals = 2000LL * 5 * 12;
 
 void BM_PipeFlow(benchmark::State& state) {
-  const PipeFlowInputs in = Pipe();
+  const PipeFlowInputs in = FactoryPipe();
   for (auto _ : state) benchmark::DoNotOptimize(PipeFlowTemperature(in));
   PerEvaluation(state, kPipeEvals);
 }
 void BM_PipeFlowBare(benchmark::State& state) {
-  const PipeFlowInputs in = Pipe();
+  const PipeFlowInputs in = FactoryPipe();
   for (auto _ : state) benchmark::DoNotOptimize(BarePipe(in));
   PerEvaluation(state, kPipeEvals);
 }
 void BM_FlatPlateCooling(benchmark::State& state) {
-  const FlatPlateInputs in = Plate();
-  const CoolingInputs c = Cooling();
+  const FlatPlateInputs in = FactoryPlate();
+  const CoolingInputs c = FactoryCooling();
   for (auto _ : state) benchmark::DoNotOptimize(FlatPlateCooling(in, c));
   PerEvaluation(state, kCoolingEvals);
 }
 void BM_FlatPlateCoolingBare(benchmark::State& state) {
-  const FlatPlateInputs in = Plate();
-  const CoolingInputs c = Cooling();
+  const FlatPlateInputs in = FactoryPlate();
+  const CoolingInputs c = FactoryCooling();
   for (auto _ : state) benchmark::DoNotOptimize(BareCooling(in, c));
   PerEvaluation(state, kCoolingEvals);
 }
 void BM_FlatPlateHeatLoss(benchmark::State& state) {
-  const FlatPlateInputs in = Plate();
+  const FlatPlateInputs in = FactoryPlate();
   for (auto _ : state) benchmark::DoNotOptimize(FlatPlateSteady(in));
   PerEvaluation(state, 5 * 31);
 }
 void BM_FlatPlateHeatLossBare(benchmark::State& state) {
-  const FlatPlateInputs in = Plate();
+  const FlatPlateInputs in = FactoryPlate();
   const long double U = 1 / (in.L2 / in.k2 + in.L1 / in.k1);
   for (auto _ : state) benchmark::DoNotOptimize(BarePlateScan(in, in.Ti, U, in.A, 31));
   PerEvaluation(state, 5 * 31);
 }
 void BM_FlatWallTransmission(benchmark::State& state) {
-  const FlatWallInputs in = Wall();
+  const FlatWallInputs in = FactoryWall();
   for (auto _ : state) benchmark::DoNotOptimize(FlatWallTransmission(in));
   PerEvaluation(state, 5 * 31);
 }
 void BM_FlatWallTransmissionBare(benchmark::State& state) {
-  const FlatWallInputs in = Wall();
+  const FlatWallInputs in = FactoryWall();
   for (auto _ : state) benchmark::DoNotOptimize(BareWall(in));
   PerEvaluation(state, 5 * 31);
 }
 void BM_CylinderHeatLoss(benchmark::State& state) {
-  const CylinderInputs in = Cyl();
+  const CylinderInputs in = FactoryCylinder();
   for (auto _ : state) benchmark::DoNotOptimize(CylinderHeatLoss(in));
   PerEvaluation(state, 6 * 31);
 }
 void BM_CylinderHeatLossBare(benchmark::State& state) {
-  const CylinderInputs in = Cyl();
+  const CylinderInputs in = FactoryCylinder();
   for (auto _ : state) benchmark::DoNotOptimize(BareCylinder(in));
   PerEvaluation(state, 6 * 31);
 }
 void BM_HeaterTemperature(benchmark::State& state) {
-  const HeaterInputs in = Heat();
+  const HeaterInputs in = FactoryHeater();
   for (auto _ : state) benchmark::DoNotOptimize(HeaterSurfaceTemperature(in));
   PerEvaluation(state, 5 * 31);
 }
 void BM_HeaterTemperatureBare(benchmark::State& state) {
-  const HeaterInputs in = Heat();
+  const HeaterInputs in = FactoryHeater();
   for (auto _ : state) benchmark::DoNotOptimize(BareHeater(in));
   PerEvaluation(state, 5 * 31);
 }
@@ -358,11 +270,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   // The bare loops must do the work of the calculators.
-  if (BarePipe(Pipe()) - kKelvin != PipeFlowTemperature(Pipe()).fluid ||
-      BareCooling(Plate(), Cooling()) - kKelvin != FlatPlateCooling(Plate(), Cooling()).plate ||
-      BareWall(Wall()) - kKelvin != FlatWallTransmission(Wall()).outerSurface ||
-      BareCylinder(Cyl()) - kKelvin != CylinderHeatLoss(Cyl()).surface ||
-      BareHeater(Heat()) != HeaterSurfaceTemperature(Heat())) {
+  if (BarePipe(FactoryPipe()) - kKelvin != PipeFlowTemperature(FactoryPipe()).fluid ||
+      BareCooling(FactoryPlate(), FactoryCooling()) - kKelvin != FlatPlateCooling(FactoryPlate(), FactoryCooling()).plate ||
+      BareWall(FactoryWall()) - kKelvin != FlatWallTransmission(FactoryWall()).outerSurface ||
+      BareCylinder(FactoryCylinder()) - kKelvin != CylinderHeatLoss(FactoryCylinder()).surface ||
+      BareHeater(FactoryHeater()) != HeaterSurfaceTemperature(FactoryHeater())) {
     std::fprintf(stderr, "a bare loop does not compute what its calculator computes\n");
     return 1;
   }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Bisection.h"
+#include "FactoryCases.h"
 #include "app/Rounding.h"
 #include "heatloss/Cylinder.h"
 #include "heatloss/FlatPlate.h"
@@ -15,24 +16,9 @@
 
 using namespace HeatLossCalc;
 using namespace HeatLossTest;
+using namespace FactoryCases;
 
 namespace {
-
-// The factory flat wall: 10 m2, 230 mm at 1.3 W/mK, 100 mm at 0.1 W/mK.
-FlatPlateInputs FactoryPlate() {
-  FlatPlateInputs in;
-  in.Ta = 20 + K;
-  in.Ti = 300 + K;
-  in.A = 10;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigma;
-  in.L1 = 0.23L;
-  in.k1 = 1.3L;
-  in.L2 = 0.1L;
-  in.k2 = 0.1L;
-  return in;
-}
 
 long double PlateSurfaceCrossing(const FlatPlateInputs& in, long double Tinner, long double U, long double A) {
   return Crossing(in.Ta - 100, Tinner, [&](long double T) {
@@ -40,55 +26,6 @@ long double PlateSurfaceCrossing(const FlatPlateInputs& in, long double Tinner, 
     const long double lost = A * (in.h * (T - in.Ta) + in.e * in.sigma * (Pow4(T) - Pow4(in.Ta)));
     return conducted - lost;
   });
-}
-
-HeaterInputs FactoryHeater(long double power) {
-  HeaterInputs in;
-  in.Ta = 20;
-  in.Q = power;
-  in.L = 1.5L;
-  in.P = 8.6L * 3.14L / 1000;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = 5.6703e-8L;
-  return in;
-}
-
-CylinderInputs FactoryCylinder() {
-  CylinderInputs in;
-  in.Ta = 20;
-  in.Ti = 180;
-  in.D1 = 0.1143L;
-  in.t1 = 0.006L;
-  in.t2 = 0.05L;
-  in.k1 = 50;
-  in.k2 = 0.045L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = 5.6703e-8L;
-  in.L = 10;
-  return in;
-}
-
-PipeFlowInputs FactoryPipe() {
-  PipeFlowInputs in;
-  in.Tin = 80 + K;
-  in.Ta = 5 + K;
-  in.c = 1;
-  in.rho = 1;
-  in.Di = 0.0527L;
-  in.V = 1;
-  in.Lp = 100;
-  in.k1 = 50;
-  in.k2 = 0.045L;
-  in.t1 = 0.0039L;
-  in.t2 = 0.025L;
-  in.hi = 9;
-  in.ei = 0.5L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = 5.6703e-8L;
-  return in;
 }
 
 }  // namespace
@@ -111,9 +48,7 @@ TEST(FlatPlate, SurfaceLiesWithinOneStepBelowTheBalance) {
 
 TEST(FlatPlate, CoolingFollowsTheStoredHeat) {
   const FlatPlateInputs in = FactoryPlate();
-  CoolingInputs cooling;
-  cooling.rho = 2.3L;
-  cooling.c = 0.25L;
+  CoolingInputs cooling = FactoryCooling();
 
   // No time: the plate keeps its start temperature and the steady results.
   cooling.hours = 0;
@@ -156,19 +91,7 @@ TEST(FlatPlate, TimeStepIsRoundedToTenMillionthsOfAnHour) {
 }
 
 TEST(FlatWall, OuterSurfaceLiesWithinOneStepBelowTheBalance) {
-  FlatWallInputs in;
-  in.Tg = 800 + K;
-  in.Ta = 20 + K;
-  in.A = 10;
-  in.hi = 9;
-  in.ei = 0.5L;
-  in.h = 9;
-  in.e = 0.9L;
-  in.sigma = kSigma;
-  in.L1 = 0.23L;
-  in.k1 = 1.3L;
-  in.L2 = 0.1L;
-  in.k2 = 0.1L;
+  const FlatWallInputs in = FactoryWall();
   const FlatWallResult r = FlatWallTransmission(in);
   const long double U = 1 / (in.L2 / in.k2 + in.L1 / in.k1);
   auto out = [&](long double T) { return in.A * (in.h * (T - in.Ta) + in.e * in.sigma * (Pow4(T) - Pow4(in.Ta))); };
