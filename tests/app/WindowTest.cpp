@@ -66,7 +66,7 @@ TEST_F(Window, DamagedStoreFilesLoad) {
       {"more fields on every line", moreFields},
       {"stray quotes", withLine(4, "4,\"abc,\"\"\",x\"y,\"")},
       {"unclosed quote", withLine(77, "77,\"runs to the end,,,")},
-      {"invalid code page bytes", withLine(77, QByteArray("77,\x81,\xFF\xFF,\x82", 12))},
+      {"invalid code page bytes", withLine(77, QByteArray("77,\x81,\xFF\xFF,\x82"))},
       {"NUL byte", withLine(77, QByteArray("77,a\0b,c", 8))},
       {"LF line ends", QByteArray(factory).replace("\r\n", "\n")},
       {"CR line ends", QByteArray(factory).replace("\r\n", "\r")},
