@@ -1,0 +1,379 @@
+// Every input field of every calculator given texts an engineer might type by
+// mistake (empty, blanks, letters, zero, negative, overflowing and
+// underflowing exponents, nan, inf, a full-width digit, a decimal comma, a
+// very long text). Each run must end within 5 s, show no message but the
+// program's own (conversion errors, float faults, the calculators' notices)
+// and leave every field the calculator does not write as it was.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <set>
+#include <vector>
+
+#include "app/StringGrid.h"
+#include "support/FormFixture.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+class Sweep;
+
+namespace {
+
+const QStringList& BadTexts() {
+  static const QStringList texts = {"",
+                                    " ",
+                                    "abc",
+                                    "0",
+                                    "0.0",
+                                    "-1",
+                                    "1e5000",
+                                    "1e-5000",
+                                    "nan",
+                                    "inf",
+                                    QStringLiteral("１"),
+                                    "1,5",
+                                    QString(300, u'7')};
+  return texts;
+}
+
+// The program's own messages: conversion errors, float faults and the notices
+// the calculators show.
+bool OwnMessage(const QString& m) {
+  static const std::vector<QRegularExpression> patterns = [] {
+    std::vector<QRegularExpression> p;
+    for (const char* re : {
+             "^'.*' は浮動小数点数ではありません$",
+             "^'.*' は整数ではありません$",
+             "^0 による浮動小数点数除算$",
+             "^不正な浮動小数点数演算命令$",
+             "^浮動小数点数のオーバーフロー$",
+             // heat loss
+             "^内層外径と内層厚さを確認してください。$",
+             "^管内径と内層厚さを確認してください。$",
+             // heating
+             "^上昇時間0.05ｈ以下は誤差が大きくなります。$",
+             "^処理時間が長くなります。$",
+             "^寸法が範囲を超えています。$",
+             "^気体量が少な過ぎます。$",
+             "^加熱は不要です。",
+             "^上昇時間が長過ぎるため計算しません",
+             "^計算の刻みが細か過ぎるため計算しません",
+             // coefficients
+             "^入力を確認してください。$",
+             "^硬度1000ｍｇ/ｌ程度、沸騰100℃の条件Ａ以外不明です$",
+             // finite elements
+             "^要素の数がありません。$",
+             "^要素のデータがありません。$",
+             "^条件データを保存しますか？$",
+             "の相手要素を確認してください。$",
+             "^「λ」以外は英数字を入れてください。$",
+             "^要素数は1から\\d+までにしてください。$",
+             "^表が大きすぎて結果が入りません。",
+             "^要素「.*」が見つかりません。",
+             "^要素の厚さ「.*」は1以上の整数にしてください。$",
+         })
+      p.emplace_back(QString::fromUtf8(re), QRegularExpression::DotMatchesEverythingOption);
+    return p;
+  }();
+  for (const QRegularExpression& re : patterns)
+    if (re.match(m).hasMatch()) return true;
+  return false;
+}
+
+// An input: a field of the window, or a cell of a grid.
+struct Input {
+  const char* field = nullptr;  // a field, or the grid
+  int column = -1, row = -1;    // a cell of the grid
+};
+
+struct Calculator {
+  const char* name;
+  std::function<void(Sweep&)> select;  // from the start-up window
+  std::vector<Input> inputs;           // empty: the visible input fields
+  std::vector<const char*> writes;     // fields the run writes
+  const char* grid = nullptr;          // grid whose cells are inputs or compared
+  int gridRows = 0;                    // rows of it compared (0: all); those below are results
+  std::function<void(Sweep&)> run;
+};
+
+void PrintTo(const Calculator& c, std::ostream* os) { *os << c.name; }
+
+}  // namespace
+
+class Sweep : public FormFixture, public ::testing::WithParamInterface<Calculator> {
+ public:
+  using FormFixture::form;
+
+  void SetUp() override {
+    Open();
+    form->show();
+    QApplication::processEvents();
+    ASSERT_EQ(TakeMessages(), QStringList()) << "start-up";
+  }
+
+  void Press(const char* name) {
+    QWidget* w = form->Control(name);
+    ASSERT_TRUE(w->isVisible() && w->isEnabled()) << name << " cannot be clicked";
+    Click(name);
+    QApplication::processEvents();
+  }
+
+  StringGrid* Grid() const { return form->Grid(GetParam().grid); }
+  void SetCell(int c, int r, const QString& t) { form->Grid("StringGrid3")->SetCell(c, r, t); }
+  void SetItem(int c, int r, const QString& t) { form->Grid("StringGrid4")->SetCell(c, r, t); }
+
+  // Every field of the window by name, with the grid's cells.
+  std::map<QString, QString> Snapshot() const {
+    std::map<QString, QString> all;
+    for (QLineEdit* e : form->findChildren<QLineEdit*>())
+      if (!e->objectName().isEmpty() && !e->objectName().startsWith(u"qt_")) all[e->objectName()] = e->text();
+    if (GetParam().grid) {
+      const StringGrid* g = Grid();
+      const int rows = GetParam().gridRows ? GetParam().gridRows : g->RowCount();
+      for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < g->ColCount(); ++c) {
+          const QString t = g->Cell(c, r);
+          if (!t.isEmpty()) all[QStringLiteral("(%1,%2)").arg(c).arg(r)] = t;
+        }
+    }
+    return all;
+  }
+
+  void Restore(const std::map<QString, QString>& s) {
+    for (QLineEdit* e : form->findChildren<QLineEdit*>()) {
+      auto it = s.find(e->objectName());
+      if (it != s.end() && e->text() != it->second) e->setText(it->second);
+    }
+    if (GetParam().grid) {
+      StringGrid* g = Grid();
+      for (int r = 0; r < g->RowCount(); ++r)
+        for (int c = 0; c < g->ColCount(); ++c) {
+          auto it = s.find(QStringLiteral("(%1,%2)").arg(c).arg(r));
+          const QString want = it == s.end() ? QString() : it->second;
+          if (g->Cell(c, r) != want) g->SetCell(c, r, want);
+        }
+    }
+  }
+
+  std::vector<Input> VisibleInputs() {
+    std::vector<Input> in;
+    names.clear();
+    for (QLineEdit* e : form->findChildren<QLineEdit*>())
+      if (e->isVisible() && e->isEnabled() && !e->objectName().isEmpty()) {
+        names.push_back(e->objectName().toUtf8());
+      }
+    for (const QByteArray& n : names) in.push_back({n.constData()});
+    return in;
+  }
+
+ private:
+  std::vector<QByteArray> names;  // of the visible inputs, kept for Input::field
+};
+
+TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
+  const Calculator& calc = GetParam();
+  calc.select(*this);
+  ASSERT_EQ(TakeMessages(), QStringList()) << "selecting the calculator";
+  // The inputs as they stand compute a result, so that each bad text below
+  // reaches the calculation and not only the first empty-field guard.
+  calc.run(*this);
+  for (const QString& m : TakeMessages())
+    ASSERT_TRUE(OwnMessage(m)) << "the run on the standing inputs: " << m.toStdString();
+  const std::vector<Input> inputs = calc.inputs.empty() ? VisibleInputs() : calc.inputs;
+  ASSERT_FALSE(inputs.empty());
+  const QSet<QString> writes = [&] {
+    QSet<QString> w;
+    for (const char* n : calc.writes) w.insert(QString::fromUtf8(n));
+    return w;
+  }();
+  const std::map<QString, QString> base = Snapshot();
+  QSet<QString> changedSeen;
+  int tried = 0;
+  qint64 slowest = 0;
+  QString slowestCase;
+  for (const Input& in : inputs) {
+    const QString where =
+        in.column < 0 ? QString::fromUtf8(in.field) : QStringLiteral("(%1,%2)").arg(in.column).arg(in.row);
+    for (const QString& text : BadTexts()) {
+      SCOPED_TRACE(testing::Message()
+                   << where.toStdString() << " = \"" << text.left(20).toStdString() << "\"");
+      Restore(base);
+      if (in.column < 0)
+        form->Edit(in.field)->setText(text);
+      else if (in.column >= 0 && !calc.grid)
+        FAIL() << "a cell input needs the grid";
+      else
+        Grid()->SetCell(in.column, in.row, text);
+      const std::map<QString, QString> before = Snapshot();
+      QElapsedTimer clock;
+      clock.start();
+      calc.run(*this);
+      const qint64 took = clock.elapsed();
+      EXPECT_LT(took, 5000) << "the run took too long";
+      if (took > slowest) {
+        slowest = took;
+        slowestCase = where + QStringLiteral(" = \"") + text.left(20) + QStringLiteral("\"");
+      }
+      for (const QString& m : TakeMessages())
+        EXPECT_TRUE(OwnMessage(m)) << "foreign message: " << m.toStdString();
+      const std::map<QString, QString> after = Snapshot();
+      std::set<QString> keys;
+      for (auto& [k, v] : before) keys.insert(k);
+      for (auto& [k, v] : after) keys.insert(k);
+      for (const QString& k : keys) {
+        if (writes.contains(k)) continue;
+        const QString b = before.count(k) ? before.at(k) : QString();
+        const QString a = after.count(k) ? after.at(k) : QString();
+        if (a != b) {
+          changedSeen.insert(k);
+          ADD_FAILURE() << "field " << k.toStdString() << " changed: \"" << b.left(40).toStdString()
+                        << "\" -> \"" << a.left(40).toStdString() << "\"";
+        }
+      }
+      ++tried;
+      if (HasFailure() && changedSeen.size() > 40) return;
+    }
+  }
+  RecordProperty("inputs_tried", tried);
+  std::printf("%s: %d fields x %d texts = %d inputs; slowest run %lld ms (%s)\n", calc.name,
+              int(inputs.size()), int(BadTexts().size()), tried, static_cast<long long>(slowest),
+              qPrintable(slowestCase));
+}
+
+namespace {
+
+void RunCylinder(Sweep& s) { s.Press("Button1"); }
+void RunPipe(Sweep& s) { s.Press("Button69"); }
+void RunFlat(Sweep& s) { s.Press("Button15"); }
+void RunHeating(Sweep& s) { s.Press("Button34"); }
+void RunCoefficient(Sweep& s) { s.Press("Button70"); }
+void RunFem(Sweep& s) {
+  s.Press("Button83");
+  s.Press("Button83");
+}
+
+std::function<void(Sweep&)> Buttons(std::vector<const char*> names) {
+  return [names](Sweep& s) {
+    for (const char* n : names) s.Press(n);
+  };
+}
+
+struct Cell {
+  int column, row;
+  const char* text;
+};
+
+// Items of a correlation that computes: a simple one, natural and forced
+// convection, a fin.
+const std::vector<Cell> kNatural = {{1, 1, "0.5"},    {1, 2, "0.000016"}, {1, 3, "0.279"}, {1, 4, "1.13"},
+                                    {1, 5, "0.0272"}, {3, 1, "60"},       {3, 2, "20"},    {3, 3, "0.0032"}};
+const std::vector<Cell> kForced = {{1, 0, "2"},     {1, 1, "0.3"},  {1, 2, "0.000016"},
+                                   {1, 3, "0.279"}, {1, 4, "1.13"}, {1, 5, "0.0272"}};
+const std::vector<Cell> kFin = {{1, 0, "10"},   {1, 1, "0.2"},  {1, 2, "200"},   {1, 3, "0.0001"},
+                                {1, 4, "0.05"}, {1, 5, "0.02"}, {3, 0, "0.001"}, {3, 1, "0.005"}};
+const std::vector<const char*> kCoefficientWrites = {"Edit72", "Edit77", "Edit78", "Edit79",
+                                                     "Edit80", "Edit81", "Edit82"};
+const std::vector<const char*> kFinWrites = {"Edit72", "Edit77", "Edit78", "Edit79", "Edit80", "Edit81",
+                                             "Edit82", "(2,0)", "(2,1)", "(2,2)", "(2,3)", "(2,4)", "(2,5)",
+                                             "(3,2)", "(3,3)", "(3,4)", "(3,5)",
+                                             // emptied with their captions when no tube diameter is given
+                                             "(3,0)", "(3,1)"};
+
+// Two elements side by side and a convective boundary.
+const std::vector<Cell> kFemTable = {{1, 1, "2"},    {1, 3, "T1"},   {2, 3, "50"}, {3, 3, "30"},
+                                     {4, 3, "40"},   {6, 3, "外壁"}, {7, 3, "T2"}, {1, 4, "T2"},
+                                     {2, 4, "50"},   {3, 4, "30"},   {4, 4, "40"}, {7, 4, "T1"},
+                                     {1, 5, "外壁"}, {2, 5, " "},    {3, 5, "100"}};
+const std::vector<const char*> kFemWrites = {
+    "(0,1)", "(2,1)", "(3,1)", "(4,1)", "(6,0)", "(7,0)", "(0,4)", "(5,3)", "(6,3)", "(7,3)", "(8,3)",
+    "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)"};
+
+std::function<void(Sweep&)> Coefficient(const char* number, std::vector<Cell> items) {
+  return [number, items](Sweep& s) {
+    s.Press("Button9");
+    s.form->Edit("Edit71")->setText(QString::fromUtf8(number));
+    s.Press("Button65");
+    for (const Cell& c : items) s.SetItem(c.column, c.row, QString::fromUtf8(c.text));
+  };
+}
+
+void SelectFem(Sweep& s) {
+  s.Press("Button30");
+  s.Press("Button73");
+  for (const Cell& c : kFemTable) s.SetCell(c.column, c.row, QString::fromUtf8(c.text));
+}
+
+// The cells of the items (or of the table) as inputs, with some fields and
+// further cells.
+std::vector<Input> Cells(const std::vector<Cell>& items, std::vector<const char*> fields,
+                         std::vector<std::pair<int, int>> more = {}) {
+  std::vector<Input> in;
+  for (const char* f : fields) in.push_back({f});
+  for (const Cell& c : items) in.push_back({nullptr, c.column, c.row});
+  for (auto [c, r] : more) {
+    bool seen = false;
+    for (const Input& i : in) seen = seen || (i.column == c && i.row == r);
+    if (!seen) in.push_back({nullptr, c, r});
+  }
+  return in;
+}
+
+// The heating calculations write the results, the volume from the
+// dimensions and the insulation thickness.
+const std::vector<const char*> kHeatingWrites = {"Edit39", "Edit46", "Edit47", "Edit48",
+                                                 "Edit49", "Edit54", "Edit55"};
+
+// clang-format off
+const Calculator kCalculators[] = {
+  {"heater", Buttons({"Button8"}), {},
+   {"Edit1", "Edit2", "Edit4", "Edit11", "Edit14", "Edit18", "Edit19", "Edit20", "Edit21"}, nullptr, 0, RunCylinder},
+  {"cylinder", Buttons({"Button7"}), {},
+   {"Edit1", "Edit2", "Edit11", "Edit18", "Edit19", "Edit20", "Edit21"}, nullptr, 0, RunCylinder},
+  {"pipe_flow", Buttons({"Button7", "Button67"}), {},
+   // A coefficient above 10000 is used as 10000 and written back into Edit17 / Edit69.
+   {"Edit1", "Edit2", "Edit4", "Edit11", "Edit14", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit69"},
+   nullptr, 0, RunPipe},
+  {"flat_plate", Buttons({"Button12"}), {},
+   {"Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit28", "Edit31", "Edit32", "Edit33"}, nullptr, 0, RunFlat},
+  {"flat_plate_cooling", Buttons({"Button12", "Button71"}), {},
+   {"Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit28", "Edit31", "Edit32", "Edit33", "Edit76"}, nullptr, 0,
+   RunFlat},
+  {"flat_wall", Buttons({"Button11"}), {},
+   {"Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit27", "Edit28", "Edit31", "Edit32", "Edit33"}, nullptr, 0,
+   RunFlat},
+  {"heating_liquid", Buttons({"Button30", "Button31"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
+  {"heating_gas", Buttons({"Button30", "Button32"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
+  {"heating_solid", Buttons({"Button30", "Button33"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
+  {"heating_gas_wall", Buttons({"Button30", "Button32", "RadioButton4"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
+  {"coefficient_simple", Coefficient("1", {{1, 0, "60"}, {1, 1, "20"}, {1, 2, "0.5"}}),
+   Cells({{1, 0}, {1, 1}, {1, 2}}, {"Edit71"}), kCoefficientWrites, "StringGrid4", 0, RunCoefficient},
+  {"coefficient_natural", Coefficient("52", kNatural), Cells(kNatural, {"Edit71"}), kCoefficientWrites,
+   "StringGrid4", 0, RunCoefficient},
+  {"coefficient_forced", Coefficient("101", kForced), Cells(kForced, {"Edit71"}), kCoefficientWrites,
+   "StringGrid4", 0, RunCoefficient},
+  // The fin formula writes its results and their captions into the item grid,
+  // and empties the fin thickness and pitch when no tube diameter is given.
+  {"coefficient_fin", Coefficient("201", kFin), Cells(kFin, {"Edit71"}), kFinWrites, "StringGrid4", 0,
+   RunCoefficient},
+  // The run counts the table into (2,1) … (4,1) and (6,0), marks (7,0),
+  // gives the plate thickness its default in (0,4), puts "T" before face
+  // references (columns 5 … 9) and writes the matrix below row 5.
+  {"finite_element", SelectFem, Cells(kFemTable, {}, {{0, 1}, {1, 1}, {0, 4}}), kFemWrites, "StringGrid3", 6,
+   RunFem},
+};
+// clang-format on
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Calculators, Sweep, ::testing::ValuesIn(kCalculators),
+                         [](const ::testing::TestParamInfo<Calculator>& info) {
+                           return std::string(info.param.name);
+                         });
