@@ -66,15 +66,29 @@ void CalculatorDispatch::ShowHeatingMode() {
   f.ShowControls({"Edit1", "Edit10"});
 }
 
-void CalculatorDispatch::SelectHeater() {
+// The two calculators of the cylinder panel: code, panel kind, the three
+// layer column captions and the title.
+struct CylinderPanelRow {
+  const char* code;
+  const char* kind;
+  const char* columns[3];
+  const char* title;
+};
+const CylinderPanelRow kHeaterPanel{"5", "hi-ta", {"発熱線", "MgO層", "ステンレス層"}, "ヒーター温度"};
+const CylinderPanelRow kCylinderPanel{"4", "enntou", {"内側温度", "構造材", "保温材"}, "円筒の放熱"};
+
+void CalculatorDispatch::ShowCylinderPanel(const CylinderPanelRow& row) {
   f.ShowControls({"Panel5", "Panel6"});
   f.HideControls({"Panel8", "Panel9", "Panel20"});
-  SetCalculatorCode(QStringLiteral("5"));
-  f.Store().SetCell(6, 1, QStringLiteral("hi-ta"));
-  f.SetText("Label9", QStringLiteral("発熱線"));
-  f.SetText("Label10", QStringLiteral("MgO層"));
-  f.SetText("Label11", QStringLiteral("ステンレス層"));
-  f.SetText("Label36", QStringLiteral("ヒーター温度"));
+  SetCalculatorCode(QString::fromUtf8(row.code));
+  f.Store().SetCell(6, 1, QString::fromUtf8(row.kind));
+  const char* const labels[] = {"Label9", "Label10", "Label11"};
+  for (int i = 0; i < 3; ++i) f.SetText(labels[i], QString::fromUtf8(row.columns[i]));
+  f.SetText("Label36", QString::fromUtf8(row.title));
+}
+
+void CalculatorDispatch::SelectHeater() {
+  ShowCylinderPanel(kHeaterPanel);
   f.HideControls({"Edit69", "Edit83", "Label65", "Label97", "Edit70", "Label63", "Button67", "Button69"});
   f.ShowControls({"Edit1", "Edit3", "Edit9", "Edit10", "Edit11", "Edit14", "Label8"});
   f.EnableControls({"Edit1", "Edit4", "Edit6", "Edit7", "Edit8", "Edit10"}, true);
@@ -84,14 +98,7 @@ void CalculatorDispatch::SelectHeater() {
 }
 
 void CalculatorDispatch::SelectCylinder() {
-  f.ShowControls({"Panel5", "Panel6"});
-  f.HideControls({"Panel8", "Panel9", "Panel20"});
-  SetCalculatorCode(QStringLiteral("4"));
-  f.Store().SetCell(6, 1, QStringLiteral("enntou"));
-  f.SetText("Label9", QStringLiteral("内側温度"));
-  f.SetText("Label10", QStringLiteral("構造材"));
-  f.SetText("Label11", QStringLiteral("保温材"));
-  f.SetText("Label36", QStringLiteral("円筒の放熱"));
+  ShowCylinderPanel(kCylinderPanel);
   f.SetEnabled("Edit8", false);
   f.HideControls({"Edit14", "Label8", "Label63", "Label65", "Label97", "Edit69", "Edit70", "Edit83", "Edit9",
                   "Button69"});

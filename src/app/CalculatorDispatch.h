@@ -7,6 +7,8 @@
 
 #include "app/Subsystem.h"
 
+struct CylinderPanelRow;
+
 class CalculatorDispatch : public Subsystem {
  public:
   using Subsystem::Subsystem;
@@ -31,4 +33,8 @@ class CalculatorDispatch : public Subsystem {
   // Writes the calculator code (6,2); a change of code resets the export
   // counter (5,5) to "0".
   void SetCalculatorCode(const QString& code);
+
+ private:
+  // Shows the cylinder panel as one of its calculators: code, kind, captions.
+  void ShowCylinderPanel(const CylinderPanelRow& row);
 };
