@@ -52,6 +52,25 @@ QByteArray Bytes(const QStringList& lines, bool* lossless) {
   return out;
 }
 
+namespace {
+
+WriteProbe writeProbe = nullptr;
+
+// The bytes one at a time, flushed, asking the probe before each and
+// before the rename.
+bool WriteProbed(QSaveFile& file, const QByteArray& bytes) {
+  const qint64 total = bytes.size();
+  for (qint64 i = 0; i < total; ++i) {
+    if (!writeProbe(i, total)) return false;
+    if (file.write(bytes.constData() + i, 1) != 1 || !file.flush()) return false;
+  }
+  return writeProbe(total, total);
+}
+
+}  // namespace
+
+void SetWriteProbe(WriteProbe probe) { writeProbe = probe; }
+
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
   FloatFaults::Keep keep;
   if (QFileInfo(path).isDir()) return false;
@@ -61,7 +80,9 @@ bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
   // QSaveFile::commit() does not notice a buffered write that fails while
   // the file is closed (a full disk), and would put the cut-off file in
   // place; flushing first brings that failure to light.
-  if (file.write(bytes) != bytes.size() || !file.flush()) {
+  const bool written = writeProbe ? WriteProbed(file, bytes)
+                                  : file.write(bytes) == bytes.size() && file.flush();
+  if (!written) {
     file.cancelWriting();
     return false;
   }

@@ -32,4 +32,13 @@ QByteArray Bytes(const QStringList& lines, bool* lossless = nullptr);
 // Writes bytes atomically (temporary file, then rename); false on failure.
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes);
 
+// For fault tests. While a probe is set, a write sends its bytes one at a
+// time, each flushed to the temporary file, and calls the probe before each
+// byte and once more before the rename, with the count written so far and
+// the total. A probe that returns false makes the write fail at that point
+// as a failing disk would; a probe may also end the process there. Set
+// nullptr to write normally again.
+using WriteProbe = bool (*)(qint64 written, qint64 total);
+void SetWriteProbe(WriteProbe probe);
+
 }  // namespace TextFile

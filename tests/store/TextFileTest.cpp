@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -154,5 +158,76 @@ TEST_P(TextFileFullDisk, WriteThatFailsPartWayLeavesTheOldFileWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TextFileFullDisk, ::testing::Values(20, 2000));
+
+// A save interrupted at every byte of the new file and just before the
+// rename: by a write that fails there (the save reports it) and by the
+// program ending there (a crash or a power cut; run in a child process).
+// The file then holds the old content whole; a save that ends holds the new
+// content whole. Never a mix.
+qint64 interruptAt = -1;
+
+bool FailAt(qint64 written, qint64) { return written != interruptAt; }
+bool EndAt(qint64 written, qint64) {
+  if (written == interruptAt) _exit(0);
+  return true;
+}
+
+TEST_F(TextFileTest, SaveInterruptedAtAnyByteLeavesTheOldOrTheNewFileWhole) {
+  const QString path = Path("heatwork.csv");
+  QStringList oldLines, newLines;
+  for (int i = 0; i < 30; ++i) oldLines << QStringLiteral("%1,旧データ,,\"a,b\",%2").arg(i).arg(i * 7);
+  for (int i = 0; i < 45; ++i) newLines << QStringLiteral("%1,新しいデータ,%2,,").arg(i).arg(i * 0.25);
+  const QByteArray oldBytes = TextFile::Bytes(oldLines), newBytes = TextFile::Bytes(newLines);
+  const qint64 total = newBytes.size();
+  ASSERT_GT(total, oldBytes.size());
+  auto others = [&] {
+    QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    names.removeAll(QStringLiteral("heatwork.csv"));
+    return names;
+  };
+
+  int failures = 0, ends = 0;
+  for (interruptAt = 0; interruptAt <= total; ++interruptAt) {
+    Put(path, oldBytes);
+    TextFile::SetWriteProbe(FailAt);
+    bool threw = false;
+    try {
+      TextFile::Write(path, newLines);
+    } catch (const FileError&) {
+      threw = true;
+    }
+    TextFile::SetWriteProbe(nullptr);
+    ASSERT_TRUE(threw) << "failure at byte " << interruptAt << " is reported";
+    ASSERT_EQ(Slurp(path), oldBytes) << "failure at byte " << interruptAt;
+    ASSERT_EQ(others(), QStringList()) << "a failed save leaves no temporary file";
+    ++failures;
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      TextFile::SetWriteProbe(EndAt);
+      try {
+        TextFile::Write(path, newLines);
+      } catch (...) {
+      }
+      _exit(3);  // the probe did not end the save where it should have
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child ended at byte " << interruptAt;
+    ASSERT_EQ(Slurp(path), oldBytes) << "program ended at byte " << interruptAt;
+    // What a crash leaves is the unfinished temporary file beside the old
+    // one, never in its place; the next save is not hindered by it.
+    for (const QString& name : others()) QFile::remove(dir.filePath(name));
+    ++ends;
+  }
+  EXPECT_EQ(failures, total + 1);
+  EXPECT_EQ(ends, total + 1);
+  Put(path, oldBytes);
+  TextFile::Write(path, newLines);
+  EXPECT_EQ(Slurp(path), newBytes);
+  std::printf("interrupted saves: %d failed writes, %d ended programs, %lld bytes each\n", failures, ends,
+              static_cast<long long>(total));
+}
 
 }  // namespace
