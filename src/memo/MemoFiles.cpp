@@ -37,6 +37,12 @@ bool FillGrid(StringGrid& grid, const QStringList& lines) {
   return wide;
 }
 
+QString WideLinesMessage(const QString& path, int columns) {
+  return QStringLiteral("ファイル %1 には %2 列を超える行があります。\r超えた部分は読み込んでいません。")
+      .arg(QFileInfo(path).fileName())
+      .arg(columns);
+}
+
 QStringList GridLines(const StringGrid& grid) {
   QStringList lines;
   for (int row = 0; row < grid.RowCount(); ++row) lines << GridRowCsv::Write(grid.RowTexts(row));

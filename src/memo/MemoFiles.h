@@ -25,6 +25,9 @@ void WriteLines(const QString& path, const QStringList& lines);
 // had more fields than the grid has columns (those fields are dropped).
 bool FillGrid(StringGrid& grid, const QStringList& lines);
 
+// What the engineer is told when FillGrid dropped fields of the file.
+QString WideLinesMessage(const QString& path, int columns);
+
 // Every row of the grid as one line, row 0 first.
 QStringList GridLines(const StringGrid& grid);
 

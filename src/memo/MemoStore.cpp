@@ -88,10 +88,7 @@ void MemoStore::LoadGridMemoCsv() {
   // A file longer than the grid makes the grid longer, so that saving it
   // again keeps every line.
   if (lines.size() > grid->RowCount()) grid->SetRowCount(static_cast<int>(lines.size()));
-  if (MemoFiles::FillGrid(*grid, lines))
-    f.Message(QStringLiteral("ファイル %1 には %2 列を超える行があります。\r超えた部分は読み込んでいません。")
-                  .arg(QFileInfo(path).fileName())
-                  .arg(grid->ColCount()));
+  if (MemoFiles::FillGrid(*grid, lines)) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
 }
 
 void MemoStore::StartEmptyMemo() {

@@ -78,7 +78,9 @@ void ReferenceViewer::LoadReferenceCsv() {
   // The whole file and nothing below it; the columns stay as they are
   // (the vapour table sets ten).
   grid->SetRowCount(static_cast<int>(lines.size()));
-  MemoFiles::FillGrid(*grid, lines);
+  // Fields beyond the grid's columns are not shown; the engineer is told,
+  // so a wide table is not taken for a short one.
+  if (MemoFiles::FillGrid(*grid, lines)) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
 }
 
 void ReferenceViewer::ShowLongCell(QPoint pos) {

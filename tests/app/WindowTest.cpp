@@ -5,13 +5,17 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/CalculatorDispatch.h"
 #include "app/PanelStore.h"
 #include "support/FormFixture.h"
+#include "support/OrdinaryUser.h"
+#include "store/TextFile.h"
 
 namespace {
 
@@ -223,6 +227,51 @@ TEST_F(Save, CharacterWithoutCodePageFormIsNamedAndNothingWritten) {
       QStringList{QStringLiteral("ファイル %1 を作成できません\r「€」はこのファイルに書けない文字です。")
                       .arg(folder.Path("G1de-ta/heatwork.csv"))});
   EXPECT_EQ(folder.Store(), before);
+}
+
+// A store file made read-only, or a store folder that has gone, refuses
+// the save with the create message; nothing is put in its place.
+TEST_F(Save, ReadOnlyStoreFileOrMissingFolderIsSaidAndNothingReplaced) {
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  const QByteArray before = folder.Store();
+  ASSERT_TRUE(QFile::setPermissions(store, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  {
+    OrdinaryUser user(folder.Dir());
+    Set("Edit3", QStringLiteral("31"));
+    form->Button("Button6")->click();
+  }
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
+  EXPECT_EQ(folder.Store(), before);
+  EXPECT_FALSE(QFileInfo(store).permissions() & QFile::WriteOwner) << "still read-only";
+  EXPECT_EQ(QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{QStringLiteral("heatwork.csv"), QStringLiteral("heatworkA.csv")}));
+
+  ASSERT_TRUE(QDir(folder.Path("G1de-ta")).removeRecursively());
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
+  EXPECT_FALSE(QFileInfo::exists(folder.Path("G1de-ta"))) << "no folder is made in its place";
+}
+
+// A save cut off part way by a failing disk, at points spread over the whole
+// file: the message each time, and the store as it was.
+TEST_F(Save, SaveCutOffAnywhereKeepsTheStoreAsItWas) {
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  const QByteArray before = folder.Store();
+  static qint64 cutAt = 0;
+  TextFile::SetWriteProbe([](qint64 written, qint64) { return written != cutAt; });
+  int cuts = 0;
+  for (cutAt = 0; cutAt <= before.size() + 40; cutAt += 31) {
+    Set("Edit3", QString::number(cutAt));
+    form->Button("Button6")->click();
+    ASSERT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)}) << cutAt;
+    ASSERT_EQ(folder.Store(), before) << "cut at byte " << cutAt;
+    ++cuts;
+  }
+  TextFile::SetWriteProbe(nullptr);
+  EXPECT_GT(cuts, 30);
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{kSaved});
+  EXPECT_NE(folder.Store(), before);
 }
 
 TEST_F(Save, StoreFileReplacedByAFolderFailsWithTheCreateMessage) {

@@ -73,6 +73,8 @@ TEST_F(ReferenceViewerTest, AfterTheVapourTableOnlyItsTenColumnsAreFilled) {
   Click("Button23");
   Click("Button23");
   Select("FileListBox2", U("0広.csv"));
+  EXPECT_EQ(Messages(), QStringList{U("ファイル 0広.csv には 10 列を超える行があります。\r"
+                                      "超えた部分は読み込んでいません。")});
   EXPECT_EQ(grid->ColCount(), 10);
   EXPECT_EQ(grid->RowTexts(0), fields.mid(0, 10));
 }
@@ -90,6 +92,30 @@ TEST_F(ReferenceViewerTest, UnreadableTableLeavesTheGridAsItWas) {
   ASSERT_EQ(m.size(), 1);
   EXPECT_TRUE(m[0].startsWith(U("ファイル %1 は開けません").arg(Path(U("siryou/0壊.csv")))));
   EXPECT_EQ(form->Grid("StringGrid2")->Cell(1, 0), U("b"));
+}
+
+// A table of 1,000 columns shows as many as the grid has, says that the
+// rest is not shown, and stays as it was on disk.
+TEST_F(ReferenceViewerTest, TableOfAThousandColumnsShowsTheGridsColumnsAndSaysSo) {
+  QStringList lines;
+  for (int r = 0; r < 40; ++r) {
+    QStringList cells;
+    for (int c = 0; c < 1000; ++c) cells << QStringLiteral("r%1c%2").arg(r).arg(c);
+    lines << cells.join(QLatin1Char(','));
+  }
+  WriteLines(U("siryou/0広い表.csv"), lines);
+  const QByteArray before = Bytes(U("siryou/0広い表.csv"));
+  Click("Button23");
+  Click("Button23");
+  Select("FileListBox2", U("0広い表.csv"));
+  EXPECT_EQ(Messages(), QStringList{U("ファイル 0広い表.csv には 30 列を超える行があります。\r"
+                                      "超えた部分は読み込んでいません。")});
+  const StringGrid* grid = form->Grid("StringGrid2");
+  EXPECT_EQ(grid->ColCount(), 30);
+  EXPECT_EQ(grid->RowCount(), 40);
+  EXPECT_EQ(grid->Cell(0, 0), U("r0c0"));
+  EXPECT_EQ(grid->Cell(29, 39), U("r39c29"));
+  EXPECT_EQ(Bytes(U("siryou/0広い表.csv")), before);
 }
 
 TEST_F(ReferenceViewerTest, DoubleClickOnAnEntryEmptiesTheGridKeepingItsHeight) {
