@@ -178,6 +178,44 @@ TEST_F(MemoFileSafetyTest, NamesNeverWriteOutsideTheMemoFolder) {
   EXPECT_EQ(file.readAll(), QByteArray("keep\r\n"));
 }
 
+// A name is a file name and nothing more: shell and wildcard characters are
+// kept as they are typed (nothing runs them), a name too long for the file
+// system is refused with the create message, and a dangling link in the
+// memo folder does not make the save create its target.
+TEST_F(MemoFileSafetyTest, NamesAreTakenLiterallyAndNeverRun) {
+  const QStringList names = {U("$(touch hit)"), U("`touch hit`"), U("a;touch hit"), U("*"),
+                             U("-rf"),          U("~"),           U("a|b&c>d"),     U("名前 と 空白"),
+                             U("%PATH%"),       U("'\"")};
+  Click("Button22");
+  QStringList expected;
+  for (const QString& name : names) {
+    form->Memo("Memo2")->setPlainText(name);
+    SaveAs(name);
+    EXPECT_EQ(Messages(), QStringList{U("メモを保存しました")}) << name.toStdString();
+    EXPECT_EQ(Bytes(U("memo/") + name + U(".txt")), Cp932::Encode(name + U("\r\n"))) << name.toStdString();
+    expected << name + U(".txt");
+  }
+  expected.sort();
+  QStringList listed = QDir(Path("memo")).entryList(QDir::Files | QDir::Hidden);
+  listed.sort();
+  EXPECT_EQ(listed, expected);
+  EXPECT_FALSE(QFile::exists(Path("hit")));
+  EXPECT_FALSE(QFile::exists(QDir::current().filePath(QStringLiteral("hit"))));
+
+  const QString tooLong(300, QChar(u'長'));
+  SaveAs(tooLong);
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません").arg(Path(U("memo/") + tooLong + U(".txt")))});
+
+  QTemporaryDir elsewhere;
+  const QString outside = elsewhere.path() + QStringLiteral("/made.txt");
+  ASSERT_TRUE(QFile::link(outside, Path("memo/dangling.txt")));
+  SaveAs(U("dangling"));
+  const QStringList m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("ファイル %1 を作成できません").arg(Path("memo/dangling.txt"))));
+  EXPECT_FALSE(QFile::exists(outside));
+}
+
 // Memo folders the engineer may not write to: saving, deleting and saving a
 // grid memo are refused with a message; the folders, the files in them and
 // the unsaved texts stay as they were.
