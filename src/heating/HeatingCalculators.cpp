@@ -20,6 +20,9 @@ const char* const kShortRiseTime = "上昇時間0.05ｈ以下は誤差が大き�
 const char* const kLongRiseTime = "処理時間が長くなります。";
 const char* const kDimensionsOutOfRange = "寸法が範囲を超えています。";
 const char* const kTooLittleGas = "気体量が少な過ぎます。";
+// A rise time below zero has no meaning; the calculations would run on it
+// and show numbers, so it is refused.
+const char* const kNegativeRiseTime = "上昇時間は0より大きい値にしてください。";
 const char* const kNoHeatingNeeded =
     "加熱は不要です。ヒーターなしでも上昇時間内に加熱後温度に達します（放熱損失は求められません）。";
 
@@ -60,6 +63,10 @@ void HeatingCalculators::ContainerHeating() {
   WriteVolumeAndMass(in.L, in.W, in.D);
 
   in.riseTime = f.Number("Edit43");
+  if (in.riseTime < 0.0L) {
+    f.Message(Text(kNegativeRiseTime));
+    return;
+  }
   in.Ta = f.Number("Edit40") + kKelvin;
   in.T0 = f.Number("Edit41") + kKelvin;
   in.T1 = f.Number("Edit42") + kKelvin;
@@ -158,6 +165,10 @@ void HeatingCalculators::WallHeating() {
   }
   WriteVolumeAndMass(L, W, D);
   const long double t = f.Number("Edit43");
+  if (t < 0.0L) {
+    f.Message(Text(kNegativeRiseTime));
+    return;
+  }
   const long double T0 = f.Number("Edit41") + kKelvin;
   // The wall temperature is typed where the panel shows "壁面温度 ℃".
   const long double Th = f.Number("Edit40") + kKelvin;

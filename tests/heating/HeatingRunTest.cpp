@@ -121,6 +121,22 @@ TEST_F(HeatingRunTest, ZeroRiseTimeFaultsAfterThePower) {
   EXPECT_EQ(Text("Edit46"), U("old"));
 }
 
+// A negative rise time is refused in every mode before any result is
+// written (the dimensions' volume is written first, as always).
+TEST_F(HeatingRunTest, NegativeRiseTimeIsRefusedInEveryMode) {
+  Heating();
+  for (const char* mode : {"Button31", "Button33", "Button32", "RadioButton4"}) {
+    Click(mode);
+    TakeMessages();
+    MarkResults();
+    Set("Edit43", "-1");
+    Run();
+    EXPECT_EQ(TakeMessages(), QStringList{U("上昇時間は0より大きい値にしてください。")}) << mode;
+    for (const char* name : {"Edit46", "Edit47", "Edit48"}) EXPECT_EQ(Text(name), U("old")) << mode << name;
+    EXPECT_NE(Text("Edit49"), U("old")) << mode;
+  }
+}
+
 TEST_F(HeatingRunTest, NonNumericFieldStopsWithTheConversionMessage) {
   Heating();
   MarkResults();
