@@ -20,6 +20,7 @@ class OrdinaryUser {
  public:
   explicit OrdinaryUser(const QString& folder) {
     if (geteuid() != 0) return;
+    wasRoot_ = true;
     const QByteArray path = QFile::encodeName(folder);
     EXPECT_EQ(nftw(path.constData(), &OrdinaryUser::HandOver, 16, FTW_PHYS), 0) << "chown " << path.constData();
     groups_.resize(static_cast<size_t>(getgroups(0, nullptr)));
@@ -29,8 +30,9 @@ class OrdinaryUser {
     EXPECT_TRUE(active_) << "could not take the ids of nobody";
   }
 
+  // Back to root also when only part of the change of ids went through.
   ~OrdinaryUser() {
-    if (!active_) return;
+    if (!wasRoot_) return;
     EXPECT_EQ(setresuid(0, 0, 0), 0);
     EXPECT_EQ(setresgid(0, 0, 0), 0);
     setgroups(groups_.size(), groups_.data());
@@ -46,6 +48,7 @@ class OrdinaryUser {
     return lchown(path, kNobody, kNobody);
   }
 
+  bool wasRoot_ = false;
   bool active_ = false;
   std::vector<gid_t> groups_;
 };
