@@ -3,9 +3,9 @@
 // around its inner loop shows as the ratio of the two "per_eval" counters.
 #include <benchmark/benchmark.h>
 
-#include "heating/GasHeating.h"
-#include "heating/HeaterPowerSearch.h"
-#include "heating/WallHeating.h"
+#include "calc/heating/GasHeating.h"
+#include "calc/heating/HeaterPowerSearch.h"
+#include "calc/heating/WallHeating.h"
 #include "TankCases.h"  // the shipped tank and box, shared with the tests
 
 using namespace heating;

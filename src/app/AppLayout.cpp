@@ -1,6 +1,6 @@
 #include "app/AppLayout.h"
 
-#include "app/ControlTable.h"
+#include "widgets/ControlTable.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "app/CalculatorDispatch.h"
 
-#include "app/NumberText.h"
+#include "foundation/NumberText.h"
 #include "app/PanelStore.h"
 #include "app/TForm1.h"
-#include "heating/HeatingPanel.h"
-#include "heatloss/HeatLossCalculators.h"
-#include "memo/MemoViews.h"
+#include "operations/heating/HeatingPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/memo/MemoViews.h"
 
 namespace {
 

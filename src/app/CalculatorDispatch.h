@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/Subsystem.h"
+#include "widgets/Subsystem.h"
 
 struct CylinderPanelRow;
 

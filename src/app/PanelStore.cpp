@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "app/CalculatorDispatch.h"
-#include "app/Dialogs.h"
-#include "app/Errors.h"
-#include "app/NumberText.h"
+#include "widgets/Dialogs.h"
+#include "foundation/Errors.h"
+#include "foundation/NumberText.h"
 #include "app/TForm1.h"
 #include "store/TextFile.h"
 

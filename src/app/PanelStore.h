@@ -3,7 +3,7 @@
 // factory store.
 #pragma once
 
-#include "app/Subsystem.h"
+#include "widgets/Subsystem.h"
 
 class PanelStore : public Subsystem {
  public:

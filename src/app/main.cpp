@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/QtDialogs.h"
+#include "widgets/QtDialogs.h"
 #include "app/TForm1.h"
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 #include "store/ConditionStore.h"
 
-#include "app/FloatFaults.h"
+#include "foundation/FloatFaults.h"
 #include "store/GridRowCsv.h"
 #include "store/TextFile.h"
 

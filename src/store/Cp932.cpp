@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "app/FloatFaults.h"
+#include "foundation/FloatFaults.h"
 
 namespace {
 

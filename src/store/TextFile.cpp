@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/Errors.h"
-#include "app/FloatFaults.h"
+#include "foundation/Errors.h"
+#include "foundation/FloatFaults.h"
 #include "store/Cp932.h"
 
 namespace TextFile {

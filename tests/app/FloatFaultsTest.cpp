@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "app/Errors.h"
-#include "app/FloatFaults.h"
+#include "foundation/Errors.h"
+#include "foundation/FloatFaults.h"
 #include "store/ConditionStore.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "app/Errors.h"
-#include "app/FloatFaults.h"
-#include "app/NumberText.h"
-#include "app/Rounding.h"
+#include "foundation/Errors.h"
+#include "foundation/FloatFaults.h"
+#include "foundation/NumberText.h"
+#include "calc/numeric/Rounding.h"
 
 namespace {
 

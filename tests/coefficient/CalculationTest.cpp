@@ -6,9 +6,9 @@
 #include <cfenv>
 #include <cmath>
 
-#include "coefficient/CorrelationEvaluation.h"
-#include "coefficient/CorrelationPower.h"
-#include "coefficient/NaturalConvection.h"
+#include "operations/coefficient/CorrelationEvaluation.h"
+#include "calc/coefficient/CorrelationPower.h"
+#include "calc/coefficient/NaturalConvection.h"
 
 namespace {
 

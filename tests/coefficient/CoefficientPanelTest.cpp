@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "CoefficientWindow.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 
 void CoefficientWindow::SetUp() {
   Open();

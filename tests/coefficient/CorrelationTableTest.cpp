@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "CoefficientWindow.h"
-#include "coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/CorrelationCatalogue.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
-#include "heating/HeatingPanel.h"
-#include "heatloss/HeatLossCalculators.h"
-#include "memo/MemoStore.h"
-#include "memo/MemoViews.h"
+#include "operations/heating/HeatingPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/memo/MemoStore.h"
+#include "operations/memo/MemoViews.h"
 #include "store/Cp932.h"
 #include "store/GridRowCsv.h"
 

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-#include "app/StringGrid.h"
-#include "memo/ResultExport.h"
+#include "widgets/StringGrid.h"
+#include "operations/memo/ResultExport.h"
 #include "support/FormFixture.h"
 
 class ExportTest : public FormFixture {

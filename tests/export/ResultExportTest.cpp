@@ -2,7 +2,7 @@
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
-#include "heating/HeatingPanel.h"
+#include "operations/heating/HeatingPanel.h"
 
 TEST_F(ExportTest, FlatPlateSteadyStartsTableAndAddsColumns) {
   Do([this] { form->Dispatch().SelectFlatPlate(); });

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "fem/FemAssembly.h"
-#include "fem/FemFormula.h"
-#include "fem/FemPartners.h"
+#include "calc/fem/FemAssembly.h"
+#include "calc/fem/FemFormula.h"
+#include "calc/fem/FemPartners.h"
 
 namespace {
 

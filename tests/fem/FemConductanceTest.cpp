@@ -4,7 +4,7 @@
 
 #include <cfenv>
 
-#include "fem/FemConductance.h"
+#include "calc/fem/FemConductance.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "FemWindow.h"
-#include "fem/FemSheet.h"
+#include "operations/fem/FemSheet.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 #include "FemWindow.h"
-#include "app/StringGrid.h"
-#include "fem/FemSheet.h"
-#include "memo/MemoViews.h"
+#include "widgets/StringGrid.h"
+#include "operations/fem/FemSheet.h"
+#include "operations/memo/MemoViews.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QStandardPaths>
 
 #include "FemWindow.h"
-#include "app/NumberText.h"
-#include "fem/FemSheet.h"
+#include "foundation/NumberText.h"
+#include "operations/fem/FemSheet.h"
 
 namespace {
 

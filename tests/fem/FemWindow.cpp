@@ -5,9 +5,9 @@
 #include <cmath>
 #include <utility>
 
-#include "app/NumberText.h"
-#include "app/StringGrid.h"
-#include "fem/FemSheet.h"
+#include "foundation/NumberText.h"
+#include "widgets/StringGrid.h"
+#include "operations/fem/FemSheet.h"
 
 namespace {
 

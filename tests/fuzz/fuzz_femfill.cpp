@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "fem/FemFillCommand.h"
+#include "operations/fem/FemFillCommand.h"
 #include "store/Cp932.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

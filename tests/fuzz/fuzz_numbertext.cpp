@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/Errors.h"
-#include "app/FloatFaults.h"
-#include "app/NumberText.h"
+#include "foundation/Errors.h"
+#include "foundation/FloatFaults.h"
+#include "foundation/NumberText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text =

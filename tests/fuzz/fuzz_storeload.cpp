@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/FloatFaults.h"
+#include "foundation/FloatFaults.h"
 #include "store/ConditionStore.h"
 #include "store/Cp932.h"
 #include "store/TextFile.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "TankCases.h"
-#include "heating/ContentOnlyPower.h"
+#include "calc/heating/ContentOnlyPower.h"
 
 using namespace heating;
 

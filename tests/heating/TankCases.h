@@ -2,9 +2,9 @@
 // liquid, gas and wall-heating conditions, in kelvin.
 #pragma once
 
-#include "heating/GasHeating.h"
-#include "heating/HeaterPowerSearch.h"
-#include "heating/WallHeating.h"
+#include "calc/heating/GasHeating.h"
+#include "calc/heating/HeaterPowerSearch.h"
+#include "calc/heating/WallHeating.h"
 
 namespace cases {
 

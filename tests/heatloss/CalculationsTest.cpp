@@ -7,12 +7,12 @@
 
 #include "Bisection.h"
 #include "FactoryCases.h"
-#include "app/Rounding.h"
-#include "heatloss/Cylinder.h"
-#include "heatloss/FlatPlate.h"
-#include "heatloss/FlatWall.h"
-#include "heatloss/Heater.h"
-#include "heatloss/PipeFlow.h"
+#include "calc/numeric/Rounding.h"
+#include "calc/heatloss/Cylinder.h"
+#include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/Heater.h"
+#include "calc/heatloss/PipeFlow.h"
 
 using namespace HeatLossCalc;
 using namespace HeatLossTest;

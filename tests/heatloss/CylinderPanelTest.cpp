@@ -1,6 +1,6 @@
 // The cylinder and pipe-flow calculators through the real window.
 #include "HeatLossWindow.h"
-#include "app/NumberText.h"
+#include "foundation/NumberText.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 // heater and pipe panels its first six characters.
 #pragma once
 
-#include "heatloss/Cylinder.h"
-#include "heatloss/FlatPlate.h"
-#include "heatloss/FlatWall.h"
-#include "heatloss/Heater.h"
-#include "heatloss/PipeFlow.h"
-#include "heatloss/SurfaceLoss.h"
+#include "calc/heatloss/Cylinder.h"
+#include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/Heater.h"
+#include "calc/heatloss/PipeFlow.h"
+#include "calc/heatloss/SurfaceLoss.h"
 
 namespace FactoryCases {
 

@@ -1,6 +1,6 @@
 // The flat-plate, cooling and flat-wall calculators through the real window.
 #include "HeatLossWindow.h"
-#include "app/NumberText.h"
+#include "foundation/NumberText.h"
 
 namespace {
 

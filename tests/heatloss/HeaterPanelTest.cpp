@@ -1,6 +1,6 @@
 // The heater calculator through the real window.
 #include "HeatLossWindow.h"
-#include "app/NumberText.h"
+#include "foundation/NumberText.h"
 
 namespace {
 const QString kDivision = QStringLiteral("0 による浮動小数点数除算");

@@ -1,9 +1,9 @@
 // The refining scan and the surface model.
 #include <gtest/gtest.h>
 
-#include "heatloss/HeaterScan.h"
-#include "heatloss/RefiningScan.h"
-#include "heatloss/SurfaceLoss.h"
+#include "calc/heatloss/HeaterScan.h"
+#include "calc/heatloss/RefiningScan.h"
+#include "calc/heatloss/SurfaceLoss.h"
 
 using namespace HeatLossCalc;
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "MemoWindow.h"
-#include "app/FileListBox.h"
-#include "app/StringGrid.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
 #include "store/Cp932.h"
 #include "support/OrdinaryUser.h"
 

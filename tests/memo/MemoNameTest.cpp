@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "memo/MemoName.h"
+#include "operations/memo/MemoName.h"
 #include "store/Cp932.h"
 
 namespace {

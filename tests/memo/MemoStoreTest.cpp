@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 
 #include "MemoWindow.h"
-#include "app/FileListBox.h"
-#include "app/StringGrid.h"
-#include "memo/MemoName.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
+#include "operations/memo/MemoName.h"
 #include "store/Cp932.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QMouseEvent>
 
-#include "app/FileListBox.h"
-#include "app/StringGrid.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
 #include "store/TextFile.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "MemoWindow.h"
-#include "app/StringGrid.h"
-#include "memo/PickUpControls.h"
+#include "widgets/StringGrid.h"
+#include "operations/memo/PickUpControls.h"
 
 namespace {
 

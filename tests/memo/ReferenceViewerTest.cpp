@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 
 #include "MemoWindow.h"
-#include "app/FileListBox.h"
-#include "app/StringGrid.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 

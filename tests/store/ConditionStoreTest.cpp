@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Errors.h"
+#include "foundation/Errors.h"
 #include "store/ConditionStore.h"
 #include "store/TextFile.h"
 

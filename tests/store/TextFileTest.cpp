@@ -13,7 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/Errors.h"
+#include "foundation/Errors.h"
 #include "store/TextFile.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <memory>
 
-#include "app/RecordingDialogs.h"
+#include "widgets/RecordingDialogs.h"
 #include "app/TForm1.h"
 #include "support/AppFolder.h"
 

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "Driver.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "support/FormFixture.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "app/Errors.h"
+#include "foundation/Errors.h"
 #include "store/TextFile.h"
 
 int main(int argc, char** argv) {

@@ -9,9 +9,9 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "app/FileListBox.h"
-#include "app/RecordingDialogs.h"
-#include "app/StringGrid.h"
+#include "widgets/FileListBox.h"
+#include "widgets/RecordingDialogs.h"
+#include "widgets/StringGrid.h"
 #include "app/TForm1.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "Driver.h"
-#include "app/RecordingDialogs.h"
+#include "widgets/RecordingDialogs.h"
 #include "app/TForm1.h"
 
 namespace {

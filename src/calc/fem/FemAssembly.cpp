@@ -1,0 +1,80 @@
+#include "calc/fem/FemAssembly.h"
+
+#include "calc/numeric/Rounding.h"
+
+namespace FemAssembly {
+
+namespace {
+
+// A coefficient that is either still unset or holds a number.
+struct Slot {
+  long double value = 0;
+  bool set = false;
+
+  void Add(long double x) {
+    value = set ? value + x : x;
+    set = true;
+  }
+  void SetOnce(long double x) {
+    if (set) return;
+    value = x;
+    set = true;
+  }
+};
+
+long double FaceConductance(const FemTable& t, FemFace face, const FemElementSize& own, int k) {
+  const FemTableRow& other = t.rows[k - 1];
+  switch (t.KindOf(k)) {
+    case FemRowKind::Element:
+      return FemConductance::ToElement(face, own, {other.column2, other.column3, other.column4}, t.thickness);
+    case FemRowKind::Convective:
+      return FemConductance::ToConvective(face, own, other.column2, t.thickness);
+    default:
+      return FemConductance::ToFixed(face, own, t.thickness);
+  }
+}
+
+}  // namespace
+
+long double Nr(long double x) { return Rounding::To(x, 6); }
+
+FemSystem Assemble(const FemTable& t) {
+  const int m = t.m;
+  std::vector<std::vector<Slot>> g(m, std::vector<Slot>(m));
+  std::vector<Slot> b(m);
+
+  for (int e = 1; e <= m && e <= static_cast<int>(t.rows.size()); ++e) {
+    const FemTableRow& row = t.rows[e - 1];
+    const FemElementSize own{row.column2, row.column3, row.column4};
+    for (int f = 0; f < 5; ++f) {
+      const int k = t.Neighbour(row.faces[f]);
+      if (k == 0 || k == e) continue;
+      const long double G = FaceConductance(t, static_cast<FemFace>(f), own, k);
+      g[e - 1][e - 1].Add(Nr(-G));
+      if (k <= m)
+        g[e - 1][k - 1].SetOnce(Nr(G));
+      else
+        b[e - 1].Add(Nr(-t.rows[k - 1].column3 * G));
+    }
+  }
+
+  FemSystem s;
+  s.g.assign(m, std::vector<long double>(m, 0));
+  s.b.assign(m, 0);
+  for (int e = 0; e < m; ++e) {
+    for (int k = 0; k < m; ++k) s.g[e][k] = g[e][k].value;
+    s.b[e] = b[e].value;
+  }
+
+  // Elements held at a fixed temperature: the equation T_e = T.
+  for (int k = t.l + 1; k <= static_cast<int>(t.rows.size()); ++k) {
+    const int e = t.FixedElementOf(k);
+    if (e == 0) continue;
+    for (long double& x : s.g[e - 1]) x = 0;
+    s.g[e - 1][e - 1] = 1;
+    s.b[e - 1] = t.rows[k - 1].column3;
+  }
+  return s;
+}
+
+}  // namespace FemAssembly

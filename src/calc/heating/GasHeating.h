@@ -1,0 +1,139 @@
+// Heater heating of a gas in a rectangular enclosure. Three temperatures
+// are integrated explicitly in steps of 0.001 h: the gas, the inner wall
+// (a thermal mass) and the outer surface (no mass, in balance between the
+// conduction through the wall and the loss to the surroundings). A
+// five-pass decimal search finds the power that brings the gas closest to
+// the final temperature from below.
+#pragma once
+
+#include <cmath>
+
+#include "calc/heating/OuterSurfaceTemperature.h"
+
+namespace heating {
+
+inline constexpr long double kGasTimeStep = 0.001L;  // h
+inline constexpr int kGasPasses = 5;
+inline constexpr int kGasCandidates = 12;
+// Work bound: longer rise times are refused, so that a run ends within
+// about a second (60 histories of up to 100,000 steps).
+inline constexpr long long kMaxGasSteps = 100000;
+
+struct GasBox {
+  long double A;       // whole surface, m2
+  long double Cg, Cw;  // gas and wall heat capacity, kcal/K
+  long double U;       // wall-plus-insulation conductance, W/m2K
+  long double k;       // conductance used in the integration, W/m2K
+  long double h, eps, sigma;
+  long double Ta, T1;  // K
+  long double P0;      // reference power of the search
+  long long steps;     // N = nint(t / 0.001)
+};
+
+// The inputs as the panel gives them (temperatures in K).
+struct GasInputs {
+  long double L, W, D;  // m
+  long double wallMm, wallLambda, insulationMm, insulationLambda;
+  bool insulated;  // the insulation text is neither empty nor "0"
+  long double Ta, T1;
+  long double rise;      // T1 - T0 from the two ℃ fields
+  long double riseTime;  // h
+  long double rho, c, rhoWall, cWall;
+  long double h, eps, sigma;
+};
+
+// Steps of the integration: nint(t / 0.001).
+inline long long GasSteps(long double riseTime) {
+  return static_cast<long long>(nearbyintl(riseTime / kGasTimeStep));
+}
+
+inline GasBox MakeGasBox(const GasInputs& in) {
+  const long double V = in.L * in.W * in.D;
+  const long double A = 2.0L * in.L * in.W + 2.0L * in.W * in.D + 2.0L * in.D * in.L;
+  const long double wallVolume = in.wallMm * A / 1000.0L;
+  const long double U = WallConductance(in.wallMm, in.wallLambda, in.insulationMm, in.insulationLambda);
+  // Capacities in kcal/K here, without the 0.86 of the liquid model.
+  const long double Cg = V * in.rho * 1000.0L * in.c;
+  const long double Cw = wallVolume * in.rhoWall * 1000.0L * in.cWall;
+  const long double P0 = in.rise * Cg / in.riseTime;
+  const long double k = in.insulated ? U : UsableConductivity(in.wallLambda) / (in.wallMm / 1000.0L);
+  return GasBox{A, Cg, Cw, U, k, in.h, in.eps, in.sigma, in.Ta, in.T1, P0, GasSteps(in.riseTime)};
+}
+
+struct GasState {
+  long double Tg, Tw, Ts;  // gas, inner wall, outer surface, K
+};
+
+// T^4 written as exp(4 ln T).
+inline long double FourthPowerByLog(long double T) { return expl(4.0L * logl(T)); }
+
+// Heats the gas with the power P for the box's steps, starting with all
+// three nodes at the ambient temperature.
+inline GasState IntegrateGas(const GasBox& b, long double P) {
+  const long double Ta4 = FourthPowerByLog(b.Ta);
+  const long double dt = kGasTimeStep;
+  long double Tg = b.Ta, Tw = b.Ta, Ts = b.Ta + 0.01L;
+  for (long long n = 0; n < b.steps; ++n) {
+    const long double R = (FourthPowerByLog(Ts) - Ta4) * b.A * b.eps * b.sigma;
+    const long double f = R / (b.h * b.A * (Ts - b.Ta)) + 1.0L;
+    Tg = Tg + (P - (Tg - Tw) * b.h * b.A - R) * dt / b.Cg;
+    Tw = Tw + ((Tg - Tw) * b.h + R / b.A - (Tw - Ts) * b.k) * b.A * dt / b.Cw;
+    Ts = (b.k * b.A * Tw + f * b.h * b.A * b.Ta) / (b.k * b.A + f * b.h * b.A);
+  }
+  return {Tg, Tw, Ts};
+}
+
+// The largest tested power that leaves the gas below T1 and warmer than
+// the wall; P0 itself when none does.
+inline long double GasPowerSearch(const GasBox& b) {
+  long double best = b.P0;
+  long double multiplier = 1000.0L;
+  for (int pass = 0; pass < kGasPasses; ++pass) {
+    multiplier = multiplier / 10.0L;
+    const long double increment = b.P0 * multiplier;
+    long double P = best;
+    for (int i = 0; i < kGasCandidates; ++i) {
+      P = P + increment;
+      const GasState end = IntegrateGas(b, P);
+      if (end.Tg < b.T1 && end.Tg - end.Tw > 0.0L) best = P;
+    }
+  }
+  return best;
+}
+
+// Integration steps of one power search (for the work bound and benchmarks).
+inline long long GasSearchSteps(long long steps) {
+  return static_cast<long long>(kGasPasses) * kGasCandidates * steps;
+}
+
+// Share of the heater power not taken up by the gas, % to one decimal.
+inline long double GasLossShare(long double power, long double gasOnlyPower) {
+  return nearbyintl((power - gasOnlyPower) / power * 1000.0L) / 10.0L;
+}
+
+// Loss at the final temperature, W: the outer-surface temperature x is
+// searched where the loss to the surroundings first reaches what the gas
+// at T1 gives to the inner wall; always with U, also without insulation.
+inline long double GasFinalLoss(const GasBox& b) {
+  const long double Ta4 = b.Ta * b.Ta * b.Ta * b.Ta;
+  const long double T14 = b.T1 * b.T1 * b.T1 * b.T1;
+  auto lossAt = [&b, Ta4](long double x) {
+    return (x - b.Ta) * b.A * b.h + (x * x * x * x - Ta4) * b.A * b.eps * b.sigma;
+  };
+  long double best = b.Ta - 100.0L;
+  long double step = 1000.0L;
+  for (int pass = 0; pass < 5; ++pass) {
+    step = step / 10.0L;
+    long double x = best - step;
+    for (int i = 0; i < 31; ++i) {
+      x = x + step;
+      const long double out = lossAt(x);
+      const long double Twi = out / b.A / b.U + x;
+      const long double in = (b.T1 - Twi) * b.A * b.h + (T14 - Twi * Twi * Twi * Twi) * b.A * b.eps * b.sigma;
+      if (out < in) best = x;
+    }
+  }
+  return lossAt(best);
+}
+
+}  // namespace heating

@@ -1,0 +1,150 @@
+// Heater power for a liquid or a solid in a rectangular container: the
+// contents are simulated over the rise time in 80 steps while the container
+// loses heat by convection, radiation and (open liquid tank) evaporation,
+// and a decimal search finds the largest constant power, to 0.01 W, that
+// does not carry the contents beyond the final temperature.
+#pragma once
+
+#include <cmath>
+
+#include "calc/heating/OuterSurfaceTemperature.h"
+#include "calc/heating/SaturatedVapourDensity.h"
+
+namespace heating {
+
+inline constexpr int kHeatingSteps = 80;
+inline constexpr int kPowerPasses = 8;
+inline constexpr int kPowerCandidates = 11;
+
+struct Tank {
+  long double Atop, Aside, Abot;  // m2
+  long double C;                  // contents plus container wall, W·h/K
+  long double T0, T1;             // before and after heating, K
+  long double dt;                 // time step, h
+  bool insulated;                 // the insulation text is not "0"
+  bool lid;
+  long double rhoVapourAmbient;  // saturated vapour density at Ta, g/m3
+  OuterSurface surface;          // U, Ta, h, eps, sigma
+};
+
+// Time step of the simulation: t / 80 to the nearest 10^-6 h.
+inline long double HeatingTimeStep(long double riseTime) {
+  return nearbyintl(riseTime / 80.0L * 1000000.0L) / 1000000.0L;
+}
+
+// Heat capacity in W·h/K of a mass given by density (g/cm3) and volume (m3).
+inline long double HeatCapacity(long double specificHeat, long double density, long double volume) {
+  return specificHeat * (density * volume) * 1000.0L / 0.86L;
+}
+
+// The inputs of the model as the panel gives them (temperatures in K).
+struct TankInputs {
+  long double L, W, D;  // m; L is the vertical edge
+  long double volume;   // m3, as shown in the volume field
+  long double wallMm, wallLambda, insulationMm, insulationLambda;
+  long double Ta, T0, T1;
+  long double riseTime;        // h
+  long double rho, c;          // contents: g/cm3, kcal/kg℃
+  long double rhoWall, cWall;  // container material
+  long double h, eps, sigma;   // outer surface
+  bool insulated;              // the insulation text is not "0"
+  bool lid;
+};
+
+inline long double ContentCapacity(const TankInputs& in) { return HeatCapacity(in.c, in.rho, in.volume); }
+
+inline Tank MakeTank(const TankInputs& in) {
+  const long double Atop = in.W * in.D;
+  const long double Aside = 2.0L * in.L * in.W + 2.0L * in.L * in.D;
+  const long double Abot = in.W * in.D;
+  const long double wallVolume = in.wallMm * (Atop + Aside + Abot) / 1000.0L;
+  const long double wallCapacity = HeatCapacity(in.cWall, in.rhoWall, wallVolume);
+  const long double U = WallConductance(in.wallMm, in.wallLambda, in.insulationMm, in.insulationLambda);
+  return Tank{Atop,
+              Aside,
+              Abot,
+              ContentCapacity(in) + wallCapacity,
+              in.T0,
+              in.T1,
+              HeatingTimeStep(in.riseTime),
+              in.insulated,
+              in.lid,
+              SaturatedVapourDensity(in.Ta),
+              OuterSurface{U, in.Ta, in.h, in.eps, in.sigma}};
+}
+
+// Loss of the whole container, W, with its outer surface at S.
+inline long double TankLoss(const Tank& m, long double S) {
+  const OuterSurface& s = m.surface;
+  const long double Ta4 = s.Ta * s.Ta * s.Ta * s.Ta;
+  const long double q = (S - s.Ta) * s.h + (S * S * S * S - Ta4) * s.eps * s.sigma;
+  long double top = q * m.Atop;
+  // Evaporation from an open surface: a power in W, not scaled by the area.
+  if (!m.lid) top = top + (SaturatedVapourDensity(S) - m.rhoVapourAmbient) * kLn10 * expl(S / s.Ta);
+  const long double side = q * m.Aside;
+  const long double bottom = q * m.Abot;
+  return top + side + bottom;
+}
+
+struct HeatingHistory {
+  long double endTemperature;  // K
+  long double lostEnergy;      // W·h lost to the surroundings on the way
+};
+
+// Heats the contents with the constant power B (W) for 80 steps.
+inline HeatingHistory SimulateHeating(const Tank& m, long double B) {
+  long double M = m.T0;
+  long double lost = 0.0L;
+  for (int i = 0; i < kHeatingSteps; ++i) {
+    long double S = m.insulated ? OuterSurfaceTemperature(M, m.surface) : M;
+    if (S > m.T1) S = m.T1;
+    const long double P = TankLoss(m, S);
+    M = M + (B - P) / m.C * m.dt;
+    lost = lost + P * m.dt;
+  }
+  return {M, lost};
+}
+
+// The largest tested power that does not overshoot T1 (0 .. 1,111,111.1 W).
+inline long double HeaterPowerSearch(const Tank& m) {
+  long double Q = 0.0L;
+  long double step = 1000000.0L;
+  for (int pass = 0; pass < kPowerPasses; ++pass) {
+    step = step / 10.0L;
+    long double B = Q - step;
+    for (int i = 0; i < kPowerCandidates; ++i) {
+      B = B + step;
+      if (SimulateHeating(m, B).endTemperature <= m.T1) Q = B;
+    }
+  }
+  return Q;
+}
+
+// Share of the heater's energy lost to the surroundings, %. Undefined for
+// Q = 0 (no heating needed); the caller says so instead.
+inline long double LossShare(long double Q, long double riseTime, long double T1, long double T0,
+                             long double contentCapacity) {
+  const long double total = riseTime * Q;
+  const long double content = (T1 - T0) * contentCapacity;
+  return (total - content) / total * 100.0L;
+}
+
+struct FinalLoss {
+  long double surface;  // outer-surface temperature at T1, K
+  long double loss;     // W
+};
+
+// Loss once T1 is reached: the outer surface always from the wall
+// conductance (also without insulation), without the clamp at T1.
+inline FinalLoss FinalTankLoss(const Tank& m) {
+  const long double S = OuterSurfaceTemperature(m.T1, m.surface);
+  return {S, TankLoss(m, S)};
+}
+
+// Flux evaluations of one power search (for the benchmarks).
+inline long long PowerSearchEvaluations(const Tank& m) {
+  const long long perStep = m.insulated ? kSurfaceSearchEvaluations + 1 : 1;
+  return static_cast<long long>(kPowerPasses) * kPowerCandidates * kHeatingSteps * perStep;
+}
+
+}  // namespace heating

@@ -1,0 +1,76 @@
+#include "calc/heatloss/FlatPlate.h"
+
+#include "calc/numeric/Rounding.h"
+#include "calc/heatloss/RefiningScan.h"
+#include "calc/heatloss/SurfaceLoss.h"
+
+namespace HeatLossCalc {
+
+namespace {
+
+constexpr int kStages = 5;
+constexpr int kSteadyPoints = 31;
+constexpr int kCoolingPoints = 12;
+
+// The surface temperature at which the heat conducted from Tinner through
+// the wall (U) just exceeds the surface loss.
+long double SurfaceScan(long double Tinner, long double U, long double A, const FlatPlateInputs& in, int points) {
+  const long double Ta = in.Ta, h = in.h, e = in.e, sigma = in.sigma;
+  return RefiningScan(Ta - 100, kStages, points, [&](long double T) {
+    return (Tinner - T) * U * A > SurfaceLoss(T, Ta, A, h, e, sigma).total;
+  });
+}
+
+// Losses, interface temperature and flux density of a surface at Ts with the
+// structure's inner side at Tinner.
+FlatPlateResult Results(long double Ts, long double Tinner, long double A, const FlatPlateInputs& in) {
+  const SurfaceLossParts q = SurfaceLoss(Ts, in.Ta, A, in.h, in.e, in.sigma);
+  FlatPlateResult r;
+  r.interface = Tinner - (q.total / A) * in.L1 / in.k1 - kKelvin;
+  r.surface = Ts - kKelvin;
+  r.convective = q.convective;
+  r.radiative = q.radiative;
+  r.total = q.total;
+  r.flux = q.total / (A * 10000);
+  r.plate = Tinner - kKelvin;
+  return r;
+}
+
+}  // namespace
+
+long double FlatConductance(long double L1, long double k1, long double L2, long double k2) {
+  return 1 / (L2 / k2 + L1 / k1);
+}
+
+FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in) {
+  const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  const long double Ts = SurfaceScan(in.Ti, U, in.A, in, kSteadyPoints);
+  return Results(Ts, in.Ti, in.A, in);
+}
+
+long double CoolingTimeStep(long double hours) {
+  return Rounding::Nearest(hours * 10000000 / kCoolingSteps) / 10000000;
+}
+
+FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling) {
+  long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  long double A = in.A;
+  // Heat capacity of the structure, kcal/K, with the area as entered.
+  const long double C = A * in.L1 * cooling.rho * 1000 * cooling.c;
+  if (cooling.bothFaces) {
+    U = 1 / (in.L2 / in.k2 + in.L1 / (in.k1 * 2));
+    A = A * 2;
+  }
+  long double Tp = in.Ti;
+  const long double dt = CoolingTimeStep(cooling.hours);
+  long double Ts = in.Ta - 100;
+  for (int i = 0; i < kCoolingSteps; ++i) {
+    Ts = SurfaceScan(Tp, U, A, in, kCoolingPoints);
+    const long double Q = SurfaceLoss(Ts, in.Ta, A, in.h, in.e, in.sigma).total;
+    // W, h and kcal/K combined as they stand.
+    Tp = Tp - Q * dt / C;
+  }
+  return Results(Ts, Tp, A, in);
+}
+
+}  // namespace HeatLossCalc

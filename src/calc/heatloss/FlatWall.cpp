@@ -1,0 +1,35 @@
+#include "calc/heatloss/FlatWall.h"
+
+#include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/RefiningScan.h"
+#include "calc/heatloss/SurfaceLoss.h"
+
+namespace HeatLossCalc {
+
+FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
+  const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
+  long double Qs = 0;  // heat of the last accepted surface temperature
+  const long double Ts = RefiningScan(Ta - 100, 5, 31, [&](long double T) {
+    const long double Qo = SurfaceLoss(T, Ta, A, in.h, in.e, in.sigma).total;
+    const long double Tw = Qo / A / U + T;  // inner surface that conducts Qo
+    const long double Qi = (Tg - Tw) * A * in.hi + (Fourth(Tg) - Fourth(Tw)) * A * in.ei * in.sigma;
+    if (!(Qo < Qi)) return false;
+    Qs = Qo;
+    return true;
+  });
+  const long double Tw = Qs / U / A + Ts;
+  const long double Tm = Qs / in.k2 / A * in.L2 + Ts;
+  const SurfaceLossParts q = SurfaceLoss(Ts, Ta, A, in.h, in.e, in.sigma);
+  FlatWallResult r;
+  r.interface = Tm - kKelvin;
+  r.outerSurface = Ts - kKelvin;
+  r.innerSurface = Tw - kKelvin;
+  r.convective = q.convective;
+  r.radiative = q.radiative;
+  r.total = q.total;
+  r.flux = q.total / (A * 10000);
+  return r;
+}
+
+}  // namespace HeatLossCalc

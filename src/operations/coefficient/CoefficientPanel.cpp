@@ -1,0 +1,133 @@
+#include "operations/coefficient/CoefficientPanel.h"
+
+#include <QHeaderView>
+
+#include "widgets/ControlTable.h"
+#include "foundation/NumberText.h"
+#include "widgets/StringGrid.h"
+#include "app/TForm1.h"
+#include "operations/coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/CorrelationEvaluation.h"
+#include "operations/coefficient/FinWallEvaluation.h"
+#include "operations/coefficient/InputMemory.h"
+#include "operations/coefficient/ItemGrid.h"
+#include "calc/coefficient/SaturatedVapour.h"
+
+namespace {
+
+constexpr unsigned kPanel = 0xC1C1FF;
+constexpr int kGridWidth = 441;
+
+// The number row, the row of dimensionless numbers, the formula row, the
+// item grid.
+// clang-format off
+const ControlSpec kCoefficientPanel[] = {
+  {Kind::Panel,  "Panel21",  "Panel1",  232,   8, 449, 226, "",             kHidden, kPanel},
+  {Kind::Label,  "Label66",  "Panel21",   4,   9,  74,  16, "熱伝達率の式"},
+  {Kind::Edit,   "Edit71",   "Panel21",  78,   6,  44,  20, "",             kInput},
+  {Kind::Button, "Button65", "Panel21", 126,   5,  44,  22, "選択"},
+  {Kind::Button, "Button78", "Panel21", 172,   5,  44,  22, "戻る"},
+  {Kind::Button, "Button70", "Panel21", 218,   5,  64,  22, "計算実行"},
+  {Kind::Label,  "Label67",  "Panel21", 288,   9,  60,  16, "計算結果 h"},
+  {Kind::Edit,   "Edit72",   "Panel21", 348,   6,  95,  20, ""},
+
+  {Kind::Label,  "Label80",  "Panel21",   4,  35,  30,  16, "Ｒｅ数"},
+  {Kind::Edit,   "Edit78",   "Panel21",  34,  32,  56,  20, ""},
+  {Kind::Label,  "Label81",  "Panel21",  93,  35,  30,  16, "Ｐｒ数"},
+  {Kind::Edit,   "Edit79",   "Panel21", 123,  32,  44,  20, ""},
+  {Kind::Label,  "Label82",  "Panel21", 170,  35,  30,  16, "Ｇｒ数"},
+  {Kind::Edit,   "Edit80",   "Panel21", 200,  32,  72,  20, ""},
+  {Kind::Label,  "Label93",  "Panel21", 275,  35,  30,  16, "Ｒａ数"},
+  {Kind::Edit,   "Edit81",   "Panel21", 305,  32,  52,  20, ""},
+  {Kind::Label,  "Label83",  "Panel21", 360,  35,  30,  16, "Ｎｕ数"},
+  {Kind::Edit,   "Edit82",   "Panel21", 390,  32,  53,  20, ""},
+
+  {Kind::Label,  "Label95",  "Panel21",   4,  61,  40,  16, "計算式"},
+  {Kind::Edit,   "Edit77",   "Panel21",  44,  58, 399,  20, ""},
+
+  {Kind::Grid,   "StringGrid4", "Panel21", 4, 84, kGridWidth, 136, "6,6",    0, 0xB5FFB5},
+};
+// clang-format on
+
+const char* const kResultFields[] = {"Edit72", "Edit77", "Edit78", "Edit79", "Edit80", "Edit81", "Edit82"};
+
+// The saturated-vapour table: 0 to 100 ℃ in steps of 0.5.
+constexpr int kVapourColumns = 10;
+constexpr int kVapourRows = 202;
+constexpr long double kVapourStep = 0.5L;
+
+}  // namespace
+
+CoefficientPanel::CoefficientPanel(TForm1& form)
+    : Subsystem(form),
+      grid_(std::make_unique<ItemGrid>(form)),
+      memory_(std::make_unique<InputMemory>(form, *grid_)),
+      finWall_(std::make_unique<FinWallEvaluation>(form, *grid_)),
+      evaluation_(std::make_unique<CorrelationEvaluation>(form, *grid_, *finWall_, *memory_)) {}
+
+CoefficientPanel::~CoefficientPanel() = default;
+
+void CoefficientPanel::Build() {
+  BuildControls(f, kCoefficientPanel);
+  // Four columns fill the visible width; columns 4 and 5 are never used.
+  StringGrid* grid = f.Grid("StringGrid4");
+  grid->horizontalHeader()->setDefaultSectionSize((kGridWidth - 2 * grid->frameWidth()) / 4);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Long captions are cut at the cell's edge rather than shortened with "…".
+  grid->setWordWrap(false);
+  grid->setTextElideMode(Qt::ElideNone);
+}
+
+void CoefficientPanel::Wire() {
+  f.OnClick("Button9", [this] { ToggleCoefficientPanel(); });
+  f.OnClick("Button65", [this] { SelectCorrelation(); });
+  f.OnEnter("Edit71", [this] { SelectCorrelation(); });
+  f.OnClick("Button70", [this] { EvaluateCorrelation(); });
+  f.OnClick("Button78", [this] { RecallInputs(); });
+  f.OnClick("Label93", [this] { SaturatedVapourTable(); });
+  f.Grid("StringGrid4")->onEnter = [this] { f.Guarded([this] { EvaluateCorrelation(); }); };
+}
+
+void CoefficientPanel::ToggleCoefficientPanel() {
+  f.SetShown("Panel21", !f.IsShown("Panel21"));
+  if (f.IsShown("Panel21")) f.Control("Panel21")->raise();
+}
+
+void CoefficientPanel::SelectCorrelation() {
+  const QString number = f.Text("Edit71");
+  if (number.isEmpty()) return;
+  grid_->ClearItems();
+  for (const char* field : kResultFields) f.SetText(field, QString());
+  const CorrelationGroup group = GroupOf(ToInteger(number));
+  const CorrelationEntry* entry = FindCorrelation(group, number);
+  if (!entry) return;
+  f.SetText("Edit77", QString::fromUtf8(entry->formula));
+  auto write = [this](std::span<const ItemText> texts) {
+    for (const ItemText& it : texts)
+      if (it.text) grid_->Set(it.column, it.row, QString::fromUtf8(it.text));
+  };
+  write(entry->items);
+  write(entry->prefilled);
+  write(SharedItems(group));
+}
+
+void CoefficientPanel::EvaluateCorrelation() { evaluation_->EvaluateCorrelation(); }
+void CoefficientPanel::RememberInputs() { memory_->RememberInputs(); }
+void CoefficientPanel::RecallInputs() { memory_->RecallInputs(); }
+
+void CoefficientPanel::SaturatedVapourTable() {
+  StringGrid* g = f.Grid("StringGrid2");
+  g->SetColCount(kVapourColumns);
+  g->SetRowCount(kVapourRows);
+  g->ClearCells();
+  g->SetCell(0, 0, QStringLiteral("温度℃"));
+  g->SetCell(1, 0, QStringLiteral("水蒸気圧hPa"));
+  g->SetCell(2, 0, QStringLiteral("水蒸気量g/m3"));
+  for (int r = 1; r < kVapourRows; ++r) {
+    const long double T = (r - 1) * kVapourStep;
+    const long double p = VapourPressure(T);
+    g->SetCell(0, r, NumberText(T));
+    g->SetCell(1, r, RoundedText(p, 2));
+    g->SetCell(2, r, RoundedText(VapourContent(T, p), 2));
+  }
+}

@@ -1,0 +1,136 @@
+#include "operations/coefficient/CorrelationEvaluation.h"
+
+#include "foundation/NumberText.h"
+#include "app/TForm1.h"
+#include "operations/coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/FinWallEvaluation.h"
+#include "calc/coefficient/ForcedConvection.h"
+#include "operations/coefficient/InputMemory.h"
+#include "operations/coefficient/ItemGrid.h"
+#include "calc/coefficient/MantissaExponent.h"
+#include "calc/coefficient/NaturalConvection.h"
+#include "calc/coefficient/SimpleCorrelations.h"
+
+namespace {
+
+const QString kCheckInput = QStringLiteral("入力を確認してください。");
+
+// The zero check leaves row 5 alone.
+constexpr int kZeroCheckRows = 5;
+
+std::string Key(const QString& number) { return number.toStdString(); }
+
+}  // namespace
+
+QString MantissaExponentText(long double x) {
+  const MantissaExponentParts p = MantissaExponent(x);
+  return NumberText(p.mantissa) + QLatin1Char('E') + NumberText(p.exponent);
+}
+
+CorrelationEvaluation::CorrelationEvaluation(TForm1& form, ItemGrid& grid, FinWallEvaluation& finWall,
+                                             InputMemory& memory)
+    : f(form), grid_(grid), finWall_(finWall), memory_(memory) {}
+
+void CorrelationEvaluation::EvaluateCorrelation() {
+  const QString number = f.Text("Edit71");
+  // Fin 201 asks for its fin thickness and pitch only with a tube diameter,
+  // and checks only its first row for completeness.
+  const bool fin = number == QStringLiteral("201");
+  if (fin) finWall_.ApplyTubeDiameterRule();
+  if (grid_.CountMissing(fin ? 1 : ItemGrid::kRows) > 0 || grid_.CountZeros(kZeroCheckRows) > 0) {
+    f.Message(kCheckInput);
+    return;
+  }
+  const int n = ToInteger(number);
+  switch (GroupOf(n)) {
+    case CorrelationGroup::NaturalConvection:
+      NaturalConvection(number);
+      break;
+    case CorrelationGroup::ForcedConvection:
+      ForcedConvection(number);
+      break;
+    case CorrelationGroup::FinAndWall:
+      finWall_.Evaluate(number);
+      break;
+    case CorrelationGroup::Simple:
+      Simple(number);
+      break;
+  }
+  memory_.RememberInputs();
+}
+
+void CorrelationEvaluation::Simple(const QString& number) {
+  if (number == QStringLiteral("200")) {
+    finWall_.EvaluateFinOnly();
+    return;
+  }
+  const SimpleCorrelation* c = FindSimpleCorrelation(Key(number));
+  if (!c) return;
+  long double v[ItemGrid::kRows] = {};
+  for (int r = 0; r < c->inputs; ++r) v[r] = grid_.Number(1, r);
+  f.SetText("Edit72", RoundedText(c->h(v), 2));
+}
+
+void CorrelationEvaluation::NaturalConvection(const QString& number) {
+  if (f.IsEmpty("Edit77")) return;
+  const long double L = grid_.Number(1, 1);
+  const long double nu = grid_.Number(1, 2);
+  const long double cp = grid_.Number(1, 3);
+  const long double rho = grid_.Number(1, 4);
+  const long double lambda = grid_.Number(1, 5);
+  if (grid_.Text(1, 5) == QStringLiteral("0")) return;
+  const long double T2 = grid_.Number(3, 1);
+  const long double T1 = grid_.Number(3, 2);
+  const long double beta = grid_.Number(3, 3);
+
+  NaturalInputs in;
+  in.d = NaturalConvectionNumbers(L, nu, cp, rho, lambda, T2, T1, beta);
+  in.L = L;
+  long double Nu = 0;
+  if (const NaturalCorrelation* c = FindNaturalCorrelation(Key(number))) {
+    if (c->extras & kNaturalC) in.C = grid_.Number(1, 0);
+    if (c->extras & kNaturalX) in.X = grid_.Number(3, 0);
+    if (c->extras & kNaturalN) in.n = grid_.Number(3, 4);
+    if (c->extras & kNaturalM) in.m = grid_.Number(3, 5);
+    Nu = c->nu(in);
+  }
+  const long double h = CoefficientFromNusselt(Nu, lambda, L);
+
+  f.SetText("Edit72", RoundedText(h, 1));
+  f.SetText("Edit78", RoundedText(in.d.Re, 0));
+  f.SetText("Edit79", RoundedText(in.d.Pr, 3));
+  f.SetText("Edit82", RoundedText(Nu, 1));
+  f.SetText("Edit80", RoundedText(in.d.Gr, 0));
+  f.SetText("Edit81", MantissaExponentText(in.d.Ra));
+}
+
+void CorrelationEvaluation::ForcedConvection(const QString& number) {
+  if (f.IsEmpty("Edit77") || grid_.IsEmpty(1, 0)) return;
+  const long double U = grid_.Number(1, 0);
+  const long double L = grid_.Number(1, 1);
+  const long double nu = grid_.Number(1, 2);
+  const long double cp = grid_.Number(1, 3);
+  const long double rho = grid_.Number(1, 4);
+  const long double lambda = grid_.Number(1, 5);
+
+  ForcedInputs in;
+  in.d = ForcedConvectionNumbers(U, L, nu, cp, rho, lambda);
+  in.L = L;
+  in.mu = DynamicViscosity(nu, rho);
+  long double Nu = 0;
+  if (const ForcedCorrelation* c = FindForcedCorrelation(Key(number))) {
+    if (c->extras & kForcedX) in.X = grid_.Number(3, 0);
+    if (c->extras & kForcedCM) {
+      in.c = grid_.Number(3, 1);
+      in.m = grid_.Number(3, 2);
+    }
+    if (c->extras & kForcedMuW) in.muW = grid_.Number(3, 2);
+    Nu = c->nu(in);
+  }
+  const long double h = CoefficientFromNusselt(Nu, lambda, L);
+
+  f.SetText("Edit72", RoundedText(h, 2));
+  f.SetText("Edit78", RoundedText(in.d.Re, 2));
+  f.SetText("Edit79", RoundedText(in.d.Pr, 3));
+  f.SetText("Edit82", RoundedText(Nu, 2));
+}

@@ -1,0 +1,36 @@
+// The finite-element plate sheet, typed into the grid memo: "要素法" lays it
+// out, "実行" checks and counts it and writes the conductance system and the
+// spreadsheet formula that solves it. A click on "メモ一覧" empties the
+// command cell, a double click names the elements and fills defaults.
+#pragma once
+
+#include "widgets/Subsystem.h"
+#include "operations/fem/FemFill.h"
+#include "operations/fem/FemRun.h"
+#include "operations/fem/FemSolve.h"
+
+class FemSheet : public Subsystem {
+ public:
+  explicit FemSheet(TForm1& form);
+  void Wire() override;
+
+  // 要素法: shows the grid memo and writes the header cells.
+  void SetUpFemSheet();
+  // 実行 beside it.
+  void PrepareFemRun() { run_.PrepareFemRun(); }
+  void FillFemColumn(int column) { fill_.FillFemColumn(column); }
+  void FillFemDefaults() { fill_.FillFemDefaults(); }
+  void ClearFemCommand() { fill_.ClearFemCommand(); }
+  bool CheckFemPartners() { return solve_.CheckFemPartners(); }
+  void AssembleFemSystem() { solve_.AssembleFemSystem(); }
+  void FemSolveFormula() { solve_.FemSolveFormula(); }
+
+  // The memo operations the sheet uses.
+  void ToggleMemo();
+  void ToggleNamePanel();
+
+ private:
+  FemFill fill_;
+  FemSolve solve_;
+  FemRun run_;
+};

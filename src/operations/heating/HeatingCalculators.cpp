@@ -1,0 +1,211 @@
+#include "operations/heating/HeatingCalculators.h"
+
+#include <QRadioButton>
+#include <cmath>
+
+#include "foundation/NumberText.h"
+#include "calc/numeric/Rounding.h"
+#include "app/TForm1.h"
+#include "calc/heating/ContentOnlyPower.h"
+#include "calc/heating/GasHeating.h"
+#include "calc/heating/HeaterPowerSearch.h"
+#include "operations/heating/HeatingTables.h"
+#include "calc/heating/WallHeating.h"
+
+using namespace heating;
+
+namespace {
+
+const char* const kShortRiseTime = "上昇時間0.05ｈ以下は誤差が大きくなります。";
+const char* const kLongRiseTime = "処理時間が長くなります。";
+const char* const kDimensionsOutOfRange = "寸法が範囲を超えています。";
+const char* const kTooLittleGas = "気体量が少な過ぎます。";
+// A rise time below zero has no meaning; the calculations would run on it
+// and show numbers, so it is refused.
+const char* const kNegativeRiseTime = "上昇時間は0より大きい値にしてください。";
+const char* const kNoHeatingNeeded =
+    "加熱は不要です。ヒーターなしでも上昇時間内に加熱後温度に達します（放熱損失は求められません）。";
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString Integer(long double x) { return NumberText(Rounding::Nearest(x)); }
+
+}  // namespace
+
+bool HeatingCalculators::RequiredTexts() {
+  for (const char* name : {"Edit35", "Edit36", "Edit37", "Edit38"})
+    if (f.IsEmpty(name)) return false;
+  if (f.IsEmpty("Edit39")) f.SetText("Edit39", QStringLiteral("0"));
+  for (const char* name :
+       {"Edit41", "Edit42", "Edit43", "Edit44", "Edit45", "Edit50", "Edit51", "Edit52", "Edit53"})
+    if (f.IsEmpty(name)) return false;
+  // A text test: "0.0" counts as a thickness.
+  return !(f.Text("Edit38") == QStringLiteral("0") && f.Text("Edit39") == QStringLiteral("0"));
+}
+
+void HeatingCalculators::WriteVolumeAndMass(long double L, long double W, long double D) {
+  f.SetText("Edit49", NumberText(L * W * D));
+  const long double rho = f.Number("Edit44");
+  f.SetText("Edit54", NumberText(rho * (L * W * D * 1000.0L)));
+}
+
+long double HeatingCalculators::Sigma() const {
+  return f.Number("Edit15") * ToNumber(f.Store().GetCell(3, 1));
+}
+
+void HeatingCalculators::ContainerHeating() {
+  if (!RequiredTexts()) return;
+  TankInputs in{};
+  in.insulated = f.Text("Edit39") != QStringLiteral("0");
+  in.L = f.Number("Edit35");
+  in.W = f.Number("Edit36");
+  in.D = f.Number("Edit37");
+  WriteVolumeAndMass(in.L, in.W, in.D);
+
+  in.riseTime = f.Number("Edit43");
+  if (in.riseTime < 0.0L) {
+    f.Message(Text(kNegativeRiseTime));
+    return;
+  }
+  in.Ta = f.Number("Edit40") + kKelvin;
+  in.T0 = f.Number("Edit41") + kKelvin;
+  in.T1 = f.Number("Edit42") + kKelvin;
+  in.volume = f.Number("Edit49");
+  in.c = f.Number("Edit45");
+  in.rho = f.Number("Edit44");
+  in.wallMm = f.Number("Edit38");
+  in.cWall = f.Number("Edit51");
+  in.rhoWall = f.Number("Edit50");
+  in.h = f.Number("Edit17");
+  in.eps = f.Number("Edit16");
+  in.sigma = Sigma();
+
+  if (f.Text("Label52") == Text(MaterialRowOf(Material::Gas).title)) {
+    GasHeating();
+    return;
+  }
+
+  in.wallLambda = f.Number("Edit53");
+  in.insulationMm = f.Number("Edit39");
+  in.insulationLambda = f.Number("Edit52");
+  in.lid = f.Radio("RadioButton1")->isChecked();
+  const Tank tank = MakeTank(in);
+  const long double Q = HeaterPowerSearch(tank);
+  f.SetText("Edit46", Integer(Q));
+
+  // Q = 0: the surroundings alone bring the contents to T1 in time.
+  const bool noHeatingNeeded = Q == 0.0L;
+  if (noHeatingNeeded)
+    f.SetText("Edit47", QString());
+  else
+    f.SetText("Edit47", RoundedText(LossShare(Q, in.riseTime, in.T1, in.T0, ContentCapacity(in)), 1));
+
+  const FinalLoss final = FinalTankLoss(tank);
+  f.Store().SetCell(6, 4, NumberText(in.T1));
+  f.Store().SetCell(6, 5, NumberText(final.surface));
+  f.SetText("Edit48", Integer(final.loss));
+  if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
+}
+
+void HeatingCalculators::GasHeating() {
+  if (f.IsEmpty("Edit43")) return;
+  GasInputs in{};
+  in.Ta = f.Number("Edit40") + kKelvin;
+  in.T1 = f.Number("Edit42") + kKelvin;
+  in.h = f.Number("Edit17");
+  in.eps = f.Number("Edit16");
+  in.sigma = Sigma();
+  in.L = f.Number("Edit35");
+  in.W = f.Number("Edit36");
+  in.D = f.Number("Edit37");
+  in.rho = f.Number("Edit44");
+  in.c = f.Number("Edit45");
+  in.rhoWall = f.Number("Edit50");
+  in.cWall = f.Number("Edit51");
+  in.wallMm = f.Number("Edit38");
+
+  in.riseTime = f.Number("Edit43");
+  if (in.riseTime < 0.05L) f.Message(Text(kShortRiseTime));
+  if (in.riseTime > 6.0L) f.Message(Text(kLongRiseTime));
+  const long double longest = static_cast<long double>(kMaxGasSteps) * kGasTimeStep;
+  if (in.riseTime > longest) {
+    f.Message(QStringLiteral("上昇時間が長過ぎるため計算しません（気体の加熱は %1ｈまでです）。")
+                  .arg(NumberText(longest)));
+    return;
+  }
+
+  const QString insulationText = f.Text("Edit39");
+  in.insulated = !insulationText.isEmpty() && insulationText != QStringLiteral("0");
+  in.wallLambda = f.Number("Edit53");
+  in.insulationMm = f.Number("Edit39");
+  in.insulationLambda = f.Number("Edit52");
+  in.rise = f.Number("Edit42") - f.Number("Edit41");
+  const GasBox box = MakeGasBox(in);
+
+  // The gas starts at the ambient temperature: at or above T1 no power
+  // can be found, and none is needed.
+  const bool noHeatingNeeded = in.Ta >= in.T1;
+  const long double best = noHeatingNeeded ? 0.0L : GasPowerSearch(box);
+  f.SetText("Edit46", RoundedText(best, 1));
+  const long double gasOnly = heating::ContentOnlyPower(in.c, f.Number("Edit54"), in.rise, in.riseTime);
+  const MaterialRow& gas = MaterialRowOf(Material::Gas);
+  f.SetText("Edit55", RoundedText(gasOnly, gas.contentDecimals));
+  f.SetText("Label33", Text(gas.contentCaption));
+  f.SetText("Edit47", noHeatingNeeded ? QString() : NumberText(GasLossShare(best, gasOnly)));
+  f.SetText("Edit48", RoundedText(GasFinalLoss(box), 1));
+  if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
+}
+
+void HeatingCalculators::WallHeating() {
+  if (!RequiredTexts()) return;
+  const long double L = f.Number("Edit35"), W = f.Number("Edit36"), D = f.Number("Edit37");
+  if (L < 0.001L || W < 0.001L || D < 0.005L) {
+    f.Message(Text(kDimensionsOutOfRange));
+    return;
+  }
+  WriteVolumeAndMass(L, W, D);
+  const long double t = f.Number("Edit43");
+  if (t < 0.0L) {
+    f.Message(Text(kNegativeRiseTime));
+    return;
+  }
+  const long double T0 = f.Number("Edit41") + kKelvin;
+  // The wall temperature is typed where the panel shows "壁面温度 ℃".
+  const long double Th = f.Number("Edit40") + kKelvin;
+  const long double V = f.Number("Edit49");
+  const long double Cg = HeatCapacity(f.Number("Edit45"), f.Number("Edit44"), V);
+  const long double h = f.Number("Edit17"), eps = f.Number("Edit16"), sigma = Sigma();
+  const WalledGas gas{Th, T0, h, eps, sigma, BoxSurface(L, W, D), Cg};
+
+  const long double dt = WallTimeStep(gas);
+  if (t > static_cast<long double>(kMaxWallSteps) * dt) {
+    f.Message(QStringLiteral("計算の刻みが細か過ぎるため計算しません（時間刻み %1 秒で上限 %2 ステップ）。"
+                             "上昇時間を短くするか、気体量を見直してください。")
+                  .arg(NumberText(dt * 3600.0L))
+                  .arg(kMaxWallSteps));
+    return;
+  }
+  const auto steps = static_cast<long long>(nearbyintl(t / dt));
+  f.SetText("Edit46", Integer(WallConvectionOnly(gas, steps, dt) - kKelvin));
+  f.SetText("Edit47", Integer(WallRadiationOnly(gas, steps, dt) - kKelvin));
+  const WallBothResult both = WallConvectionAndRadiation(gas, steps, dt);
+  if (both.overshoot) {
+    f.Message(Text(kTooLittleGas));
+    return;
+  }
+  f.SetText("Edit48", Integer(both.Tg - kKelvin));
+}
+
+void HeatingCalculators::ContentOnlyPower() {
+  for (const char* name : {"Edit41", "Edit42", "Edit43", "Edit45", "Edit54"})
+    if (f.IsEmpty(name)) return;
+  const long double rise = f.Number("Edit42") - f.Number("Edit41");
+  const long double mass = f.Number("Edit54");
+  const long double c = f.Number("Edit45");
+  const long double t = f.Number("Edit43");
+  const long double P = heating::ContentOnlyPower(c, mass, rise, t);
+  const MaterialRow* row = MaterialRowByCode(f.Store().GetCell(6, 3));
+  if (!row) return;
+  f.SetText("Edit55", RoundedText(P, row->contentDecimals));
+  f.SetText("Label33", Text(row->contentCaption));
+}

@@ -1,0 +1,153 @@
+#include "operations/heating/HeatingPanel.h"
+
+#include <QRadioButton>
+
+#include "app/CalculatorDispatch.h"
+#include "app/PanelStore.h"
+#include "app/TForm1.h"
+#include "operations/heating/HeatingCalculators.h"
+#include "operations/heating/HeatingLayout.h"
+
+using heating::Material;
+using heating::MaterialRow;
+
+namespace {
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+const QString kWithLid = QStringLiteral("1");
+const QString kWithoutLid = QStringLiteral("2");
+}  // namespace
+
+HeatingPanel::HeatingPanel(TForm1& form)
+    : Subsystem(form), calculators_(std::make_unique<HeatingCalculators>(form)) {}
+
+HeatingPanel::~HeatingPanel() = default;
+
+void HeatingPanel::Build() { BuildHeatingLayout(f); }
+
+void HeatingPanel::Wire() {
+  for (const MaterialRow& row : heating::Materials()) {
+    const Material m = row.material;
+    f.OnClick(row.button, [this, m] { SelectMaterial(m); });
+  }
+  f.OnClick("Button34", [this] { RunHeating(); });
+  f.OnClick("Button35", [this] { SaveHeating(); });
+  f.OnClick("Button36", [this] { BackHeating(); });
+  f.OnClick("RadioButton3", [this] { SelectHeaterHeating(); });
+  f.OnClick("RadioButton4", [this] { SelectWallHeating(); });
+  f.OnClick("RadioButton1", [this] { SelectLid(true); });
+  f.OnClick("RadioButton2", [this] { SelectLid(false); });
+  for (const char* name : heating::EnterFields()) f.OnEnter(name, [this] { RunHeating(); });
+  f.OnPress("Label40", [this] { ShowMass(true); });
+  f.OnRelease("Label40", [this] { ShowMass(false); });
+  f.OnDblClick("Label53", [this] { ToggleContentOnlyPower(); });
+}
+
+void HeatingPanel::StartUp() { SelectMaterial(Material::Liquid); }
+
+void HeatingPanel::EnterHeatingMode() {
+  BackHeating();
+  SelectMaterial(Material::Liquid);
+  RunHeating();
+}
+
+void HeatingPanel::SelectMaterial(Material material) {
+  const MaterialRow& row = heating::MaterialRowOf(material);
+  f.Store().SetCell(6, 3, Utf8(row.code));
+  f.Dispatch().SetCalculatorCode(Utf8(row.calculatorCode));
+  f.SetText("Label52", Utf8(row.title));
+  f.SetText("Label50", Utf8(row.densityCaption));
+  f.SetText("Label51", Utf8(row.heatCaption));
+  f.SetText("Label40", Utf8(row.volumeCaption));
+  for (const char* name : {"Label46", "RadioButton1", "RadioButton2"}) f.SetShown(name, row.lidSelector);
+  f.SetShown("GroupBox1", row.modeSelector);
+  if (row.forceLid && !f.Radio("RadioButton1")->isChecked()) SelectLid(true);
+  // The calculation follows in Back, on the material's own conditions.
+  if (row.forceHeater && !f.Radio("RadioButton3")->isChecked()) SelectHeaterHeating(false);
+  BackHeating();
+}
+
+void HeatingPanel::ApplyMode(const heating::ModeRow& mode, const QString& calculatorCode) {
+  f.Dispatch().SetCalculatorCode(calculatorCode);
+  f.SetText("Label43", Utf8(mode.ambientCaption));
+  for (const char* name : mode.shownCaptions) f.SetShown(name, true);
+  for (const char* name : mode.hiddenCaptions) f.SetShown(name, false);
+  // Results of the other mode would read wrongly under the new captions.
+  for (const char* name : {"Edit46", "Edit47", "Edit48"}) f.SetText(name, QString());
+}
+
+void HeatingPanel::SelectHeaterHeating(bool run) {
+  f.Radio("RadioButton3")->setChecked(true);
+  // Heater heating keeps the code of the material that is showing.
+  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(6, 3));
+  const MaterialRow& material = row ? *row : heating::MaterialRowOf(Material::Gas);
+  ApplyMode(heating::HeaterMode(), Utf8(material.calculatorCode));
+  if (run) RunHeating();
+}
+
+void HeatingPanel::SelectWallHeating(bool run) {
+  f.Radio("RadioButton4")->setChecked(true);
+  ApplyMode(heating::WallMode(), Utf8(heating::kWallCalculatorCode));
+  if (run) RunHeating();
+}
+
+void HeatingPanel::SelectLid(bool withLid) {
+  f.Radio(withLid ? "RadioButton1" : "RadioButton2")->setChecked(true);
+}
+
+bool HeatingPanel::WallHeatingSelected() const { return f.Radio("RadioButton4")->isChecked(); }
+
+void HeatingPanel::RunHeating() {
+  if (f.IsEmpty("Edit17") || f.IsEmpty("Edit69")) return;
+  const bool wall = WallHeatingSelected();
+  const long double before = f.Number("Edit41");
+  const long double after = f.Number(wall ? "Edit40" : "Edit42");
+  if (!(after > before)) return;
+  if (wall)
+    calculators_->WallHeating();
+  else
+    calculators_->ContainerHeating();
+  calculators_->ContentOnlyPower();
+}
+
+void HeatingPanel::SaveHeating() {
+  for (const char* name : heating::SaveRequiredFields(WallHeatingSelected()))
+    if (f.IsEmpty(name)) return;
+  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(6, 3));
+  if (row) {
+    const int b = row->blockBase;
+    for (const heating::BlockCell& cell : heating::BlockCells())
+      if (cell.saved) f.Store().SetCell(cell.column, b + cell.offset, f.Text(cell.field));
+    if (row->lidSelector)
+      f.Store().SetCell(heating::kLidColumn, b + heating::kLidOffset,
+                        f.Radio("RadioButton1")->isChecked() ? kWithLid : kWithoutLid);
+  }
+  f.Panels().SaveStore();
+}
+
+void HeatingPanel::BackHeating() {
+  ConditionStore& s = f.Store();
+  f.SetText("Edit16", s.GetCell(2, 2));
+  f.SetText("Edit17", s.GetCell(2, 3));
+  const MaterialRow* row = heating::MaterialRowByCode(s.GetCell(6, 3));
+  if (row) {
+    const int b = row->blockBase;
+    for (const heating::BlockCell& cell : heating::BlockCells())
+      f.SetText(cell.field, s.GetCell(cell.column, b + cell.offset));
+    // A store without a lid cell (older files) leaves the choice as it is.
+    const QString lid = s.GetCell(heating::kLidColumn, b + heating::kLidOffset).trimmed();
+    if (row->lidSelector && (lid == kWithLid || lid == kWithoutLid)) SelectLid(lid == kWithLid);
+  }
+  f.SetText("Edit39", QStringLiteral("0"));
+  RunHeating();
+}
+
+void HeatingPanel::ShowMass(bool shown) {
+  f.SetShown("Label61", shown);
+  f.SetShown("Edit54", shown);
+}
+
+void HeatingPanel::ToggleContentOnlyPower() {
+  const bool shown = !f.IsShown("Edit55");
+  f.SetShown("Edit55", shown);
+  f.SetShown("Label33", shown);
+}

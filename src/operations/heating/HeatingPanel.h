@@ -1,0 +1,42 @@
+// The heating panel Panel14 and its command panel Panel13: material and
+// heating-mode selection, Run, Save and Back of the heating conditions.
+#pragma once
+
+#include <memory>
+
+#include "widgets/Subsystem.h"
+#include "operations/heating/HeatingTables.h"
+
+class HeatingCalculators;
+
+class HeatingPanel : public Subsystem {
+ public:
+  explicit HeatingPanel(TForm1& form);
+  ~HeatingPanel() override;
+  void Build() override;
+  void Wire() override;
+
+  // Start-up step: the liquid-heating selection.
+  void StartUp();
+  // The heating steps of "加熱計算": Back, the liquid selection and Run.
+  void EnterHeatingMode();
+
+  void SelectMaterial(heating::Material material);
+  // The heating-mode radio buttons; run: calculate for the new mode.
+  void SelectHeaterHeating(bool run = true);
+  void SelectWallHeating(bool run = true);
+  void SelectLid(bool withLid);
+  void RunHeating();
+  void SaveHeating();
+  void BackHeating();
+  void ShowMass(bool shown);
+  void ToggleContentOnlyPower();
+
+  HeatingCalculators& Calculators() { return *calculators_; }
+
+ private:
+  bool WallHeatingSelected() const;
+  void ApplyMode(const heating::ModeRow& mode, const QString& calculatorCode);
+
+  std::unique_ptr<HeatingCalculators> calculators_;
+};

@@ -1,0 +1,119 @@
+#include "operations/heatloss/HeatLossPanels.h"
+
+#include "widgets/ControlTable.h"
+
+namespace {
+
+constexpr unsigned kPanel = 0xC1C1FF;
+
+// Columns of the field grids: row caption, then four columns.
+constexpr int kCap = 4, kC1 = 106, kC2 = 186, kC3 = 266, kC4 = 356, kW = 76;
+constexpr int Row(int i) { return 42 + 21 * i; }
+
+// clang-format off
+const ControlSpec kCylinderPanel[] = {
+  {Kind::Panel,  "Panel5",  "Panel1", 232,   9, 449, 225, "",               0, kPanel},
+  {Kind::Label,  "Label36", "Panel5",   8,   4, 200,  18, "ヒーター温度",   kBold},
+  {Kind::Label,  "Label9",  "Panel5", kC1,  24, kW,  16, "発熱線"},
+  {Kind::Label,  "Label10", "Panel5", kC2,  24, kW,  16, "MgO層"},
+  {Kind::Label,  "Label11", "Panel5", kC3,  24, kW,  16, "ステンレス層"},
+  {Kind::Label,  "Label12", "Panel5", kC4,  24, kW,  16, "外気温度℃"},
+  {Kind::Label,  "Label1",  "Panel5", kCap, Row(0) + 3, 100, 16, "層外側温度　℃"},
+  {Kind::Edit,   "Edit1",   "Panel5", kC2, Row(0), kW, 20, ""},
+  {Kind::Edit,   "Edit2",   "Panel5", kC3, Row(0), kW, 20, ""},
+  {Kind::Edit,   "Edit3",   "Panel5", kC4, Row(0), kW, 20, "",               kInput},
+  {Kind::Label,  "Label2",  "Panel5", kCap, Row(1) + 3, 100, 16, "層内側温度　℃"},
+  {Kind::Edit,   "Edit70",  "Panel5", kC1, Row(1), kW, 20, "70",             kInput | kHidden},
+  {Kind::Edit,   "Edit4",   "Panel5", kC2, Row(1), kW, 20, ""},
+  {Kind::Edit,   "Edit21",  "Panel5", kC3, Row(1), kW, 20, ""},
+  {Kind::Label,  "Label3",  "Panel5", kCap, Row(2) + 3, 100, 16, "熱伝導率　W/m℃"},
+  {Kind::Edit,   "Edit6",   "Panel5", kC2, Row(2), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit7",   "Panel5", kC3, Row(2), kW, 20, "",               kInput},
+  {Kind::Label,  "Label4",  "Panel5", kCap, Row(3) + 3, 100, 16, "熱量　W"},
+  {Kind::Edit,   "Edit8",   "Panel5", kC3, Row(3), kW, 20, "",               kInput},
+  {Kind::Label,  "Label5",  "Panel5", kCap, Row(4) + 3, 100, 16, "外径　ｍｍ"},
+  {Kind::Edit,   "Edit9",   "Panel5", kC1, Row(4), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit10",  "Panel5", kC2, Row(4), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit11",  "Panel5", kC3, Row(4), kW, 20, ""},
+  {Kind::Label,  "Label6",  "Panel5", kCap, Row(5) + 3, 100, 16, "層厚さ　ｍｍ"},
+  {Kind::Edit,   "Edit34",  "Panel5", kC2, Row(5), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit12",  "Panel5", kC3, Row(5), kW, 20, "",               kInput},
+  {Kind::Label,  "Label7",  "Panel5", kCap, Row(6) + 3, 100, 16, "長さ　ｍ"},
+  {Kind::Edit,   "Edit13",  "Panel5", kC3, Row(6), kW, 20, "",               kInput},
+  {Kind::Label,  "Label8",  "Panel5", kCap, Row(7) + 3, 100, 16, "伝熱密度　W/cm2"},
+  // Row caption of Edit14 in pipe flow, in place of Label8 (never both shown).
+  {Kind::Label,  "Label63", "Panel5", kCap, Row(7) + 3, 92, 16, "Xm点温度℃",    kHidden},
+  {Kind::Edit,   "Edit14",  "Panel5", kC3, Row(7), kW, 20, ""},
+  {Kind::Button, "Button67","Panel5", kC1, 200, kW, 22, "切り替え",          kHidden},
+  {Kind::Button, "Button69","Panel5", kC2, 200, kW, 22, "放　熱",            kHidden},
+
+  // Pipe-flow inputs, over the ambient column.
+  {Kind::Panel,  "Panel20", "Panel5", 352,   4,  93, 217, "",               kHidden, kPanel},
+  {Kind::Label,  "Label98", "Panel20",  4,   4,  85,  16, "密度 g/cm3"},
+  {Kind::Edit,   "Edit65",  "Panel20",  4,  20,  85,  20, "",               kInput},
+  {Kind::Label,  "Label99", "Panel20",  4,  46,  85,  16, "比熱kcal/kg℃"},
+  {Kind::Edit,   "Edit64",  "Panel20",  4,  62,  85,  20, "",               kInput},
+  {Kind::Label,  "Label100","Panel20",  4,  88,  85,  16, "管内径 m"},
+  {Kind::Edit,   "Edit66",  "Panel20",  4, 104,  85,  20, "",               kInput},
+  {Kind::Label,  "Label101","Panel20",  4, 130,  85,  16, "流量 m3/h"},
+  {Kind::Edit,   "Edit67",  "Panel20",  4, 146,  85,  20, "",               kInput},
+  {Kind::Label,  "Label64", "Panel20",  4, 172,  85,  16, "外気温度℃"},
+  {Kind::Edit,   "Edit68",  "Panel20",  4, 188,  85,  20, "",               kInput},
+
+  {Kind::Panel,  "Panel6",  "Panel1", 688,   8, 105,  73, "",               0, kPanel},
+  {Kind::Button, "Button1", "Panel6",   6,   3,  93,  21, "実行"},
+  {Kind::Button, "Button6", "Panel6",   6,  26,  93,  21, "保存"},
+  {Kind::Button, "Button5", "Panel6",   6,  49,  93,  21, "戻る"},
+};
+
+const ControlSpec kFlatPanel[] = {
+  {Kind::Panel,  "Panel9",  "Panel1", 232,   8, 449, 226, "",               kHidden, kPanel},
+  {Kind::Label,  "Label37", "Panel9",   8,   4, 200,  18, "平板放熱",       kBold},
+  {Kind::Label,  "Label29", "Panel9", kC1,  24, kW,  16, "高温内気",       kHidden},
+  {Kind::Label,  "Label26", "Panel9", kC2,  24, kW,  16, "構造材"},
+  {Kind::Label,  "Label27", "Panel9", kC3,  24, kW,  16, "保温材"},
+  {Kind::Label,  "Label28", "Panel9", kC4,  24, kW,  16, "外気温度℃"},
+  {Kind::Label,  "Label20", "Panel9", kCap, Row(0) + 3, 100, 16, "放熱面積 m2"},
+  {Kind::Edit,   "Edit5",   "Panel9", kC2, Row(0), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit25",  "Panel9", kC4, Row(0), kW, 20, "",               kInput},
+  {Kind::Label,  "Label21", "Panel9", kCap, Row(1) + 3, 100, 16, "外側の温度 ℃"},
+  {Kind::Edit,   "Edit23",  "Panel9", kC2, Row(1), kW, 20, ""},
+  {Kind::Edit,   "Edit24",  "Panel9", kC3, Row(1), kW, 20, ""},
+  {Kind::Label,  "Label22", "Panel9", kCap, Row(2) + 3, 100, 16, "内側の温度℃"},
+  {Kind::Edit,   "Edit26",  "Panel9", kC1, Row(2), kW, 20, "",               kInput | kHidden},
+  {Kind::Label,  "Label72", "Panel9", kC1 - 6, Row(2) + 3, kW + 6, 16, "放熱開始時温度", kHidden},
+  {Kind::Edit,   "Edit27",  "Panel9", kC2, Row(2), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit28",  "Panel9", kC3, Row(2), kW, 20, ""},
+  {Kind::Label,  "Label23", "Panel9", kCap, Row(3) + 3, 100, 16, "熱伝導率W/m℃"},
+  {Kind::Edit,   "Edit29",  "Panel9", kC2, Row(3), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit30",  "Panel9", kC3, Row(3), kW, 20, "",               kInput},
+  {Kind::Label,  "Label24", "Panel9", kCap, Row(4) + 3, 100, 16, "厚さ　ｍｍ"},
+  {Kind::Edit,   "Edit31",  "Panel9", kC2, Row(4), kW, 20, "",               kInput},
+  {Kind::Edit,   "Edit32",  "Panel9", kC3, Row(4), kW, 20, "",               kInput},
+  {Kind::Label,  "Label25", "Panel9", kCap, Row(5) + 3, 100, 16, "伝熱密度　W/cm2"},
+  {Kind::Edit,   "Edit33",  "Panel9", kC2, Row(5), kW, 20, ""},
+  {Kind::Button, "Button71","Panel9", kCap, 170, 90, 22, "定温放熱"},
+  // Below the cooling fields, so its caption never runs under Edit73.
+  {Kind::Label,  "Label30", "Panel9", kCap, 208, 160, 16, "片面のみからの放熱"},
+  {Kind::Label,  "Label68", "Panel9", kC1, 170, kW, 16, "密度ｇ/ｃｍ3",    kHidden},
+  {Kind::Edit,   "Edit73",  "Panel9", kC1, 186, kW, 20, "",               kInput | kHidden},
+  {Kind::Label,  "Label69", "Panel9", kC2, 170, kW, 16, "比熱kcal/kg℃",    kHidden},
+  {Kind::Edit,   "Edit74",  "Panel9", kC2, 186, kW, 20, "",               kInput | kHidden},
+  {Kind::Label,  "Label70", "Panel9", kC3, 170, kW, 16, "時間　ｈ",         kHidden},
+  {Kind::Edit,   "Edit75",  "Panel9", kC3, 186, kW, 20, "",               kInput | kHidden},
+  {Kind::Label,  "Label71", "Panel9", kC4, 170, 90, 16, "ｈ時間後の温度℃",  kHidden},
+  {Kind::Edit,   "Edit76",  "Panel9", kC4, 186, kW, 20, "",               kHidden},
+
+  {Kind::Panel,  "Panel8",  "Panel1", 688,   8, 105,  73, "",               kHidden, kPanel},
+  {Kind::Button, "Button15","Panel8",   6,   3,  93,  21, "実行"},
+  {Kind::Button, "Button16","Panel8",   6,  26,  93,  21, "保存"},
+  {Kind::Button, "Button17","Panel8",   6,  49,  93,  21, "戻る"},
+};
+// clang-format on
+
+}  // namespace
+
+void HeatLossPanels::Build() {
+  BuildControls(f, kCylinderPanel);
+  BuildControls(f, kFlatPanel);
+}

@@ -1,0 +1,64 @@
+#include "operations/memo/PickUp.h"
+
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <cstring>
+
+#include "widgets/StringGrid.h"
+#include "app/TForm1.h"
+#include "operations/memo/PickUpControls.h"
+
+void PickUp::Wire() {
+  auto wire = [this](const char* name) {
+    if (std::strcmp(name, PickUpControls::kPickedUpByItsOwnClick) == 0) return;
+    // Panels built later in the project may not hold all their controls yet.
+    if (!f.FindControl(QString::fromLatin1(name))) return;
+    f.OnClick(name, [this, name] { PickUpText(name); });
+  };
+  for (const PickUpControls::Control& c : PickUpControls::Labels()) wire(c.name);
+  for (const PickUpControls::Control& c : PickUpControls::Fields()) wire(c.name);
+  f.OnDblClick("Memo2", [this] { PasteIntoMemo(); });
+  f.Grid("StringGrid3")->viewport()->installEventFilter(this);
+}
+
+void PickUp::PickUpText(const char* name) {
+  ConditionStore& store = f.Store();
+  const QString text = std::strcmp(name, PickUpControls::kStefanBoltzmannField) == 0
+                           ? store.GetCell(2, 1)
+                           : f.Text(name);
+  store.SetCell(kCellColumn, kCellRow, text);
+}
+
+void PickUp::PasteIntoMemo() {
+  const QString text = f.Store().GetCell(kCellColumn, kCellRow);
+  if (text.isEmpty()) return;
+  // Inserted through a cursor at the end, so the typing history (undo) stays.
+  QPlainTextEdit* memo = f.Memo("Memo2");
+  QTextCursor cursor(memo->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(text);
+}
+
+bool PickUp::PasteIntoGridCell(QPoint pos) {
+  const QString text = f.Store().GetCell(kCellColumn, kCellRow);
+  StringGrid* grid = f.Grid("StringGrid3");
+  const QModelIndex index = grid->indexAt(pos);
+  // Row 0 is the fixed header row; a cell that holds text is edited as usual.
+  if (text.isEmpty() || !index.isValid() || index.row() == 0) return false;
+  const QString old = grid->Cell(index.column(), index.row());
+  if (!old.isEmpty() && old != QLatin1String(" ")) return false;
+  grid->SetCell(index.column(), index.row(), text);
+  return true;
+}
+
+bool PickUp::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    bool pasted = false;
+    f.Guarded([this, pos, &pasted] { pasted = PasteIntoGridCell(pos); });
+    // A pasted cell opens no editor; any other double click edits the cell.
+    if (pasted) return true;
+  }
+  return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,98 @@
+#include "operations/memo/ReferenceViewer.h"
+
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "widgets/Dialogs.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
+#include "app/TForm1.h"
+#include "operations/memo/MemoFiles.h"
+
+void ReferenceViewer::Wire() {
+  f.OnClick("Button23", [this] { ToggleReference(); });
+  f.OnDblClick("Panel11", [this] { HideReferenceList(); });
+  FileListBox* list = f.List("FileListBox2");
+  list->onSelect = [this] { f.Guarded([this] { OpenReferenceFile(); }); };
+  list->onDoubleClick = [this] { f.Guarded([this] { ClearReferenceGrid(); }); };
+  // Press and release need the point under the pointer, so the grid's
+  // viewport is watched here rather than through OnPress.
+  f.Grid("StringGrid2")->viewport()->installEventFilter(this);
+}
+
+bool ReferenceViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    f.Guarded([this, pos] { ShowLongCell(pos); });
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    f.Guarded([this] { HideLongCell(); });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ReferenceViewer::ToggleReference() {
+  if (f.IsShown("StringGrid2")) {
+    f.ShowControls({"Memo5"});
+    f.HideControls({"StringGrid2"});
+  } else {
+    f.ShowControls({"StringGrid2", "Panel11"});
+    f.HideControls({"Memo5", "Panel3", "StringGrid3", "Memo2"});
+  }
+  // The usage text is closed by every press, also when only the formula
+  // texts and tables alternate.
+  f.HideControls({"Memo1"});
+  FileListBox* list = f.List("FileListBox2");
+  if (f.IsShown("StringGrid2"))
+    list->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
+  else
+    list->Point(f.Path(QStringLiteral("formtext")), QStringLiteral("*.txt"));
+}
+
+void ReferenceViewer::ListReferenceTables() {
+  f.List("FileListBox2")->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
+}
+
+void ReferenceViewer::OpenReferenceFile() {
+  if (f.IsShown("StringGrid2")) {
+    LoadReferenceCsv();
+  } else if (f.IsShown("Memo5")) {
+    const QString path = f.List("FileListBox2")->SelectedPath();
+    if (path.isEmpty()) return;
+    const QStringList lines = MemoFiles::ReadLines(path);
+    f.Memo("Memo5")->setPlainText(lines.join(QLatin1Char('\n')));
+  }
+}
+
+void ReferenceViewer::ClearReferenceGrid() {
+  if (f.IsShown("StringGrid2")) f.Grid("StringGrid2")->ClearCells();
+}
+
+void ReferenceViewer::LoadReferenceCsv() {
+  const QString path = f.List("FileListBox2")->SelectedPath();
+  if (path.isEmpty()) return;
+  BusyPointer busy(f.Dlg());
+  // Read first: a file that cannot be read leaves the grid as it was.
+  const QStringList lines = MemoFiles::ReadLines(path);
+  StringGrid* grid = f.Grid("StringGrid2");
+  grid->ClearCells();
+  // The whole file and nothing below it; the columns stay as they are
+  // (the vapour table sets ten).
+  grid->SetRowCount(static_cast<int>(lines.size()));
+  // Fields beyond the grid's columns are not shown; the engineer is told,
+  // so a wide table is not taken for a short one.
+  if (MemoFiles::FillGrid(*grid, lines)) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
+}
+
+void ReferenceViewer::ShowLongCell(QPoint pos) {
+  StringGrid* grid = f.Grid("StringGrid2");
+  const QModelIndex index = grid->indexAt(pos);
+  if (!index.isValid()) return;
+  const QString text = grid->Cell(index.column(), index.row());
+  if (text.isEmpty() || text == QLatin1String(" ")) return;
+  f.SetText("Memo3", text);
+  f.ShowControls({"Memo3"});
+}
+
+void ReferenceViewer::HideLongCell() { f.HideControls({"Memo3"}); }
+
+void ReferenceViewer::HideReferenceList() { f.HideControls({"Panel11"}); }

@@ -1,0 +1,21 @@
+#include "operations/memo/UsageText.h"
+
+#include "foundation/Errors.h"
+#include "app/TForm1.h"
+#include "operations/memo/MemoFiles.h"
+
+void UsageText::Wire() {
+  f.OnClick("Button21", [this] { ToggleUsageText(); });
+}
+
+void UsageText::Load() {
+  QString text;
+  try {
+    text = MemoFiles::ReadLines(f.Path(QStringLiteral("text/usage.txt"))).join(QLatin1Char('\n'));
+  } catch (const FileError& e) {
+    text = e.text();
+  }
+  f.SetText("Memo1", text);
+}
+
+void UsageText::ToggleUsageText() { f.SetShown("Memo1", !f.IsShown("Memo1")); }

@@ -1,0 +1,51 @@
+#include "widgets/QtDialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "foundation/FloatFaults.h"
+
+namespace {
+// Messages separate their lines with a carriage return; Qt breaks at LF.
+QString ForDisplay(const QString& text) {
+  QString t = text;
+  t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return t;
+}
+}  // namespace
+
+void QtDialogs::Message(const QString& text) {
+  FloatFaults::Keep keep;
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ForDisplay(text),
+                  QMessageBox::Ok, parentWidget_);
+  box.exec();
+}
+
+bool QtDialogs::Confirm(const QString& title, const QString& text) {
+  FloatFaults::Keep keep;
+  QMessageBox box(QMessageBox::Question, title, ForDisplay(text), QMessageBox::NoButton, parentWidget_);
+  QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+void QtDialogs::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtDialogs::EndBusy() { QApplication::restoreOverrideCursor(); }
+
+bool QtDialogs::MoveToTrash(const QString& path, QString* reason) {
+  FloatFaults::Keep keep;
+  QFile file(path);
+  if (file.moveToTrash()) return true;
+  if (reason) *reason = file.errorString();
+  return false;
+}
+
+QString QtDialogs::DesktopFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
