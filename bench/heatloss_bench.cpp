@@ -25,7 +25,7 @@ using namespace HeatLossCalc;
 namespace {
 
 // ---------------------------------------------------------------- factory inputs
-// Those of the heat-loss tests (tests/heatloss/FactoryCases.h).
+// Those of the heat-loss tests (tests/calc/heatloss/FactoryCases.h).
 
 using namespace FactoryCases;
 

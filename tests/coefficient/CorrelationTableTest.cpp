@@ -9,6 +9,7 @@
 
 #include "CoefficientWindow.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/CorrelationEvaluation.h"
 
 namespace {
 
@@ -256,6 +257,19 @@ TEST_F(CorrelationTable, CoversTheWholeCatalogue) {
     EXPECT_TRUE(found) << "entry " << entry.number << " has no worked case";
   }
   EXPECT_EQ(CorrelationCatalogue().size(), 63u);
+}
+
+// The mantissa-exponent text of the Rayleigh number.
+TEST(MantissaExponentText, UsesTheConstant04342AndTruncatesTowardZero) {
+  struct Row {
+    long double x;
+    const char* text;
+  };
+  const Row rows[] = {
+      {2.5e8L, "2.49E8"},  // with log10 e it would be 2.5E8
+      {1e8L, "9.96E7"},   {1.0L, "1E0"}, {0.5L, "0.5E0"}, {0.05L, "0.5E-1"}, {408923735.2941177L, "4.07E8"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(MantissaExponentText(r.x), QString::fromUtf8(r.text)) << double(r.x);
 }
 
 }  // namespace

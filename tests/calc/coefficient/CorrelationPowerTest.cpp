@@ -1,28 +1,14 @@
-// The calculations on their own: the mantissa-exponent text of the Rayleigh
-// number, the floating-point faults of the powers and the exponent m of
-// entry 74.
+// The correlation calculations on their own: the floating-point faults of
+// the powers and the exponent m of entry 74.
 #include <gtest/gtest.h>
 
 #include <cfenv>
 #include <cmath>
 
-#include "operations/coefficient/CorrelationEvaluation.h"
 #include "calc/coefficient/CorrelationPower.h"
 #include "calc/coefficient/NaturalConvection.h"
 
 namespace {
-
-TEST(MantissaExponentText, UsesTheConstant04342AndTruncatesTowardZero) {
-  struct Row {
-    long double x;
-    const char* text;
-  };
-  const Row rows[] = {
-      {2.5e8L, "2.49E8"},  // with log10 e it would be 2.5E8
-      {1e8L, "9.96E7"},   {1.0L, "1E0"}, {0.5L, "0.5E0"}, {0.05L, "0.5E-1"}, {408923735.2941177L, "4.07E8"},
-  };
-  for (const Row& r : rows) EXPECT_EQ(MantissaExponentText(r.x), QString::fromUtf8(r.text)) << double(r.x);
-}
 
 TEST(CorrelationPower, BasesOfZeroAndBelowRaiseTheirFaults) {
   volatile long double zero = 0.0L, negative = -1.0L, half = 0.5L;
