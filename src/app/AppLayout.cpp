@@ -34,14 +34,6 @@ const ControlSpec kAppControls[] = {
   {Kind::Label,  "Label19", "Panel4",   8, 198,  50,  16, "復　元",                   kBold},
   {Kind::Button, "Button9", "Panel4", 112, 194, 106,  24, "熱伝達率計算"},
 
-  // Heat-loss selection.
-  {Kind::Panel,  "Panel10", "Panel1", 688,  82, 105, 152, "",                         0, kPanel},
-  {Kind::Label,  "Label35", "Panel10", 28,   6,  60,  16, "作業選択"},
-  {Kind::Button, "Button12","Panel10",  6,  26,  93,  26, "平板放熱"},
-  {Kind::Button, "Button11","Panel10",  6,  56,  93,  26, "平板熱通過"},
-  {Kind::Button, "Button7", "Panel10",  6,  86,  93,  26, "円筒の放熱"},
-  {Kind::Button, "Button8", "Panel10",  6, 116,  93,  26, "ヒーター温度"},
-
   // Command column.
   {Kind::Panel,  "Panel12", "Panel1", 800,   9, 105, 225, "",                         0, kPanel},
   {Kind::Button, "Button22","Panel12",  6,   8,  93,  28, "メモ"},
@@ -55,4 +47,4 @@ const ControlSpec kAppControls[] = {
 
 }  // namespace
 
-void BuildAppLayout(TForm1& form) { BuildControls(form, kAppControls); }
+void BuildAppLayout(Form& form) { BuildControls(form, kAppControls); }

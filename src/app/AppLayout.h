@@ -1,7 +1,7 @@
 // The window's frame: the upper and lower areas, the surface-model panel
-// Panel4, the heat-loss selection Panel10 and the command column Panel12.
+// Panel4 and the command column Panel12.
 #pragma once
 
-class TForm1;
+class Form;
 
-void BuildAppLayout(TForm1& form);
+void BuildAppLayout(Form& form);

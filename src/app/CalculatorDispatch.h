@@ -1,17 +1,21 @@
-// Which calculator is on screen: the two mode buttons, the four heat-loss
-// selections, the pipe-flow switch, the Run dispatch of both heat-loss
-// panels, the Enter keys and the start-up sequence.
+// Which calculator is on screen: the two mode buttons 放熱計算 and 加熱計算,
+// the heat-loss selections, the Enter keys of the shared surface fields,
+// the result export of the calculator on screen, the restore of the factory
+// store and the start-up sequence. It selects calculators and calls down
+// into the subsystems; nothing calls it back.
 #pragma once
 
-#include <QString>
-
+#include "store/CalculatorCode.h"
 #include "widgets/Subsystem.h"
 
-struct CylinderPanelRow;
+class HeatLossPanels;
+class HeatingPanel;
+class MemoViews;
 
 class CalculatorDispatch : public Subsystem {
  public:
-  using Subsystem::Subsystem;
+  CalculatorDispatch(Form& form, HeatLossPanels& heatLoss, HeatingPanel& heating, MemoViews& memos)
+      : Subsystem(form), heatLoss_(heatLoss), heating_(heating), memos_(memos) {}
   void Wire() override;
 
   // The start-up sequence; an error ends it at its step.
@@ -19,22 +23,18 @@ class CalculatorDispatch : public Subsystem {
 
   void ShowHeatLossMode();
   void ShowHeatingMode();
-  void SelectHeater();
-  void SelectCylinder();
-  void SelectFlatPlate();
-  void SelectFlatWall();
-  void TogglePipeFlow();
-  void PipeRunButton();
-  void RunCylinderPanel();
-  void RunFlatPanel();
+  // A heat-loss calculator, as its button in 作業選択 selects it.
+  void Select(Calculator calculator);
   // Enter in a shared field of Panel4: the Run of the panel that shows.
   void RunShowingPanel();
-
-  // Writes the calculator code (6,2); a change of code resets the export
-  // counter (5,5) to "0".
-  void SetCalculatorCode(const QString& code);
+  // 結果一括保存: nothing unless the grid memo shows; then the block of the
+  // calculator code.
+  void ExportResults();
+  // 復元. ask: the single click asks first; the double click copies at once.
+  void RestoreFactoryStore(bool ask);
 
  private:
-  // Shows the cylinder panel as one of its calculators: code, kind, captions.
-  void ShowCylinderPanel(const CylinderPanelRow& row);
+  HeatLossPanels& heatLoss_;
+  HeatingPanel& heating_;
+  MemoViews& memos_;
 };

@@ -1,42 +1,16 @@
 #include "app/TForm1.h"
 
-#include <QAbstractScrollArea>
-#include <QEvent>
 #include <QFont>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QGroupBox>
-#include <stdexcept>
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
-#include "widgets/Dialogs.h"
-#include "foundation/Errors.h"
-#include "widgets/FileListBox.h"
-#include "foundation/FloatFaults.h"
-#include "foundation/NumberText.h"
-#include "app/PanelStore.h"
-#include "widgets/StringGrid.h"
 #include "operations/coefficient/CoefficientPanel.h"
-#include "operations/heating/HeatingPanel.h"
-#include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossPanels.h"
 #include "operations/fem/FemSheet.h"
+#include "operations/heating/HeatingPanel.h"
+#include "operations/heatloss/HeatLossPanels.h"
 #include "operations/memo/MemoViews.h"
-#include "operations/memo/ResultExport.h"
 
-namespace {
-constexpr unsigned kInputColour = 0xB5FFB5;
-
-QString Name(const char* name) { return QString::fromLatin1(name); }
-}  // namespace
-
-TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {
+TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(QStringLiteral("サーモラver_1.522"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -50,17 +24,13 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent)
   font.setPixelSize(12);
   setFont(font);
 
-  dispatch_ = std::make_unique<CalculatorDispatch>(*this);
-  panelStore_ = std::make_unique<PanelStore>(*this);
-  heatLoss_ = std::make_unique<HeatLossCalculators>(*this);
-  heatLossPanels_ = std::make_unique<HeatLossPanels>(*this);
+  heatLoss_ = std::make_unique<HeatLossPanels>(*this);
   heating_ = std::make_unique<HeatingPanel>(*this);
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
-  fem_ = std::make_unique<FemSheet>(*this);
-  export_ = std::make_unique<ResultExport>(*this);
-  subsystems_ = {dispatch_.get(), panelStore_.get(), heatLoss_.get(), heatLossPanels_.get(),
-                 heating_.get(), coefficient_.get(), memos_.get(), fem_.get(), export_.get()};
+  fem_ = std::make_unique<FemSheet>(*this, *memos_);
+  dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
+  subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();
@@ -71,234 +41,3 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::StartUp() { Guarded([this] { dispatch_->StartUp(); }); }
-
-QString TForm1::Path(const QString& relative) const {
-  QString rel = relative;
-  rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-  return appDir_ + QLatin1Char('/') + rel;
-}
-
-void TForm1::Message(const QString& text) {
-  FloatFaults::Check();
-  dialogs_.Message(text);
-}
-
-bool TForm1::Confirm(const QString& text) {
-  FloatFaults::Check();
-  return dialogs_.Confirm(QStringLiteral("確認"), text);
-}
-
-// ---------------------------------------------------------------- controls
-
-void TForm1::Register(QWidget* control) { controls_.insert(control->objectName(), control); }
-
-QWidget* TForm1::FindControl(const QString& name) const {
-  if (name == objectName()) return const_cast<TForm1*>(this);
-  return controls_.value(name, nullptr);
-}
-
-QWidget* TForm1::Control(const char* name) const {
-  QWidget* w = controls_.value(Name(name), nullptr);
-  if (!w) throw std::logic_error(std::string("no control named ") + name);
-  return w;
-}
-
-namespace {
-template <class T>
-T* As(QWidget* w, const char* name) {
-  T* t = qobject_cast<T*>(w);
-  if (!t) throw std::logic_error(std::string("control of another kind: ") + name);
-  return t;
-}
-}  // namespace
-
-QLineEdit* TForm1::Edit(const char* name) const { return As<QLineEdit>(Control(name), name); }
-QLabel* TForm1::Label(const char* name) const { return As<QLabel>(Control(name), name); }
-QPushButton* TForm1::Button(const char* name) const { return As<QPushButton>(Control(name), name); }
-QRadioButton* TForm1::Radio(const char* name) const { return As<QRadioButton>(Control(name), name); }
-StringGrid* TForm1::Grid(const char* name) const { return As<StringGrid>(Control(name), name); }
-QPlainTextEdit* TForm1::Memo(const char* name) const { return As<QPlainTextEdit>(Control(name), name); }
-FileListBox* TForm1::List(const char* name) const { return As<FileListBox>(Control(name), name); }
-
-// ---------------------------------------------------------------- texts
-
-QString TForm1::Text(const char* name) const {
-  QWidget* w = Control(name);
-  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-  if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
-  if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-  return QString();
-}
-
-void TForm1::SetText(const char* name, const QString& text) {
-  FloatFaults::Check();
-  QWidget* w = Control(name);
-  FloatFaults::Keep keep;
-  if (auto* e = qobject_cast<QLineEdit*>(w)) {
-    e->setText(text);
-    e->setCursorPosition(0);
-  } else if (auto* l = qobject_cast<QLabel*>(w)) {
-    l->setText(text);
-  } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-    b->setText(text);
-  } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
-    m->setPlainText(text);
-  } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-    g->setTitle(text);
-  }
-}
-
-long double TForm1::Number(const char* name) const { return ToNumber(Text(name)); }
-
-// ---------------------------------------------------------------- look
-
-bool TForm1::IsShown(const char* name) const { return !Control(name)->isHidden(); }
-
-void TForm1::SetShown(const char* name, bool shown) {
-  FloatFaults::Keep keep;
-  Control(name)->setVisible(shown);
-}
-
-void TForm1::ShowControls(std::initializer_list<const char*> names) {
-  for (const char* n : names) SetShown(n, true);
-}
-
-void TForm1::HideControls(std::initializer_list<const char*> names) {
-  for (const char* n : names) SetShown(n, false);
-}
-
-void TForm1::SetEnabled(const char* name, bool enabled) { Control(name)->setEnabled(enabled); }
-
-void TForm1::EnableControls(std::initializer_list<const char*> names, bool enabled) {
-  for (const char* n : names) SetEnabled(n, enabled);
-}
-
-void TForm1::SetBackground(QWidget* w, unsigned rgb) {
-  QPalette p = w->palette();
-  const QColor c(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                 static_cast<int>(rgb & 0xFF));
-  if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w)) {
-    p.setColor(QPalette::Base, c);
-  } else {
-    p.setColor(QPalette::Window, c);
-    w->setAutoFillBackground(true);
-  }
-  w->setPalette(p);
-}
-
-void TForm1::SetInputColour(const char* name) { SetBackground(Control(name), kInputColour); }
-
-void TForm1::SetResultColour(const char* name) {
-  QWidget* w = Control(name);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Base, palette().color(QPalette::Base));
-  w->setPalette(p);
-}
-
-// ---------------------------------------------------------------- events
-
-TForm1::Handlers& TForm1::HandlersOf(const char* name) {
-  QWidget* w = Control(name);
-  QObject* target = w;
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) target = area->viewport();
-  if (!handlers_.contains(target)) target->installEventFilter(this);
-  return handlers_[target];
-}
-
-void TForm1::OnClick(const char* name, Op op) {
-  QWidget* w = Control(name);
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-    connect(b, &QAbstractButton::clicked, this, [this, op] { Guarded(op); });
-    return;
-  }
-  HandlersOf(name).click.push_back(std::move(op));
-}
-
-void TForm1::OnDblClick(const char* name, Op op) { HandlersOf(name).dblClick.push_back(std::move(op)); }
-void TForm1::OnPress(const char* name, Op op) { HandlersOf(name).press.push_back(std::move(op)); }
-void TForm1::OnRelease(const char* name, Op op) { HandlersOf(name).release.push_back(std::move(op)); }
-void TForm1::OnEnter(const char* name, Op op) { HandlersOf(name).enter.push_back(std::move(op)); }
-void TForm1::DigitsOnly(const char* name) { HandlersOf(name).digitsOnly = true; }
-
-void TForm1::Guarded(const Op& op) {
-  if (guardDepth_ > 0) {
-    op();
-    return;
-  }
-  struct Depth {
-    int& d;
-    explicit Depth(int& depth) : d(depth) { ++d; }
-    ~Depth() { --d; }
-  } depth(guardDepth_);
-  FloatFaults::Clear();
-  try {
-    op();
-  } catch (const AppError& e) {
-    FloatFaults::Clear();
-    dialogs_.Message(e.text());
-  } catch (const std::exception& e) {
-    FloatFaults::Clear();
-    dialogs_.Message(QString::fromUtf8(e.what()));
-  }
-  FloatFaults::Clear();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  const bool isLabel = qobject_cast<QLabel*>(watched) != nullptr;
-  auto it = handlers_.find(watched);
-  if (it == handlers_.end()) {
-    // Labels keep their mouse events, as captions do, so a click on one
-    // never reaches the panel below it.
-    if (isLabel && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
-                    event->type() == QEvent::MouseButtonDblClick))
-      return true;
-    return QWidget::eventFilter(watched, event);
-  }
-  auto run = [this](const std::vector<Op>& ops) {
-    for (const Op& op : ops) Guarded(op);
-  };
-  Handlers& h = it.value();
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !h.enter.empty()) {
-        const std::vector<Op> ops = h.enter;
-        run(ops);
-        return true;
-      }
-      if (h.digitsOnly && !key->text().isEmpty()) {
-        for (QChar c : key->text())
-          if (c.isPrint() && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'))) return true;
-      }
-      break;
-    }
-    case QEvent::MouseButtonPress: {
-      const std::vector<Op> ops = h.press;
-      run(ops);
-      if (isLabel) return true;
-      break;
-    }
-    case QEvent::MouseButtonRelease: {
-      const bool afterDbl = h.afterDblClick;
-      h.afterDblClick = false;
-      const std::vector<Op> clicks = afterDbl ? std::vector<Op>() : h.click;
-      const std::vector<Op> releases = h.release;
-      run(releases);
-      run(clicks);
-      if (isLabel) return true;
-      break;
-    }
-    case QEvent::MouseButtonDblClick: {
-      h.afterDblClick = true;
-      const std::vector<Op> ops = h.dblClick;
-      run(ops);
-      if (isLabel || !ops.empty()) return true;
-      break;
-    }
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
-}

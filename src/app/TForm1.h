@@ -3,152 +3,58 @@
 // Path of one request, for example 実行 of the cylinder panel:
 //
 //   QPushButton "Button1" clicked
-//     -> TForm1::Guarded            clears the float flags, catches the errors
-//       -> CalculatorDispatch::RunCylinderPanel   guards, derives Edit11
-//         -> HeatLossCalculators::CylinderHeatLoss   reads fields (Number)
-//           -> cylinder calculation (no Qt, long double)
-//         <- SetText("Edit18", RoundHundredths(...))   checks float flags first
+//     -> Form::Guarded                 clears the float flags, catches the errors
+//       -> CylinderPanel::Run           guards, derives Edit11, picks the
+//                                       calculator on the panel
+//         -> CylinderCalculator.cpp Run reads fields (Form::Number)
+//           -> CylinderHeatLoss          the calculation (src/calc, no Qt)
+//         <- Form::SetText("Edit18", ...)   checks float flags first
 //     <- an AppError on the way shows its text in the error box; what was
 //        written before it stays
 //
-// Controls are created from control tables (ControlTable.h) by the
+// Controls are created from control tables (widgets/ControlTable.h) by the
 // subsystems and found by their control names (Edit5, Label30, Panel9, ...).
+// The window owns the subsystems and builds and wires them in order; the
+// dispatcher selects the calculators.
 #pragma once
 
-#include <QHash>
-#include <QString>
-#include <QWidget>
-#include <functional>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
-#include "store/ConditionStore.h"
-
-class Dialogs;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class FileListBox;
-class StringGrid;
+#include "widgets/Form.h"
 
 class CalculatorDispatch;
-class PanelStore;
-class HeatLossCalculators;
 class HeatLossPanels;
 class HeatingPanel;
 class CoefficientPanel;
 class MemoViews;
 class FemSheet;
-class ResultExport;
 class Subsystem;
 
-class TForm1 : public QWidget {
+class TForm1 : public Form {
   Q_OBJECT
  public:
-  using Op = std::function<void()>;
-
   // appDir is the program's folder: it holds G1de-ta/, memo/, memocsv/,
   // siryou/ and formtext/. Runs the start-up sequence.
   TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // --- files and shared state
-  // The program's folder + a relative path ("\" is taken as "/").
-  QString Path(const QString& relative) const;
-  QString AppDir() const { return appDir_; }
-  ConditionStore& Store() { return store_; }
-  Dialogs& Dlg() { return dialogs_; }
-
-  // Shows a message box; a pending float fault is reported instead.
-  void Message(const QString& text);
-  // The confirmation box "確認"; true for はい.
-  bool Confirm(const QString& text);
-
-  // --- controls by name
-  void Register(QWidget* control);
-  QWidget* Control(const char* name) const;  // throws std::logic_error if unknown
-  QWidget* FindControl(const QString& name) const;  // nullptr if unknown
-  QLineEdit* Edit(const char* name) const;
-  QLabel* Label(const char* name) const;
-  QPushButton* Button(const char* name) const;
-  QRadioButton* Radio(const char* name) const;
-  StringGrid* Grid(const char* name) const;
-  QPlainTextEdit* Memo(const char* name) const;
-  FileListBox* List(const char* name) const;
-
-  // --- texts: field text, label or button caption, memo text
-  QString Text(const char* name) const;
-  // Checks for a pending float fault first, then writes.
-  void SetText(const char* name, const QString& text);
-  bool IsEmpty(const char* name) const { return Text(name).isEmpty(); }
-  // The field's text as a number; ConversionError when it is none.
-  long double Number(const char* name) const;
-
-  // --- look
-  // The control's own visibility flag (not that of its panels).
-  bool IsShown(const char* name) const;
-  void SetShown(const char* name, bool shown);
-  void ShowControls(std::initializer_list<const char*> names);
-  void HideControls(std::initializer_list<const char*> names);
-  void SetEnabled(const char* name, bool enabled);
-  void EnableControls(std::initializer_list<const char*> names, bool enabled);
-  void SetInputColour(const char* name);   // #B5FFB5
-  void SetResultColour(const char* name);  // the system window colour
-  static void SetBackground(QWidget* w, unsigned rgb);
-
-  // --- events; each runs inside Guarded. Several operations on one event run in order.
-  void OnClick(const char* name, Op op);     // buttons, labels, fields (mouse release)
-  void OnDblClick(const char* name, Op op);
-  void OnPress(const char* name, Op op);
-  void OnRelease(const char* name, Op op);
-  void OnEnter(const char* name, Op op);     // Enter key in a field
-  void DigitsOnly(const char* name);         // refuses every typed key but digits
-
-  // Runs an operation: clears the float flags, and shows the text of an
-  // error that ends it in the error box. Nested calls run plainly, so an
-  // error ends the outermost operation.
-  void Guarded(const Op& op);
-
   // --- the subsystems
   CalculatorDispatch& Dispatch() { return *dispatch_; }
-  PanelStore& Panels() { return *panelStore_; }
-  HeatLossCalculators& HeatLoss() { return *heatLoss_; }
+  HeatLossPanels& HeatLoss() { return *heatLoss_; }
   HeatingPanel& Heating() { return *heating_; }
   CoefficientPanel& Coefficient() { return *coefficient_; }
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
-  ResultExport& Export() { return *export_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct Handlers {
-    std::vector<Op> click, dblClick, press, release, enter;
-    bool afterDblClick = false;
-    bool digitsOnly = false;
-  };
-  Handlers& HandlersOf(const char* name);
   void StartUp();
 
-  QString appDir_;
-  Dialogs& dialogs_;
-  ConditionStore store_;
-  QHash<QString, QWidget*> controls_;
-  QHash<QObject*, Handlers> handlers_;
-  int guardDepth_ = 0;
-
-  std::unique_ptr<CalculatorDispatch> dispatch_;
-  std::unique_ptr<PanelStore> panelStore_;
-  std::unique_ptr<HeatLossCalculators> heatLoss_;
-  std::unique_ptr<HeatLossPanels> heatLossPanels_;
+  std::unique_ptr<HeatLossPanels> heatLoss_;
   std::unique_ptr<HeatingPanel> heating_;
   std::unique_ptr<CoefficientPanel> coefficient_;
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
-  std::unique_ptr<ResultExport> export_;
+  std::unique_ptr<CalculatorDispatch> dispatch_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "store/StoreCells.h"
+
 class ConditionStore {
  public:
   static constexpr int kColumns = 7;
@@ -20,6 +22,8 @@ class ConditionStore {
   QString GetCell(int column, int row) const;
   // Checks for a pending floating-point fault before it writes.
   void SetCell(int column, int row, const QString& text);
+  QString GetCell(StoreCell cell) const { return GetCell(cell.column, cell.row); }
+  void SetCell(StoreCell cell, const QString& text) { SetCell(cell.column, cell.row, text); }
 
   // Reads the file with GridRowCsv, line i into row i (lines beyond the
   // table are dropped), then writes the heading numbers. Throws FileError

@@ -11,7 +11,7 @@
 
 #include "widgets/FileListBox.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 
 namespace {
 
@@ -55,14 +55,14 @@ QWidget* Create(const ControlSpec& s, QWidget* parent) {
 
 }  // namespace
 
-void BuildControls(TForm1& form, std::span<const ControlSpec> table) {
+void BuildControls(Form& form, std::span<const ControlSpec> table) {
   for (const ControlSpec& s : table) {
     QWidget* parent = (s.parent && *s.parent) ? form.Control(s.parent) : &form;
     QWidget* w = Create(s, parent);
     w->setObjectName(QString::fromLatin1(s.name));
     w->setGeometry(s.x, s.y, s.w, s.h);
-    if (s.colour) TForm1::SetBackground(w, s.colour);
-    if (s.flags & kInput) TForm1::SetBackground(w, 0xB5FFB5);
+    if (s.colour) Form::SetBackground(w, s.colour);
+    if (s.flags & kInput) Form::SetBackground(w, 0xB5FFB5);
     if (s.flags & kBold) {
       QFont f = w->font();
       f.setBold(true);

@@ -6,7 +6,7 @@
 
 #include <span>
 
-class TForm1;
+class Form;
 
 enum class Kind {
   Panel,   // a coloured frame (QFrame)
@@ -41,4 +41,4 @@ struct ControlSpec {
 };
 
 // Creates the controls of the table, in order (a parent before its children).
-void BuildControls(TForm1& form, std::span<const ControlSpec> table);
+void BuildControls(Form& form, std::span<const ControlSpec> table);

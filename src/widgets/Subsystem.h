@@ -2,11 +2,11 @@
 // (Build) and connects its controls to its operations (Wire).
 #pragma once
 
-class TForm1;
+class Form;
 
 class Subsystem {
  public:
-  explicit Subsystem(TForm1& form) : f(form) {}
+  explicit Subsystem(Form& form) : f(form) {}
   virtual ~Subsystem() = default;
   Subsystem(const Subsystem&) = delete;
   Subsystem& operator=(const Subsystem&) = delete;
@@ -15,5 +15,5 @@ class Subsystem {
   virtual void Wire() {}
 
  protected:
-  TForm1& f;
+  Form& f;
 };

@@ -12,7 +12,8 @@
 #include <QPushButton>
 
 #include "app/CalculatorDispatch.h"
-#include "app/PanelStore.h"
+#include "operations/common/StoreActions.h"
+#include "operations/heatloss/HeatLossPanels.h"
 #include "support/FormFixture.h"
 #include "support/OrdinaryUser.h"
 #include "store/TextFile.h"
@@ -46,7 +47,7 @@ TEST_F(Window, MissingStoreIsReportedAndTheWindowStillOpens) {
   EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
   // The window still works: a selection whose cells are empty stops with a
   // conversion message instead of a crash.
-  form->Guarded([this] { form->Dispatch().SelectCylinder(); });
+  form->Guarded([this] { form->Dispatch().Select(Calculator::Cylinder); });
   EXPECT_EQ(Text("Label36"), QStringLiteral("円筒の放熱"));
   TakeMessages();
 }
@@ -86,7 +87,7 @@ TEST_F(Window, DamagedStoreFilesLoad) {
       EXPECT_TRUE(messages[0].contains(QStringLiteral("読めない文字がありました"))) << messages[0].toStdString();
       EXPECT_EQ(Cell(1, 77), QStringLiteral("?"));
       EXPECT_EQ(Cell(2, 77), QStringLiteral("??"));
-      form->Guarded([this] { form->Panels().SaveStore(); });
+      form->Guarded([this] { StoreActions::SaveStore(*form); });
       EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("デ－タを保存しました")});
     } else {
       EXPECT_EQ(messages, QStringList());
@@ -165,15 +166,15 @@ TEST_F(Save, EmptyRequiredFieldWritesNothingAndSaysNothing) {
     EXPECT_EQ(folder.Store(), before);
     Set(name, keep);
   }
-  form->Dispatch().SelectFlatPlate();
+  form->Dispatch().Select(Calculator::FlatPlate);
   Set("Edit5", QString());
-  form->Panels().SaveFlatPanel();
+  form->HeatLoss().Flat().Save();
   EXPECT_EQ(TakeMessages(), QStringList());
   EXPECT_EQ(folder.Store(), before);
 }
 
 TEST_F(Save, FlatSaveWritesItsFifteenCells) {
-  form->Dispatch().SelectFlatPlate();
+  form->Dispatch().Select(Calculator::FlatPlate);
   Set("Edit5", QStringLiteral("12"));
   Set("Edit24", QStringLiteral("45"));
   form->Button("Button16")->click();
@@ -291,14 +292,14 @@ class RunGuard : public FormFixture {
  protected:
   void SetUp() override {
     Open();
-    form->Dispatch().SelectCylinder();
+    form->Dispatch().Select(Calculator::Cylinder);
     Set("Edit21", QStringLiteral("60"));
     Set("Edit10", QStringLiteral("100"));
     Set("Edit12", QStringLiteral("10"));
     Set("Edit11", QStringLiteral("marker"));
   }
   bool Ran() {
-    form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+    form->Guarded([this] { form->HeatLoss().Cylinder().Run(); });
     const bool ran = Text("Edit11") != QStringLiteral("marker");
     Set("Edit11", QStringLiteral("marker"));
     return ran;
@@ -315,7 +316,7 @@ TEST_F(RunGuard, EveryRequiredFieldHiddenOrNotStopsTheRun) {
     Set(name, keep);
   }
   Set("Edit11", QString());
-  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  form->Guarded([this] { form->HeatLoss().Cylinder().Run(); });
   EXPECT_EQ(Text("Edit11"), QString());
   TakeMessages();  // the calculator may complain about the marker inputs
 }
@@ -338,10 +339,10 @@ TEST_F(RunGuard, BothThicknessesZeroStopsTheRunOneZeroDoesNot) {
 TEST_F(RunGuard, DerivedDiameterIsWrittenInTheGeneralFormat) {
   Set("Edit10", QStringLiteral("114.3"));
   Set("Edit12", QStringLiteral("0.05"));
-  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  form->Guarded([this] { form->HeatLoss().Cylinder().Run(); });
   EXPECT_EQ(Text("Edit11"), QStringLiteral("114.4"));
   Set("Edit12", QStringLiteral("abc"));
-  form->Guarded([this] { form->Dispatch().RunCylinderPanel(); });
+  form->Guarded([this] { form->HeatLoss().Cylinder().Run(); });
   EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("'abc' は浮動小数点数ではありません")});
   EXPECT_EQ(Text("Edit11"), QStringLiteral("114.4"));
 }

@@ -1,11 +1,12 @@
 // Each calculator from its panel to a saved comparison table: run it, export
 // two conditions, save the grid memo under a name and read the file back.
 #include <QFile>
+#include <QPushButton>
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
 #include "operations/heating/HeatingPanel.h"
-#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossPanels.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
 #include "store/Cp932.h"
@@ -23,8 +24,8 @@ struct Case {
   int firstColumn;
 };
 
-void RunCylinder(TForm1& f) { f.Dispatch().RunCylinderPanel(); }
-void RunFlat(TForm1& f) { f.Dispatch().RunFlatPanel(); }
+void RunCylinder(TForm1& f) { f.HeatLoss().Cylinder().Run(); }
+void RunFlat(TForm1& f) { f.HeatLoss().Flat().Run(); }
 void RunHeating(TForm1& f) { f.Heating().RunHeating(); }
 void Heating(TForm1& f, heating::Material m) {
   f.Dispatch().ShowHeatingMode();
@@ -32,22 +33,22 @@ void Heating(TForm1& f, heating::Material m) {
 }
 
 const Case kCases[] = {
-  {"FlatPlate", [](TForm1& f) { f.Dispatch().SelectFlatPlate(); }, "Edit32", "150", RunFlat, "平板放熱", 2},
+  {"FlatPlate", [](TForm1& f) { f.Dispatch().Select(Calculator::FlatPlate); }, "Edit32", "150", RunFlat, "平板放熱", 2},
   {"FlatPlateCooling",
    [](TForm1& f) {
-     f.Dispatch().SelectFlatPlate();
-     f.HeatLoss().ToggleCooling();
+     f.Dispatch().Select(Calculator::FlatPlate);
+     f.Button("Button71")->click();
    },
    "Edit75", "4", RunFlat, "平板放熱", 2},
-  {"FlatWall", [](TForm1& f) { f.Dispatch().SelectFlatWall(); }, "Edit32", "150", RunFlat, "平板熱通過", 2},
-  {"Cylinder", [](TForm1& f) { f.Dispatch().SelectCylinder(); }, "Edit12", "75", RunCylinder, "円筒の放熱", 2},
+  {"FlatWall", [](TForm1& f) { f.Dispatch().Select(Calculator::FlatWall); }, "Edit32", "150", RunFlat, "平板熱通過", 2},
+  {"Cylinder", [](TForm1& f) { f.Dispatch().Select(Calculator::Cylinder); }, "Edit12", "75", RunCylinder, "円筒の放熱", 2},
   {"PipeFlow",
    [](TForm1& f) {
-     f.Dispatch().SelectCylinder();
-     f.Dispatch().TogglePipeFlow();
+     f.Dispatch().Select(Calculator::Cylinder);
+     f.HeatLoss().TogglePipeFlow();
    },
    "Edit67", "2", RunCylinder, nullptr, 2},
-  {"Heater", [](TForm1& f) { f.Dispatch().SelectHeater(); }, "Edit8", "750", RunCylinder, "ヒーター温度", 2},
+  {"Heater", [](TForm1& f) { f.Dispatch().Select(Calculator::Heater); }, "Edit8", "750", RunCylinder, "ヒーター温度", 2},
   {"Liquid", [](TForm1& f) { Heating(f, heating::Material::Liquid); }, "Edit43", "4", RunHeating, "液体加熱", 1},
   {"Gas", [](TForm1& f) { Heating(f, heating::Material::Gas); }, "Edit43", "2", RunHeating, "気体加熱", 1},
   {"Solid", [](TForm1& f) { Heating(f, heating::Material::Solid); }, "Edit43", "3", RunHeating, "固体加熱", 1},

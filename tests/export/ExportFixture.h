@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "widgets/StringGrid.h"
-#include "operations/memo/ResultExport.h"
+#include "app/CalculatorDispatch.h"
 #include "support/FormFixture.h"
 
 class ExportTest : public FormFixture {
@@ -21,7 +21,7 @@ class ExportTest : public FormFixture {
   void Do(Op op) {
     form->Guarded(op);
   }
-  void Export() { Do([this] { form->Export().ExportResults(); }); }
+  void Export() { Do([this] { form->Dispatch().ExportResults(); }); }
   // The grid memo, not the store.
   QString Cell(int c, int r) const { return form->Grid("StringGrid3")->Cell(c, r); }
   int Rows() const { return form->Grid("StringGrid3")->RowCount(); }

@@ -2,10 +2,11 @@
 
 #include "ExportFixture.h"
 #include "app/CalculatorDispatch.h"
+#include "operations/heatloss/HeatLossPanels.h"
 #include "operations/heating/HeatingPanel.h"
 
 TEST_F(ExportTest, FlatPlateSteadyStartsTableAndAddsColumns) {
-  Do([this] { form->Dispatch().SelectFlatPlate(); });
+  Do([this] { form->Dispatch().Select(Calculator::FlatPlate); });
   dialogs->TakeMessages();
   form->Grid("StringGrid3")->SetCell(5, 30, QStringLiteral("old"));
   ASSERT_EQ(Counter(), QStringLiteral("0"));
@@ -31,7 +32,7 @@ TEST_F(ExportTest, FlatPlateSteadyStartsTableAndAddsColumns) {
 }
 
 TEST_F(ExportTest, NaturalCoolingLabelsTheFaceAndFillsItsRows) {
-  Do([this] { form->Dispatch().SelectFlatPlate(); });
+  Do([this] { form->Dispatch().Select(Calculator::FlatPlate); });
   form->SetText("Button71", QStringLiteral("自然放熱"));
   Export();
   EXPECT_EQ(Cell(2, 1), QStringLiteral("条件1 片面"));
@@ -44,10 +45,10 @@ TEST_F(ExportTest, NaturalCoolingLabelsTheFaceAndFillsItsRows) {
 }
 
 TEST_F(ExportTest, ChangeOfCalculatorStartsNewTable) {
-  Do([this] { form->Dispatch().SelectFlatPlate(); });
+  Do([this] { form->Dispatch().Select(Calculator::FlatPlate); });
   Export();
   Export();
-  Do([this] { form->Dispatch().SelectHeater(); });
+  Do([this] { form->Dispatch().Select(Calculator::Heater); });
   EXPECT_EQ(Counter(), QStringLiteral("0"));
   Export();
   EXPECT_EQ(Rows(), 17);
@@ -60,7 +61,7 @@ TEST_F(ExportTest, ChangeOfCalculatorStartsNewTable) {
 }
 
 TEST_F(ExportTest, CylinderModesDifferInRowTwoAndTheirLastRows) {
-  Do([this] { form->Dispatch().SelectCylinder(); });
+  Do([this] { form->Dispatch().Select(Calculator::Cylinder); });
   Export();
   EXPECT_EQ(Rows(), 24);
   EXPECT_EQ(Cell(0, 0), QStringLiteral("円筒の放熱"));
@@ -69,7 +70,7 @@ TEST_F(ExportTest, CylinderModesDifferInRowTwoAndTheirLastRows) {
   EXPECT_EQ(Cell(2, 18), form->Store().GetCell(2, 1));
   EXPECT_EQ(Cell(0, 22), QStringLiteral("放射放熱量 W"));
 
-  Do([this] { form->Dispatch().TogglePipeFlow(); });
+  Do([this] { form->HeatLoss().TogglePipeFlow(); });
   ASSERT_EQ(form->Store().GetCell(6, 2), QStringLiteral("41"));
   Export();
   EXPECT_EQ(Rows(), 25);
@@ -80,8 +81,8 @@ TEST_F(ExportTest, CylinderModesDifferInRowTwoAndTheirLastRows) {
 }
 
 TEST_F(ExportTest, PipeFlowTitleFollowsTheDirection) {
-  Do([this] { form->Dispatch().SelectCylinder(); });
-  Do([this] { form->Dispatch().TogglePipeFlow(); });
+  Do([this] { form->Dispatch().Select(Calculator::Cylinder); });
+  Do([this] { form->HeatLoss().TogglePipeFlow(); });
   form->SetText("Edit68", QStringLiteral("30"));
   form->SetText("Edit70", QStringLiteral("20"));
   Export();
@@ -93,8 +94,8 @@ TEST_F(ExportTest, PipeFlowTitleFollowsTheDirection) {
 }
 
 TEST_F(ExportTest, PipeFlowTitleWithNonNumberStopsAfterTheTitle) {
-  Do([this] { form->Dispatch().SelectCylinder(); });
-  Do([this] { form->Dispatch().TogglePipeFlow(); });
+  Do([this] { form->Dispatch().Select(Calculator::Cylinder); });
+  Do([this] { form->HeatLoss().TogglePipeFlow(); });
   dialogs->TakeMessages();
   form->SetText("Edit68", QStringLiteral("abc"));
   Export();

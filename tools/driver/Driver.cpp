@@ -12,7 +12,7 @@
 #include "widgets/FileListBox.h"
 #include "widgets/RecordingDialogs.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ QString ColourOf(QWidget* w) {
 
 }  // namespace
 
-Driver::Driver(TForm1& form, RecordingDialogs& dialogs, QTextStream& out)
+Driver::Driver(Form& form, RecordingDialogs& dialogs, QTextStream& out)
     : form_(form), dialogs_(dialogs), out_(out) {}
 
 QString Driver::Escape(const QString& text) {
@@ -87,27 +87,27 @@ void Driver::Print(const QString& line) {
 
 namespace {
 
-QWidget* Find(TForm1& form, const QString& name) {
+QWidget* Find(Form& form, const QString& name) {
   QWidget* w = form.FindControl(name);
   if (!w) throw DriverError{QStringLiteral("no control named ") + name};
   return w;
 }
 
 // A person can only act on a control that is visible and enabled.
-QWidget* Reachable(TForm1& form, const QString& name) {
+QWidget* Reachable(Form& form, const QString& name) {
   QWidget* w = Find(form, name);
   if (!w->isVisibleTo(&form)) throw DriverError{name + QStringLiteral(" is hidden")};
   if (!w->isEnabled()) throw DriverError{name + QStringLiteral(" is disabled")};
   return w;
 }
 
-StringGrid* GridOf(TForm1& form, const QString& name) {
+StringGrid* GridOf(Form& form, const QString& name) {
   auto* g = qobject_cast<StringGrid*>(Find(form, name));
   if (!g) throw DriverError{name + QStringLiteral(" is not a grid")};
   return g;
 }
 
-FileListBox* ListOf(TForm1& form, const QString& name) {
+FileListBox* ListOf(Form& form, const QString& name) {
   auto* l = qobject_cast<FileListBox*>(Find(form, name));
   if (!l) throw DriverError{name + QStringLiteral(" is not a file list")};
   return l;

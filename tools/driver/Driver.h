@@ -5,12 +5,12 @@
 #include <QString>
 #include <QTextStream>
 
-class TForm1;
+class Form;
 class RecordingDialogs;
 
 class Driver {
  public:
-  Driver(TForm1& form, RecordingDialogs& dialogs, QTextStream& out);
+  Driver(Form& form, RecordingDialogs& dialogs, QTextStream& out);
 
   // Runs one command line. Returns 0 when all is well, 1 after a failed
   // expectation (the run goes on), 2 for an impossible action (the run ends).
@@ -24,7 +24,7 @@ class Driver {
   QString Query(const QString& command, const QString& rest);
   void Print(const QString& line);
 
-  TForm1& form_;
+  Form& form_;
   RecordingDialogs& dialogs_;
   QTextStream& out_;
 };

@@ -5,7 +5,7 @@
 #include "widgets/ControlTable.h"
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
 #include "operations/coefficient/CorrelationEvaluation.h"
 #include "operations/coefficient/FinWallEvaluation.h"
@@ -58,7 +58,7 @@ constexpr long double kVapourStep = 0.5L;
 
 }  // namespace
 
-CoefficientPanel::CoefficientPanel(TForm1& form)
+CoefficientPanel::CoefficientPanel(Form& form)
     : Subsystem(form),
       grid_(std::make_unique<ItemGrid>(form)),
       memory_(std::make_unique<InputMemory>(form, *grid_)),

@@ -15,7 +15,7 @@ class ItemGrid;
 
 class CoefficientPanel : public Subsystem {
  public:
-  explicit CoefficientPanel(TForm1& form);
+  explicit CoefficientPanel(Form& form);
   ~CoefficientPanel() override;
   void Build() override;
   void Wire() override;

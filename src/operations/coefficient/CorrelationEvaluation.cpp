@@ -1,7 +1,7 @@
 #include "operations/coefficient/CorrelationEvaluation.h"
 
 #include "foundation/NumberText.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
 #include "operations/coefficient/FinWallEvaluation.h"
 #include "calc/coefficient/ForcedConvection.h"
@@ -27,7 +27,7 @@ QString MantissaExponentText(long double x) {
   return NumberText(p.mantissa) + QLatin1Char('E') + NumberText(p.exponent);
 }
 
-CorrelationEvaluation::CorrelationEvaluation(TForm1& form, ItemGrid& grid, FinWallEvaluation& finWall,
+CorrelationEvaluation::CorrelationEvaluation(Form& form, ItemGrid& grid, FinWallEvaluation& finWall,
                                              InputMemory& memory)
     : f(form), grid_(grid), finWall_(finWall), memory_(memory) {}
 

@@ -8,14 +8,14 @@
 class FinWallEvaluation;
 class InputMemory;
 class ItemGrid;
-class TForm1;
+class Form;
 
 // x as mantissa "E" exponent, the way the panel shows the Rayleigh number.
 QString MantissaExponentText(long double x);
 
 class CorrelationEvaluation {
  public:
-  CorrelationEvaluation(TForm1& form, ItemGrid& grid, FinWallEvaluation& finWall, InputMemory& memory);
+  CorrelationEvaluation(Form& form, ItemGrid& grid, FinWallEvaluation& finWall, InputMemory& memory);
 
   void EvaluateCorrelation();
 
@@ -24,7 +24,7 @@ class CorrelationEvaluation {
   void NaturalConvection(const QString& number);
   void ForcedConvection(const QString& number);
 
-  TForm1& f;
+  Form& f;
   ItemGrid& grid_;
   FinWallEvaluation& finWall_;
   InputMemory& memory_;

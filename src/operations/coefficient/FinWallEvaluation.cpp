@@ -4,7 +4,7 @@
 
 #include "foundation/NumberText.h"
 #include "calc/numeric/Rounding.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "calc/coefficient/FinAndWall.h"
 #include "operations/coefficient/ItemGrid.h"
 
@@ -31,7 +31,7 @@ Fin FinOf(const FinValues& v) { return FinCoefficient(v.h, v.c, v.k, v.s, v.L); 
 
 }  // namespace
 
-FinWallEvaluation::FinWallEvaluation(TForm1& form, ItemGrid& grid) : f(form), grid_(grid) {}
+FinWallEvaluation::FinWallEvaluation(Form& form, ItemGrid& grid) : f(form), grid_(grid) {}
 
 void FinWallEvaluation::ApplyTubeDiameterRule() {
   if (!grid_.IsBlank(1, 5)) {

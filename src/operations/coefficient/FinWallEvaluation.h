@@ -8,11 +8,11 @@
 #include <utility>
 
 class ItemGrid;
-class TForm1;
+class Form;
 
 class FinWallEvaluation {
  public:
-  FinWallEvaluation(TForm1& form, ItemGrid& grid);
+  FinWallEvaluation(Form& form, ItemGrid& grid);
 
   // Entry 201: with a tube diameter in (1,5) the fin thickness and pitch are
   // asked for; without one their captions and values are emptied.
@@ -33,6 +33,6 @@ class FinWallEvaluation {
   void WriteResults(std::initializer_list<std::pair<int, QString>> rows,
                     std::initializer_list<const char*> captions);
 
-  TForm1& f;
+  Form& f;
   ItemGrid& grid_;
 };

@@ -1,7 +1,7 @@
 #include "operations/coefficient/InputMemory.h"
 
 #include "foundation/NumberText.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "calc/coefficient/ForcedConvection.h"
 #include "operations/coefficient/ItemGrid.h"
 
@@ -13,17 +13,17 @@ enum class Keep {
   Always,    // written in any case; an empty grid cell empties the store cell
 };
 
-struct StoreCell {
+struct KeptCell {
   int column = -1, row = -1;
   bool valid() const { return column >= 0; }
 };
 
 struct MemoryCell {
-  StoreCell cell;
+  KeptCell cell;
   Keep keep = Keep::No;
   // Where older store files kept this value (read while the block's marker
   // is empty, that is before the block was first remembered in its cells).
-  StoreCell formerCell{};
+  KeptCell formerCell{};
 };
 
 enum class BlockKind { Simple, Natural, Forced, Fin, LayeredWall };
@@ -36,7 +36,7 @@ struct MemoryBlock {
   BlockKind kind;
   int first, last;       // formula numbers of the block
   MemoryCell cells[12];  // in the order of kGridCells
-  StoreCell marker{};    // set when the block is remembered (see formerCell)
+  KeptCell marker{};    // set when the block is remembered (see formerCell)
 };
 
 constexpr Keep F = Keep::IfFilled, A = Keep::Always, N = Keep::No;
@@ -75,7 +75,7 @@ const MemoryBlock* BlockOf(int n) {
 
 }  // namespace
 
-InputMemory::InputMemory(TForm1& form, ItemGrid& grid) : f(form), grid_(grid) {}
+InputMemory::InputMemory(Form& form, ItemGrid& grid) : f(form), grid_(grid) {}
 
 void InputMemory::RememberInputs() {
   const MemoryBlock* block = BlockOf(ToInteger(f.Text("Edit71")));
@@ -103,7 +103,7 @@ void InputMemory::RecallInputs() {
       const int column = kGridCells[i][0], row = kGridCells[i][1];
       // The layered wall's inner diameter only where its caption asks for it.
       if (block->kind == BlockKind::LayeredWall && column == 3 && row == 0 && grid_.IsEmpty(2, 0)) continue;
-      const StoreCell from = former && m.formerCell.valid() ? m.formerCell : m.cell;
+      const KeptCell from = former && m.formerCell.valid() ? m.formerCell : m.cell;
       grid_.Set(column, row, store.GetCell(from.column, from.row));
     }
     // The evaluation takes μ as ν × ρ; show that rather than a typed value.

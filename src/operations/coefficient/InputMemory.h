@@ -5,16 +5,16 @@
 #pragma once
 
 class ItemGrid;
-class TForm1;
+class Form;
 
 class InputMemory {
  public:
-  InputMemory(TForm1& form, ItemGrid& grid);
+  InputMemory(Form& form, ItemGrid& grid);
 
   void RememberInputs();
   void RecallInputs();
 
  private:
-  TForm1& f;
+  Form& f;
   ItemGrid& grid_;
 };

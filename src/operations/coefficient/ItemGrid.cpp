@@ -3,9 +3,9 @@
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 
-ItemGrid::ItemGrid(TForm1& form) : f(form) {}
+ItemGrid::ItemGrid(Form& form) : f(form) {}
 
 StringGrid& ItemGrid::grid() const { return *f.Grid("StringGrid4"); }
 

@@ -5,13 +5,13 @@
 #include <QString>
 
 class StringGrid;
-class TForm1;
+class Form;
 
 class ItemGrid {
  public:
   static constexpr int kRows = 6;
 
-  explicit ItemGrid(TForm1& form);
+  explicit ItemGrid(Form& form);
 
   QString Text(int column, int row) const;
   bool IsEmpty(int column, int row) const { return Text(column, row).isEmpty(); }
@@ -35,5 +35,5 @@ class ItemGrid {
 
  private:
   StringGrid& grid() const;
-  TForm1& f;
+  Form& f;
 };

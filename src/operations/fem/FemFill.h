@@ -5,11 +5,11 @@
 
 #include "operations/fem/FemCells.h"
 
-class TForm1;
+class Form;
 
 class FemFill {
  public:
-  explicit FemFill(TForm1& form) : f(form) {}
+  explicit FemFill(Form& form) : f(form) {}
 
   // Runs the fill command of (0,1) for column 2 (λ), 3 (よこ) or 4 (たて),
   // then empties (0,1). A command whose names are not both element names
@@ -25,5 +25,5 @@ class FemFill {
   FemCells Cells() const;
   // The last element row (3 … m+2) whose name equals the text, or 0.
   int ElementRow(const FemCells& s, int m, const QString& name) const;
-  TForm1& f;
+  Form& f;
 };

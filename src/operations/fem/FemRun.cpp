@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/fem/FemFillCommand.h"
 #include "operations/fem/FemLimits.h"
 #include "operations/fem/FemSheet.h"

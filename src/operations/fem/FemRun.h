@@ -9,11 +9,11 @@
 #include "operations/fem/FemCells.h"
 
 class FemSheet;
-class TForm1;
+class Form;
 
 class FemRun {
  public:
-  FemRun(TForm1& form, FemSheet& sheet) : f(form), sheet_(sheet) {}
+  FemRun(Form& form, FemSheet& sheet) : f(form), sheet_(sheet) {}
 
   void PrepareFemRun();
 
@@ -35,6 +35,6 @@ class FemRun {
   // A face typed as a bare number (12) names the element T12.
   static void PrefixFaceNumbers(FemCells& s, int m);
 
-  TForm1& f;
+  Form& f;
   FemSheet& sheet_;
 };

@@ -1,7 +1,7 @@
 #include "operations/fem/FemSheet.h"
 
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/fem/FemSheetHeaders.h"
 #include "operations/memo/MemoViews.h"
 
@@ -10,7 +10,8 @@ namespace {
 constexpr int kSheetRows = 120;
 }  // namespace
 
-FemSheet::FemSheet(TForm1& form) : Subsystem(form), fill_(form), solve_(form), run_(form, *this) {}
+FemSheet::FemSheet(Form& form, MemoViews& memos)
+    : Subsystem(form), fill_(form), solve_(form), run_(form, *this), memos_(memos) {}
 
 void FemSheet::Wire() {
   f.OnClick("Label62", [this] { ClearFemCommand(); });
@@ -30,6 +31,6 @@ void FemSheet::SetUpFemSheet() {
     grid->SetCell(h.column, h.row, QString::fromUtf16(h.text));
 }
 
-void FemSheet::ToggleMemo() { f.Memos().ToggleMemo(); }
+void FemSheet::ToggleMemo() { memos_.ToggleMemo(); }
 
-void FemSheet::ToggleNamePanel() { f.Memos().ToggleNamePanel(); }
+void FemSheet::ToggleNamePanel() { memos_.ToggleNamePanel(); }

@@ -9,9 +9,12 @@
 #include "operations/fem/FemRun.h"
 #include "operations/fem/FemSolve.h"
 
+class MemoViews;
+
 class FemSheet : public Subsystem {
  public:
-  explicit FemSheet(TForm1& form);
+  // The sheet lives on the grid memo of the memo views.
+  FemSheet(Form& form, MemoViews& memos);
   void Wire() override;
 
   // 要素法: shows the grid memo and writes the header cells.
@@ -33,4 +36,5 @@ class FemSheet : public Subsystem {
   FemFill fill_;
   FemSolve solve_;
   FemRun run_;
+  MemoViews& memos_;
 };

@@ -3,7 +3,7 @@
 #include "foundation/Errors.h"
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "calc/fem/FemAssembly.h"
 #include "calc/fem/FemFormula.h"
 #include "calc/fem/FemPartners.h"

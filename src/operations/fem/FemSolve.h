@@ -5,11 +5,11 @@
 
 #include "operations/fem/FemCells.h"
 
-class TForm1;
+class Form;
 
 class FemSolve {
  public:
-  explicit FemSolve(TForm1& form) : f(form) {}
+  explicit FemSolve(Form& form) : f(form) {}
 
   // Counts the named rows v into (6,0); checks that contact faces name each
   // other; when all do, writes the headers T1 … Tm of the block at row v+4.
@@ -22,5 +22,5 @@ class FemSolve {
 
  private:
   FemCells Cells() const;
-  TForm1& f;
+  Form& f;
 };

@@ -5,7 +5,7 @@
 
 #include "foundation/NumberText.h"
 #include "calc/numeric/Rounding.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "calc/heating/ContentOnlyPower.h"
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
@@ -50,7 +50,7 @@ void HeatingCalculators::WriteVolumeAndMass(long double L, long double W, long d
 }
 
 long double HeatingCalculators::Sigma() const {
-  return f.Number("Edit15") * ToNumber(f.Store().GetCell(3, 1));
+  return f.Number("Edit15") * ToNumber(f.Store().GetCell(StoreCells::kStefanBoltzmannFactor));
 }
 
 void HeatingCalculators::ContainerHeating() {
@@ -204,7 +204,7 @@ void HeatingCalculators::ContentOnlyPower() {
   const long double c = f.Number("Edit45");
   const long double t = f.Number("Edit43");
   const long double P = heating::ContentOnlyPower(c, mass, rise, t);
-  const MaterialRow* row = MaterialRowByCode(f.Store().GetCell(6, 3));
+  const MaterialRow* row = MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
   if (!row) return;
   f.SetText("Edit55", RoundedText(P, row->contentDecimals));
   f.SetText("Label33", Text(row->contentCaption));

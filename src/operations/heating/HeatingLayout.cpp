@@ -93,4 +93,4 @@ const ControlSpec kHeatingPanel[] = {
 
 }  // namespace
 
-void BuildHeatingLayout(TForm1& form) { BuildControls(form, kHeatingPanel); }
+void BuildHeatingLayout(Form& form) { BuildControls(form, kHeatingPanel); }

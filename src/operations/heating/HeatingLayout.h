@@ -2,6 +2,6 @@
 // control tables.
 #pragma once
 
-class TForm1;
+class Form;
 
-void BuildHeatingLayout(TForm1& form);
+void BuildHeatingLayout(Form& form);

@@ -2,9 +2,9 @@
 
 #include <QRadioButton>
 
-#include "app/CalculatorDispatch.h"
-#include "app/PanelStore.h"
-#include "app/TForm1.h"
+#include "operations/common/StoreActions.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 #include "operations/heating/HeatingCalculators.h"
 #include "operations/heating/HeatingLayout.h"
 
@@ -17,7 +17,7 @@ const QString kWithLid = QStringLiteral("1");
 const QString kWithoutLid = QStringLiteral("2");
 }  // namespace
 
-HeatingPanel::HeatingPanel(TForm1& form)
+HeatingPanel::HeatingPanel(Form& form)
     : Subsystem(form), calculators_(std::make_unique<HeatingCalculators>(form)) {}
 
 HeatingPanel::~HeatingPanel() = default;
@@ -52,8 +52,8 @@ void HeatingPanel::EnterHeatingMode() {
 
 void HeatingPanel::SelectMaterial(Material material) {
   const MaterialRow& row = heating::MaterialRowOf(material);
-  f.Store().SetCell(6, 3, Utf8(row.code));
-  f.Dispatch().SetCalculatorCode(Utf8(row.calculatorCode));
+  f.Store().SetCell(StoreCells::kHeatingMaterial, Utf8(row.code));
+  SetCalculatorCode(f.Store(), row.calculator);
   f.SetText("Label52", Utf8(row.title));
   f.SetText("Label50", Utf8(row.densityCaption));
   f.SetText("Label51", Utf8(row.heatCaption));
@@ -66,8 +66,8 @@ void HeatingPanel::SelectMaterial(Material material) {
   BackHeating();
 }
 
-void HeatingPanel::ApplyMode(const heating::ModeRow& mode, const QString& calculatorCode) {
-  f.Dispatch().SetCalculatorCode(calculatorCode);
+void HeatingPanel::ApplyMode(const heating::ModeRow& mode, Calculator calculator) {
+  SetCalculatorCode(f.Store(), calculator);
   f.SetText("Label43", Utf8(mode.ambientCaption));
   for (const char* name : mode.shownCaptions) f.SetShown(name, true);
   for (const char* name : mode.hiddenCaptions) f.SetShown(name, false);
@@ -78,15 +78,15 @@ void HeatingPanel::ApplyMode(const heating::ModeRow& mode, const QString& calcul
 void HeatingPanel::SelectHeaterHeating(bool run) {
   f.Radio("RadioButton3")->setChecked(true);
   // Heater heating keeps the code of the material that is showing.
-  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(6, 3));
+  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
   const MaterialRow& material = row ? *row : heating::MaterialRowOf(Material::Gas);
-  ApplyMode(heating::HeaterMode(), Utf8(material.calculatorCode));
+  ApplyMode(heating::HeaterMode(), material.calculator);
   if (run) RunHeating();
 }
 
 void HeatingPanel::SelectWallHeating(bool run) {
   f.Radio("RadioButton4")->setChecked(true);
-  ApplyMode(heating::WallMode(), Utf8(heating::kWallCalculatorCode));
+  ApplyMode(heating::WallMode(), Calculator::WallHeating);
   if (run) RunHeating();
 }
 
@@ -112,7 +112,7 @@ void HeatingPanel::RunHeating() {
 void HeatingPanel::SaveHeating() {
   for (const char* name : heating::SaveRequiredFields(WallHeatingSelected()))
     if (f.IsEmpty(name)) return;
-  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(6, 3));
+  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
   if (row) {
     const int b = row->blockBase;
     for (const heating::BlockCell& cell : heating::BlockCells())
@@ -121,14 +121,14 @@ void HeatingPanel::SaveHeating() {
       f.Store().SetCell(heating::kLidColumn, b + heating::kLidOffset,
                         f.Radio("RadioButton1")->isChecked() ? kWithLid : kWithoutLid);
   }
-  f.Panels().SaveStore();
+  StoreActions::SaveStore(f);
 }
 
 void HeatingPanel::BackHeating() {
   ConditionStore& s = f.Store();
-  f.SetText("Edit16", s.GetCell(2, 2));
-  f.SetText("Edit17", s.GetCell(2, 3));
-  const MaterialRow* row = heating::MaterialRowByCode(s.GetCell(6, 3));
+  f.SetText("Edit16", s.GetCell(StoreCells::kEmissivity));
+  f.SetText("Edit17", s.GetCell(StoreCells::kConvectiveCoefficient));
+  const MaterialRow* row = heating::MaterialRowByCode(s.GetCell(StoreCells::kHeatingMaterial));
   if (row) {
     const int b = row->blockBase;
     for (const heating::BlockCell& cell : heating::BlockCells())
@@ -150,4 +150,15 @@ void HeatingPanel::ToggleContentOnlyPower() {
   const bool shown = !f.IsShown("Edit55");
   f.SetShown("Edit55", shown);
   f.SetShown("Label33", shown);
+}
+
+void HeatingPanel::ExportResults(Calculator calculator, ComparisonTable& table) {
+  const Material material = calculator == Calculator::LiquidHeating  ? Material::Liquid
+                            : calculator == Calculator::SolidHeating ? Material::Solid
+                                                                     : Material::Gas;
+  // Wall heating of a gas: rows 20..22 hold the three end temperatures.
+  const bool wallHeating = material == Material::Gas && WallHeatingSelected();
+  const ComparisonTable::Rows wallRows =
+      wallHeating ? heating::WallHeatingExportRows() : ComparisonTable::Rows();
+  table.WriteBlock(heating::MaterialRowOf(material).exportBlock, {heating::HeatingCommonExportRows(), wallRows});
 }

@@ -7,11 +7,12 @@
 #include "widgets/Subsystem.h"
 #include "operations/heating/HeatingTables.h"
 
+class ComparisonTable;
 class HeatingCalculators;
 
 class HeatingPanel : public Subsystem {
  public:
-  explicit HeatingPanel(TForm1& form);
+  explicit HeatingPanel(Form& form);
   ~HeatingPanel() override;
   void Build() override;
   void Wire() override;
@@ -32,11 +33,14 @@ class HeatingPanel : public Subsystem {
   void ShowMass(bool shown);
   void ToggleContentOnlyPower();
 
+  // 結果一括保存 of a heating calculator (liquid, gas, solid or wall heating).
+  void ExportResults(Calculator calculator, ComparisonTable& table);
+
   HeatingCalculators& Calculators() { return *calculators_; }
 
  private:
   bool WallHeatingSelected() const;
-  void ApplyMode(const heating::ModeRow& mode, const QString& calculatorCode);
+  void ApplyMode(const heating::ModeRow& mode, Calculator calculator);
 
   std::unique_ptr<HeatingCalculators> calculators_;
 };

@@ -6,6 +6,9 @@
 #include <QString>
 #include <span>
 
+#include "operations/common/ComparisonTable.h"
+#include "store/CalculatorCode.h"
+
 namespace heating {
 
 enum class Material { Liquid, Gas, Solid };
@@ -13,8 +16,8 @@ enum class Material { Liquid, Gas, Solid };
 struct MaterialRow {
   Material material;
   const char* button;          // its selection button on Panel13
-  const char* code;            // material code, store cell (6,3)
-  const char* calculatorCode;  // store cell (6,2)
+  const char* code;            // material code, StoreCells::kHeatingMaterial
+  Calculator calculator;       // its heater-heating calculator
   int blockBase;               // the block of store rows b+1 .. b+8
   const char* title;           // Label52
   const char* densityCaption;  // Label50
@@ -26,6 +29,7 @@ struct MaterialRow {
   bool modeSelector;           // GroupBox1 shown
   bool forceLid;               // "有" selected
   bool forceHeater;            // heater heating selected
+  ExportBlock exportBlock;     // its block of the comparison table
 };
 
 std::span<const MaterialRow> Materials();
@@ -55,6 +59,12 @@ std::span<const char* const> SaveRequiredFields(bool wallHeating);
 // Fields whose Enter key runs the heating calculation.
 std::span<const char* const> EnterFields();
 
+// The rows every heating block adds to its material's rows; in wall
+// heating (gas only) the wall rows recaption row 7 (the wall temperature)
+// and rows 20..22 (the three end temperatures).
+std::span<const ExportRow> HeatingCommonExportRows();
+std::span<const ExportRow> WallHeatingExportRows();
+
 struct ModeRow {
   const char* ambientCaption;  // Label43
   const char* shownCaptions[3];
@@ -62,6 +72,5 @@ struct ModeRow {
 };
 const ModeRow& HeaterMode();
 const ModeRow& WallMode();
-inline constexpr const char* kWallCalculatorCode = "11";
 
 }  // namespace heating

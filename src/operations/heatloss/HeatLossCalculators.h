@@ -1,20 +1,19 @@
-// The five heat-loss calculators as operations on the panels: each reads
-// its fields, calls its calculation and writes its result fields.
+// The heat-loss calculators, one file each (FlatPlateCalculator.cpp, ...),
+// in the order of their buttons in the selection panel.
 #pragma once
 
-#include "widgets/Subsystem.h"
+#include "operations/heatloss/HeatLossCalculator.h"
 
-class HeatLossCalculators : public Subsystem {
- public:
-  using Subsystem::Subsystem;
-  void Wire() override;
+extern const HeatLossCalculator kFlatPlateCalculator;
+extern const HeatLossCalculator kFlatWallCalculator;
+extern const HeatLossCalculator kCylinderCalculator;
+extern const HeatLossCalculator kPipeFlowCalculator;
+extern const HeatLossCalculator kHeaterCalculator;
 
-  void FlatPlateHeatLoss();
-  void FlatPlateCooling();
-  void FlatWallTransmission();
-  void CylinderHeatLoss();
-  void HeaterTemperature();
-  void PipeFlowTemperature();
-  void ToggleCooling();
-  void ToggleFaces();
+inline const HeatLossCalculator* const kHeatLossCalculators[] = {
+    &kFlatPlateCalculator, &kFlatWallCalculator, &kCylinderCalculator, &kPipeFlowCalculator, &kHeaterCalculator,
 };
+
+// The calculator of a code; the older pipe-flow code counts as pipe flow.
+// nullptr for a code that is no heat-loss calculator.
+const HeatLossCalculator* HeatLossCalculatorOf(Calculator code);

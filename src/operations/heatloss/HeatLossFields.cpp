@@ -1,16 +1,16 @@
 #include "operations/heatloss/HeatLossFields.h"
 
 #include "foundation/NumberText.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 
 namespace HeatLossFields {
 
 bool IsThickness(const QString& text) { return !text.isEmpty() && text != QStringLiteral("0"); }
 
-long double StefanBoltzmann(TForm1& f, Mantissa mantissa) {
+long double StefanBoltzmann(Form& f, Mantissa mantissa) {
   const QString text = f.Text("Edit15");
   const long double m = ToNumber(mantissa == Mantissa::WholeText ? text : text.left(6));
-  return m * ToNumber(f.Store().GetCell(3, 1));
+  return m * ToNumber(f.Store().GetCell(StoreCells::kStefanBoltzmannFactor));
 }
 
 }  // namespace HeatLossFields

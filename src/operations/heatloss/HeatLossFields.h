@@ -4,17 +4,17 @@
 
 #include <QString>
 
-class TForm1;
+class Form;
 
 namespace HeatLossFields {
 
 // A thickness field counts when it holds a text other than exactly "0".
 bool IsThickness(const QString& text);
 
-// sigma = the number in Edit15 times the factor in store cell (3,1). The
+// sigma = the number in Edit15 times the factor in the store (StoreCells::kStefanBoltzmannFactor). The
 // flat calculators read the whole text of Edit15; the cylinder, heater and
 // pipe-flow calculators only its first 6 characters.
 enum class Mantissa { WholeText, FirstSix };
-long double StefanBoltzmann(TForm1& f, Mantissa mantissa);
+long double StefanBoltzmann(Form& f, Mantissa mantissa);
 
 }  // namespace HeatLossFields

@@ -1,6 +1,9 @@
 #include "operations/heatloss/HeatLossPanels.h"
 
+#include "operations/common/ComparisonTable.h"
+#include "operations/heatloss/HeatLossCalculators.h"
 #include "widgets/ControlTable.h"
+#include "widgets/Form.h"
 
 namespace {
 
@@ -109,11 +112,109 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Button, "Button16","Panel8",   6,  26,  93,  21, "保存"},
   {Kind::Button, "Button17","Panel8",   6,  49,  93,  21, "戻る"},
 };
+
+// The selection panel 作業選択; its buttons come from the calculators.
+const ControlSpec kSelectionPanel[] = {
+  {Kind::Panel,  "Panel10", "Panel1", 688,  82, 105, 152, "",         0, kPanel},
+  {Kind::Label,  "Label35", "Panel10", 28,   6,  60,  16, "作業選択"},
+};
 // clang-format on
 
+// Fields whose Enter key runs the cylinder panel / the flat panel.
+const char* const kCylinderEnterFields[] = {"Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",  "Edit9",
+                                            "Edit10", "Edit12", "Edit13", "Edit21", "Edit34", "Edit64",
+                                            "Edit65", "Edit66", "Edit67", "Edit68", "Edit70"};
+const char* const kFlatEnterFields[] = {"Edit5",  "Edit23", "Edit25", "Edit26", "Edit27", "Edit29",
+                                        "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75"};
+
+void Apply(Form& f, std::span<const SelectionStep> steps) {
+  for (const SelectionStep& s : steps) {
+    switch (s.action) {
+      case SelectionStep::Show: f.SetShown(s.control, true); break;
+      case SelectionStep::Hide: f.SetShown(s.control, false); break;
+      case SelectionStep::Enable: f.SetEnabled(s.control, true); break;
+      case SelectionStep::Disable: f.SetEnabled(s.control, false); break;
+      case SelectionStep::InputColour: f.SetInputColour(s.control); break;
+      case SelectionStep::ResultColour: f.SetResultColour(s.control); break;
+      case SelectionStep::Caption: f.SetText(s.control, QString::fromUtf8(s.caption)); break;
+    }
+  }
+}
+
 }  // namespace
+
+const HeatLossCalculator* HeatLossCalculatorOf(Calculator code) {
+  for (const HeatLossCalculator* c : kHeatLossCalculators)
+    if (c->code == code) return c;
+  return nullptr;
+}
+
+HeatLossPanels::HeatLossPanels(Form& form) : Subsystem(form), cylinder_(form), flat_(form) {}
 
 void HeatLossPanels::Build() {
   BuildControls(f, kCylinderPanel);
   BuildControls(f, kFlatPanel);
+  BuildControls(f, kSelectionPanel);
+  int y = 26;
+  for (const HeatLossCalculator* c : kHeatLossCalculators) {
+    if (!c->selectButton) continue;
+    const ControlSpec button{Kind::Button, c->selectButton, "Panel10", 6, y, 93, 26, c->selectCaption};
+    BuildControls(f, {&button, 1});
+    y += 30;
+  }
+}
+
+void HeatLossPanels::Wire() {
+  f.OnClick("Button67", [this] { TogglePipeFlow(); });
+  for (const HeatLossCalculator* c : kHeatLossCalculators)
+    for (const PanelAction& a : c->actions) {
+      const HeatLossPanel panel = c->panel;
+      bool (*operation)(Form&) = a.operation;
+      f.OnClick(a.control, [this, panel, operation] {
+        if (operation(f)) Run(panel);
+      });
+    }
+  f.OnClick("Button1", [this] { cylinder_.Run(); });
+  f.OnClick("Button15", [this] { flat_.Run(); });
+  for (const char* name : kCylinderEnterFields) f.OnEnter(name, [this] { cylinder_.Run(); });
+  for (const char* name : kFlatEnterFields) f.OnEnter(name, [this] { flat_.Run(); });
+  f.DigitsOnly("Edit21");
+  f.OnClick("Button6", [this] { cylinder_.Save(); });
+  f.OnClick("Button5", [this] { cylinder_.Back(); });
+  f.OnClick("Button16", [this] { flat_.Save(); });
+  f.OnClick("Button17", [this] { flat_.Back(); });
+}
+
+void HeatLossPanels::Select(const HeatLossCalculator& c) {
+  ConditionStore& s = f.Store();
+  SetCalculatorCode(s, c.code);
+  if (c.kind) s.SetCell(StoreCells::kCylinderPanelKind, QString::fromLatin1(c.kind));
+  Apply(f, c.selection);
+  if (c.prepare) c.prepare(f);
+  Back(c.panel);
+  Apply(f, c.afterBack);
+  if (c.runAfterSelection) Run(c.panel);
+}
+
+void HeatLossPanels::TogglePipeFlow() {
+  if (f.IsShown("Panel20")) {
+    Select(kCylinderCalculator);
+    cylinder_.Back();
+  } else {
+    Select(kPipeFlowCalculator);
+  }
+}
+
+void HeatLossPanels::Run(HeatLossPanel panel) {
+  if (panel == HeatLossPanel::Cylinder)
+    cylinder_.Run();
+  else
+    flat_.Run();
+}
+
+void HeatLossPanels::Back(HeatLossPanel panel) {
+  if (panel == HeatLossPanel::Cylinder)
+    cylinder_.Back();
+  else
+    flat_.Back();
 }

@@ -9,7 +9,7 @@
 #include "foundation/Errors.h"
 #include "widgets/FileListBox.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 #include "operations/memo/MemoName.h"
 #include "store/TextFile.h"

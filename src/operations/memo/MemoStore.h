@@ -5,11 +5,11 @@
 
 #include <QString>
 
-class TForm1;
+class Form;
 
 class MemoStore {
  public:
-  explicit MemoStore(TForm1& form) : f(form) {}
+  explicit MemoStore(Form& form) : f(form) {}
   MemoStore(const MemoStore&) = delete;
   MemoStore& operator=(const MemoStore&) = delete;
 
@@ -46,5 +46,5 @@ class MemoStore {
   // folder + name + extension, after checking that the name stays inside the folder.
   QString MemoPath(const char* folder, const QString& name, const char* extension) const;
 
-  TForm1& f;
+  Form& f;
 };

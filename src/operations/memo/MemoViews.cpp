@@ -6,7 +6,7 @@
 #include "widgets/ControlTable.h"
 #include "widgets/FileListBox.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/PickUp.h"
 #include "operations/memo/ReferenceViewer.h"
@@ -51,7 +51,7 @@ void SetScrollBars(QPlainTextEdit* memo, Qt::ScrollBarPolicy horizontal, Qt::Scr
 }
 }  // namespace
 
-MemoViews::MemoViews(TForm1& form)
+MemoViews::MemoViews(Form& form)
     : Subsystem(form),
       store_(std::make_unique<MemoStore>(form)),
       reference_(std::make_unique<ReferenceViewer>(form)),

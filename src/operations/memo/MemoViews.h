@@ -14,7 +14,7 @@ class UsageText;
 
 class MemoViews : public Subsystem {
  public:
-  explicit MemoViews(TForm1& form);
+  explicit MemoViews(Form& form);
   ~MemoViews() override;
   void Build() override;
   void Wire() override;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/memo/PickUpControls.h"
 
 void PickUp::Wire() {

@@ -8,12 +8,12 @@
 #include <QPoint>
 #include <QString>
 
-class TForm1;
+class Form;
 
 class PickUp : public QObject {
   Q_OBJECT
  public:
-  explicit PickUp(TForm1& form) : f(form) {}
+  explicit PickUp(Form& form) : f(form) {}
 
   // Wires the controls of the list that exist in the window.
   void Wire();
@@ -32,5 +32,5 @@ class PickUp : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TForm1& f;
+  Form& f;
 };

@@ -6,7 +6,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/FileListBox.h"
 #include "widgets/StringGrid.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 
 void ReferenceViewer::Wire() {

@@ -7,12 +7,12 @@
 #include <QObject>
 #include <QPoint>
 
-class TForm1;
+class Form;
 
 class ReferenceViewer : public QObject {
   Q_OBJECT
  public:
-  explicit ReferenceViewer(TForm1& form) : f(form) {}
+  explicit ReferenceViewer(Form& form) : f(form) {}
 
   void Wire();
 
@@ -33,5 +33,5 @@ class ReferenceViewer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TForm1& f;
+  Form& f;
 };

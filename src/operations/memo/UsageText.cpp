@@ -1,7 +1,7 @@
 #include "operations/memo/UsageText.h"
 
 #include "foundation/Errors.h"
-#include "app/TForm1.h"
+#include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 
 void UsageText::Wire() {

@@ -3,11 +3,11 @@
 // "利用方法".
 #pragma once
 
-class TForm1;
+class Form;
 
 class UsageText {
  public:
-  explicit UsageText(TForm1& form) : f(form) {}
+  explicit UsageText(Form& form) : f(form) {}
   UsageText(const UsageText&) = delete;
   UsageText& operator=(const UsageText&) = delete;
 
@@ -18,5 +18,5 @@ class UsageText {
   void ToggleUsageText();
 
  private:
-  TForm1& f;
+  Form& f;
 };

@@ -1,0 +1,16 @@
+// Loading and saving the condition store's working file as the window does
+// it: with the busy pointer, and telling the user what happened.
+#pragma once
+
+class Form;
+
+namespace StoreActions {
+
+// Reads "G1de-ta\heatwork.csv"; bytes that are not code page 932 are read as
+// "?" and the user is told which file held them.
+void LoadStore(Form& f);
+
+// Writes "G1de-ta\heatwork.csv" and says "デ－タを保存しました".
+void SaveStore(Form& f);
+
+}  // namespace StoreActions

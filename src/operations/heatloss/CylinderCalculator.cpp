@@ -1,0 +1,98 @@
+// 円筒の放熱 on the cylinder panel (code "4"): an insulated tube whose inner
+// surface is held at a given temperature.
+#include "calc/heatloss/Cylinder.h"
+#include "foundation/NumberText.h"
+#include "operations/heatloss/CylinderPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossFields.h"
+#include "widgets/Form.h"
+
+using namespace HeatLossCalc;
+
+namespace {
+
+// A layer whose thickness reads "0" counts as 0.01 mm.
+constexpr long double kNoLayer = 1E-5L;  // m
+
+void Run(Form& f) {
+  CylinderInputs in;
+  in.Ta = f.Number("Edit3");
+  in.Ti = f.Number("Edit4");
+  in.D1 = f.Number("Edit10") / 1000;
+  in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
+  in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
+  if (!(f.Number("Edit10") > 2 * f.Number("Edit34"))) {
+    f.Message(QStringLiteral("内層外径と内層厚さを確認してください。"));
+    return;
+  }
+  in.e = f.Number("Edit16");
+  in.h = f.Number("Edit17");
+  in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
+  in.k1 = f.Number("Edit6");
+  in.k2 = f.Number("Edit7");
+  in.L = f.Number("Edit13");
+
+  const CylinderResult r = CylinderHeatLoss(in);
+  f.SetText("Edit18", NumberText(r.convective));
+  f.SetText("Edit19", NumberText(r.radiative));
+  f.SetText("Edit20", NumberText(r.total));
+  f.SetText("Edit2", RoundHundredths(r.surface));
+  f.SetText("Edit21", RoundHundredths(r.interface));
+  f.SetText("Edit1", f.Text("Edit21"));
+}
+
+// clang-format off
+const FieldBinding kFields[] = {
+  {"Edit3",  {6, 31}},         // ambient temperature
+  {"Edit4",  {4, 32}},         // inner temperature
+  {"Edit6",  {4, 33}},         // conductivity, tube
+  {"Edit7",  {5, 33}},         // conductivity, insulation
+  {"Edit8",  {5, 34}},         // heat W
+  {"Edit9",  {3, 35}, false},  // wire diameter (the heater's field)
+  {"Edit10", {4, 35}},         // outer diameter, tube
+  {"Edit11", {5, 35}},         // outer diameter, insulation
+  {"Edit34", {4, 36}},         // thickness, tube
+  {"Edit12", {5, 36}},         // thickness, insulation
+  {"Edit13", {5, 37}},         // length
+  {"Edit21", {5, 2}},          // result 層内側温度
+  {"Edit64", {5, 31}},         // specific heat
+  {"Edit65", {6, 32}},         // density
+  {"Edit66", {6, 33}},         // pipe inner diameter
+  {"Edit67", {6, 34}},         // flow
+  {"Edit68", {6, 35}},         // ambient temperature (pipe)
+};
+
+const SelectionStep kSelection[] = {
+  {SelectionStep::Show, "Panel5"}, {SelectionStep::Show, "Panel6"},
+  {SelectionStep::Hide, "Panel8"}, {SelectionStep::Hide, "Panel9"}, {SelectionStep::Hide, "Panel20"},
+  {SelectionStep::Caption, "Label9", "内側温度"}, {SelectionStep::Caption, "Label10", "構造材"},
+  {SelectionStep::Caption, "Label11", "保温材"}, {SelectionStep::Caption, "Label36", "円筒の放熱"},
+  {SelectionStep::Disable, "Edit8"},
+  {SelectionStep::Hide, "Edit14"}, {SelectionStep::Hide, "Label8"}, {SelectionStep::Hide, "Label63"},
+  {SelectionStep::Hide, "Label65"}, {SelectionStep::Hide, "Label97"}, {SelectionStep::Hide, "Edit69"},
+  {SelectionStep::Hide, "Edit70"}, {SelectionStep::Hide, "Edit83"}, {SelectionStep::Hide, "Edit9"},
+  {SelectionStep::Hide, "Button69"},
+  {SelectionStep::Show, "Edit3"}, {SelectionStep::Show, "Edit10"}, {SelectionStep::Show, "Edit11"},
+  {SelectionStep::InputColour, "Edit4"}, {SelectionStep::InputColour, "Edit34"},
+  {SelectionStep::Enable, "Edit34"},
+};
+const SelectionStep kAfterBack[] = {{SelectionStep::Show, "Button67"}};
+// clang-format on
+
+}  // namespace
+
+extern const HeatLossCalculator kCylinderCalculator = {
+    .code = Calculator::Cylinder,
+    .panel = HeatLossPanel::Cylinder,
+    .selectButton = "Button7",
+    .selectCaption = "円筒の放熱",
+    .kind = "enntou",
+    .selection = kSelection,
+    .prepare = nullptr,
+    .afterBack = kAfterBack,
+    .runAfterSelection = false,
+    .fields = kFields,
+    .run = Run,
+    .actions = {},
+    .exportTo = CylinderPanel::ExportCylinderBlock,
+};

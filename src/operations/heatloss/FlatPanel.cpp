@@ -1,0 +1,81 @@
+#include "operations/heatloss/FlatPanel.h"
+
+#include "foundation/NumberText.h"
+#include "operations/common/StoreActions.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "widgets/Form.h"
+
+using namespace StoreCells;
+
+namespace {
+
+// clang-format off
+const FieldBinding kFields[] = {
+  {"Edit5",  {3, 21}},  // area
+  {"Edit23", {3, 22}},  // outer temperature, structure
+  {"Edit24", {4, 22}},  // outer temperature, insulation
+  {"Edit25", {5, 22}},  // ambient temperature
+  {"Edit26", {2, 23}},  // hot gas temperature (flat wall)
+  {"Edit27", {3, 23}},  // inner temperature, structure
+  {"Edit28", {4, 23}},  // inner temperature, insulation
+  {"Edit29", {3, 24}},  // conductivity, structure
+  {"Edit30", {4, 24}},  // conductivity, insulation
+  {"Edit31", {3, 25}},  // thickness, structure
+  {"Edit32", {4, 25}},  // thickness, insulation
+  {"Edit33", {3, 26}},  // flux density
+  // The cooling inputs of the flat plate; Back restores them last.
+  {"Edit73", {5, 23}},  // density
+  {"Edit74", {5, 24}},  // specific heat
+  {"Edit75", {5, 25}},  // hours
+};
+constexpr int kCoolingFields = 3;
+
+const ExportRow kCommonExportRows[] = {
+  {2,  "放熱面積 m2",    nullptr,  FieldText("Edit5")},
+  {3,  "外気の温度 ℃",   nullptr,  FieldText("Edit25")},
+  {4,  "外側の温度 ℃",   "保温材", FieldText("Edit24")},
+  {5,  nullptr,          "構造材", FieldText("Edit23")},
+  {6,  "内側の温度 ℃",   "保温材", FieldText("Edit28")},
+  {7,  nullptr,          "構造材", FieldText("Edit27")},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const FieldBinding> FlatPanel::Fields() { return kFields; }
+std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportRows; }
+
+void FlatPanel::Run() {
+  for (const char* name : {"Edit5", "Edit25", "Edit26", "Edit29", "Edit30", "Edit22", "Edit69", "Edit17"})
+    if (f.IsEmpty(name)) return;
+  const std::optional<Calculator> code = CurrentCalculator(f.Store());
+  const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
+  if (c && c->panel == HeatLossPanel::Flat) c->run(f);
+}
+
+void FlatPanel::Save() {
+  for (const char* name : {"Edit5", "Edit23", "Edit25", "Edit26", "Edit27", "Edit29", "Edit30", "Edit31", "Edit32",
+                           "Edit73", "Edit74", "Edit75"})
+    if (f.IsEmpty(name)) return;
+  for (const FieldBinding& b : kFields) f.Store().SetCell(b.cell, f.Text(b.field));
+  StoreActions::SaveStore(f);
+}
+
+void FlatPanel::Back() {
+  ConditionStore& s = f.Store();
+  f.SetText("Edit16", s.GetCell(kEmissivity));
+  f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
+  s.SetCell(kCylinderPanelKind, QString::fromLatin1(kHeaterCalculator.kind));
+  const std::span<const FieldBinding> fields(kFields);
+  for (const FieldBinding& b : fields.first(fields.size() - kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
+  f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));
+  // The heater's second outer diameter follows from its cells, as the
+  // cylinder panel's Back keeps it, and the heater's 層内側温度 returns.
+  const HeatLossCalculator& heater = kHeaterCalculator;
+  s.SetCell(CellOfField(heater, "Edit11"), NumberText(ToNumber(s.GetCell(CellOfField(heater, "Edit12"))) * 2 +
+                                                      ToNumber(s.GetCell(CellOfField(heater, "Edit10")))));
+  f.SetText("Edit21", s.GetCell(CellOfField(heater, "Edit21")));
+  f.SetText("Edit22", QStringLiteral("-8"));
+  for (const FieldBinding& b : fields.last(kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
+  Run();
+}

@@ -1,0 +1,32 @@
+// The flat panel Panel9 with its buttons Panel8, shared by the flat plate
+// and the flat wall: its Run guards, Save and Back, the cells its fields are
+// kept in, and the rows both calculators write into the comparison table.
+#pragma once
+
+#include <span>
+
+#include "operations/common/ComparisonTable.h"
+#include "operations/heatloss/HeatLossCalculator.h"
+
+class Form;
+
+class FlatPanel {
+ public:
+  explicit FlatPanel(Form& form) : f(form) {}
+
+  // 実行: nothing until the inputs are filled; then the calculator of the
+  // calculator code runs.
+  void Run();
+  // 保存: every field into its cell (both calculators share them), then the file.
+  void Save();
+  // 戻る: the cells into the fields, then Run.
+  void Back();
+
+  // The fields and their cells; the cooling fields come last.
+  static std::span<const FieldBinding> Fields();
+  // Rows 2..7 of the comparison table, the same for both calculators.
+  static std::span<const ExportRow> CommonExportRows();
+
+ private:
+  Form& f;
+};

@@ -1,0 +1,180 @@
+// 平板放熱 on the flat panel (code "1"): the steady loss at a constant inner
+// temperature (Button71 "定温放熱") or the cooling over time ("自然放熱"),
+// through one face or both faces (Label30).
+#include <optional>
+
+#include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/SurfaceLoss.h"
+#include "foundation/NumberText.h"
+#include "operations/common/ComparisonTable.h"
+#include "operations/heatloss/FlatPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossFields.h"
+#include "widgets/Form.h"
+
+using namespace HeatLossCalc;
+using HeatLossFields::IsThickness;
+
+namespace {
+
+const QString kSteady = QStringLiteral("定温放熱");
+const QString kCooling = QStringLiteral("自然放熱");
+const QString kOneFace = QStringLiteral("片面のみからの放熱");
+const QString kBothFaces = QStringLiteral("両面からの放熱");
+
+// The cooling captions and fields: density, specific heat, time, the
+// temperature after the time, and "放熱開始時温度" beside Edit27.
+const char* const kCoolingControls[] = {"Label68", "Label69", "Label70", "Label71", "Label72",
+                                        "Edit73",  "Edit74",  "Edit75",  "Edit76"};
+
+// Thicknesses that stand for a missing layer: the structure in mm as it
+// is briefly shown in its field, the insulation in m.
+const QString kNoStructure = QStringLiteral("0.0001");
+constexpr long double kNoInsulation = 1E-7L;
+
+// Reads the common inputs and replaces missing thicknesses; empty when
+// neither thickness is given.
+std::optional<FlatPlateInputs> Prepare(Form& f) {
+  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return std::nullopt;
+  FlatPlateInputs in;
+  in.Ta = f.Number("Edit25");
+  in.Ti = f.Number("Edit27");
+  in.A = f.Number("Edit5");
+  in.h = f.Number("Edit17");
+  in.e = f.Number("Edit16");
+  in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  if (IsThickness(f.Text("Edit32"))) {
+    in.L2 = f.Number("Edit32") / 1000;
+  } else {
+    in.L2 = kNoInsulation;
+    f.SetText("Edit32", QStringLiteral("0"));
+  }
+  if (IsThickness(f.Text("Edit31"))) {
+    in.L1 = f.Number("Edit31") / 1000;
+  } else {
+    // The structure counts as 0.0001 mm; the field is left empty.
+    f.SetText("Edit31", kNoStructure);
+    in.L1 = f.Number("Edit31") / 1000;
+    f.SetText("Edit31", QString());
+  }
+  in.k2 = f.Number("Edit30");
+  in.k1 = f.Number("Edit29");
+  in.Ta = in.Ta + kKelvin;
+  in.Ti = in.Ti + kKelvin;
+  return in;
+}
+
+void WriteResults(Form& f, const FlatPlateResult& r) {
+  f.SetText("Edit23", RoundHundredths(r.interface));
+  f.SetText("Edit28", f.Text("Edit23"));
+  f.SetText("Edit24", RoundHundredths(r.surface));
+  f.SetText("Edit18", RoundHundredths(r.convective));
+  f.SetText("Edit19", RoundHundredths(r.radiative));
+  f.SetText("Edit20", RoundHundredths(r.total));
+  f.SetText("Edit33", RoundHundredths(r.flux));
+}
+
+void HeatLoss(Form& f) {
+  const std::optional<FlatPlateInputs> in = Prepare(f);
+  if (!in) return;
+  WriteResults(f, FlatPlateSteady(*in));
+}
+
+void Cooling(Form& f) {
+  const std::optional<FlatPlateInputs> in = Prepare(f);
+  if (!in) return;
+  CoolingInputs cooling;
+  cooling.rho = f.Number("Edit73");
+  cooling.c = f.Number("Edit74");
+  cooling.hours = f.Number("Edit75");
+  cooling.bothFaces = f.Text("Label30") == kBothFaces;
+  const FlatPlateResult r = FlatPlateCooling(*in, cooling);
+  WriteResults(f, r);
+  f.SetText("Edit76", RoundHundredths(r.plate));
+}
+
+void Run(Form& f) {
+  if (f.Text("Button71") == kSteady)
+    HeatLoss(f);
+  else
+    Cooling(f);
+}
+
+// Button71: switches between the steady loss and the cooling, then runs.
+bool ToggleCooling(Form& f) {
+  const bool toCooling = f.Text("Button71") == kSteady;
+  for (const char* name : kCoolingControls) f.SetShown(name, toCooling);
+  f.SetText("Label30", kOneFace);
+  f.SetText("Button71", toCooling ? kCooling : kSteady);
+  return true;
+}
+
+// Label30: keeps its caption in the pick-up cell; in cooling mode switches
+// between one face and both faces, then runs.
+bool ToggleFaces(Form& f) {
+  f.Store().SetCell(StoreCells::kPickUp, f.Text("Label30"));
+  if (f.Text("Button71") == kSteady) return false;
+  f.SetText("Label30", f.Text("Label30") == kBothFaces ? kOneFace : kBothFaces);
+  return true;
+}
+
+// clang-format off
+const ExportRow kExportRows[] = {
+  {8,  "熱伝導率 W/m℃",  "保温材", FieldText("Edit30")},
+  {9,  nullptr,          "構造材", FieldText("Edit29")},
+  {10, "厚さ mm",        "保温材", FieldText("Edit32")},
+  {11, nullptr,          "構造材", FieldText("Edit31")},
+};
+// Rows 12..16, written only in natural-cooling mode.
+const ExportRow kCoolingExportRows[] = {
+  {12, "伝熱密度 W/cm2",    nullptr, FieldText("Edit33")},
+  {13, "密度 ｇ/cm3",       nullptr, FieldText("Edit73")},
+  {14, "比熱 ｋcal/kg℃",    nullptr, FieldText("Edit74")},
+  {15, "時間 ｈ",           nullptr, FieldText("Edit75")},
+  {16, "ｈ後の温度℃",       nullptr, FieldText("Edit76")},
+};
+// clang-format on
+
+void Export(Form& f, ComparisonTable& table) {
+  const ExportBlock block{"平板放熱", 17, 2, FlatPanel::CommonExportRows()};
+  const bool cooling = f.Text("Button71") != kSteady;
+  const ComparisonTable::Rows cooled = cooling ? ComparisonTable::Rows(kCoolingExportRows) : ComparisonTable::Rows();
+  // In natural cooling the label says whether one face or both give off heat.
+  const QString suffix = cooling ? QStringLiteral(" ") + f.Text("Label30").left(2) : QString();
+  table.WriteBlock(block, {kExportRows, cooled}, suffix);
+}
+
+// clang-format off
+const SelectionStep kSelection[] = {
+  {SelectionStep::Show, "Panel8"}, {SelectionStep::Show, "Panel9"},
+  {SelectionStep::Hide, "Panel5"}, {SelectionStep::Hide, "Panel6"}, {SelectionStep::Hide, "Panel20"},
+  {SelectionStep::Caption, "Label37", "平板放熱"},
+  {SelectionStep::Show, "Label30"}, {SelectionStep::Show, "Button71"}, {SelectionStep::Show, "Edit24"},
+  {SelectionStep::Show, "Edit28"}, {SelectionStep::Show, "Edit30"}, {SelectionStep::Show, "Edit32"},
+  {SelectionStep::Hide, "Label29"}, {SelectionStep::Hide, "Edit26"}, {SelectionStep::Hide, "Edit69"},
+  {SelectionStep::Hide, "Edit83"}, {SelectionStep::Hide, "Label65"}, {SelectionStep::Hide, "Label97"},
+  {SelectionStep::Hide, "Button67"}, {SelectionStep::Hide, "Button69"},
+  {SelectionStep::Enable, "Edit27"}, {SelectionStep::Enable, "Edit31"}, {SelectionStep::Enable, "Edit33"},
+  {SelectionStep::ResultColour, "Edit23"}, {SelectionStep::InputColour, "Edit27"},
+};
+// clang-format on
+
+const PanelAction kActions[] = {{"Button71", ToggleCooling}, {"Label30", ToggleFaces}};
+
+}  // namespace
+
+extern const HeatLossCalculator kFlatPlateCalculator = {
+    .code = Calculator::FlatPlate,
+    .panel = HeatLossPanel::Flat,
+    .selectButton = "Button12",
+    .selectCaption = "平板放熱",
+    .kind = nullptr,
+    .selection = kSelection,
+    .prepare = nullptr,
+    .afterBack = {},
+    .runAfterSelection = true,
+    .fields = FlatPanel::Fields(),
+    .run = Run,
+    .actions = kActions,
+    .exportTo = Export,
+};

@@ -1,0 +1,117 @@
+// 平板熱通過 on the flat panel (code "3"): a flat wall of two layers between
+// a hot gas (Edit26, inner coefficient Edit69, inner emissivity Edit83) and
+// the ambient air.
+#include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/SurfaceLoss.h"
+#include "foundation/NumberText.h"
+#include "operations/common/ComparisonTable.h"
+#include "operations/heatloss/FlatPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossFields.h"
+#include "widgets/Form.h"
+
+using namespace HeatLossCalc;
+using HeatLossFields::IsThickness;
+
+namespace {
+
+// A missing layer counts as 0.000001 mm, shown briefly in its field.
+const QString kNoLayer = QStringLiteral("0.000001");
+
+void Run(Form& f) {
+  if (f.IsEmpty("Edit69") || f.IsEmpty("Edit17")) return;
+  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return;
+  if (f.IsEmpty("Edit32")) return;
+
+  FlatWallInputs in;
+  in.Tg = f.Number("Edit26");
+  in.Ta = f.Number("Edit25");
+  in.k2 = f.Number("Edit30");
+  in.k1 = f.Number("Edit29");
+  in.A = f.Number("Edit5");
+  in.hi = f.Number("Edit69");
+  in.h = f.Number("Edit17");
+  in.ei = f.Number("Edit83");
+  in.e = f.Number("Edit16");
+  in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  if (f.Text("Edit32") != QStringLiteral("0")) {
+    in.L2 = f.Number("Edit32") / 1000;
+  } else {
+    f.SetText("Edit32", kNoLayer);
+    in.L2 = f.Number("Edit32") / 1000;
+    f.SetText("Edit32", QStringLiteral("0"));
+  }
+  if (IsThickness(f.Text("Edit31"))) {
+    in.L1 = f.Number("Edit31") / 1000;
+  } else {
+    f.SetText("Edit31", kNoLayer);
+    in.L1 = f.Number("Edit31") / 1000;
+    f.SetText("Edit31", QString());
+  }
+  in.Ta = in.Ta + kKelvin;
+  in.Tg = in.Tg + kKelvin;
+
+  const FlatWallResult r = FlatWallTransmission(in);
+  f.SetText("Edit23", RoundHundredths(r.interface));
+  f.SetText("Edit28", f.Text("Edit23"));
+  f.SetText("Edit24", RoundHundredths(r.outerSurface));
+  f.SetText("Edit27", RoundHundredths(r.innerSurface));
+  f.SetText("Edit18", RoundHundredths(r.convective));
+  f.SetText("Edit19", RoundHundredths(r.radiative));
+  f.SetText("Edit20", RoundHundredths(r.total));
+  f.SetText("Edit33", RoundHundredths(r.flux));
+}
+
+// clang-format off
+const ExportRow kExportRows[] = {
+  {8,  nullptr,          "高温内気", FieldText("Edit26")},
+  {9,  "熱伝導率 W/m℃",  "保温材",   FieldText("Edit30")},
+  {10, nullptr,          "構造材",   FieldText("Edit29")},
+  {11, "厚さ mm",        "保温材",   FieldText("Edit32")},
+  {12, nullptr,          "構造材",   FieldText("Edit31")},
+  {13, "伝熱密度 W/cm2", nullptr,    FieldText("Edit33")},
+};
+// clang-format on
+
+void Export(Form&, ComparisonTable& table) {
+  table.WriteBlock({"平板熱通過", 14, 2, FlatPanel::CommonExportRows()}, {kExportRows});
+}
+
+// Cooling over time ends with this selection.
+// clang-format off
+const SelectionStep kSelection[] = {
+  {SelectionStep::Show, "Panel8"}, {SelectionStep::Show, "Panel9"},
+  {SelectionStep::Hide, "Panel5"}, {SelectionStep::Hide, "Panel6"}, {SelectionStep::Hide, "Panel20"},
+  {SelectionStep::Caption, "Label37", "平板熱通過"},
+  {SelectionStep::Hide, "Label68"}, {SelectionStep::Hide, "Label69"}, {SelectionStep::Hide, "Label70"},
+  {SelectionStep::Hide, "Label71"}, {SelectionStep::Hide, "Label72"}, {SelectionStep::Hide, "Edit73"},
+  {SelectionStep::Hide, "Edit74"}, {SelectionStep::Hide, "Edit75"}, {SelectionStep::Hide, "Edit76"},
+  {SelectionStep::Caption, "Label30", "片面のみからの放熱"}, {SelectionStep::Caption, "Button71", "定温放熱"},
+  {SelectionStep::Hide, "Label30"}, {SelectionStep::Hide, "Button71"}, {SelectionStep::Hide, "Button67"},
+  {SelectionStep::Hide, "Button69"},
+  {SelectionStep::Show, "Label29"}, {SelectionStep::Show, "Label65"}, {SelectionStep::Show, "Label97"},
+  {SelectionStep::Show, "Edit26"}, {SelectionStep::Show, "Edit24"}, {SelectionStep::Show, "Edit28"},
+  {SelectionStep::Show, "Edit30"}, {SelectionStep::Show, "Edit32"}, {SelectionStep::Show, "Edit69"},
+  {SelectionStep::Show, "Edit83"},
+  {SelectionStep::Enable, "Edit31"}, {SelectionStep::Disable, "Edit33"},
+  {SelectionStep::ResultColour, "Edit23"}, {SelectionStep::ResultColour, "Edit27"},
+};
+// clang-format on
+
+}  // namespace
+
+extern const HeatLossCalculator kFlatWallCalculator = {
+    .code = Calculator::FlatWall,
+    .panel = HeatLossPanel::Flat,
+    .selectButton = "Button11",
+    .selectCaption = "平板熱通過",
+    .kind = nullptr,
+    .selection = kSelection,
+    .prepare = nullptr,
+    .afterBack = {},
+    .runAfterSelection = false,
+    .fields = FlatPanel::Fields(),
+    .run = Run,
+    .actions = {},
+    .exportTo = Export,
+};

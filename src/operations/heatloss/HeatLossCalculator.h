@@ -1,0 +1,69 @@
+// One heat-loss calculator described as data: its code, the panel it uses,
+// what its selection shows, hides and relabels, which store cells its fields
+// are saved in, its Run, the extra controls of its panel and its block of
+// the comparison table. The panels (CylinderPanel, FlatPanel) do the rest.
+#pragma once
+
+#include <cstring>
+#include <span>
+
+#include "store/CalculatorCode.h"
+#include "store/StoreCells.h"
+
+class Form;
+class ComparisonTable;
+
+enum class HeatLossPanel {
+  Cylinder,  // Panel5 with the buttons Panel6 (and the pipe-flow inputs Panel20)
+  Flat,      // Panel9 with the buttons Panel8
+};
+
+// One step of a selection, applied in order.
+struct SelectionStep {
+  enum Action { Show, Hide, Enable, Disable, InputColour, ResultColour, Caption };
+  Action action;
+  const char* control;
+  const char* caption = nullptr;  // for Caption
+};
+
+// A field and the store cell that Save writes and Back reads. Back-only
+// fields (results, or inputs that Save leaves) are restored but never saved.
+struct FieldBinding {
+  const char* field;
+  StoreCell cell;
+  bool saved = true;
+};
+
+// A control of the calculator's own that switches something on its panel;
+// the operation returns true when the panel should run afterwards.
+struct PanelAction {
+  const char* control;
+  bool (*operation)(Form& f);
+};
+
+struct HeatLossCalculator {
+  Calculator code;
+  HeatLossPanel panel;
+  // Its button in the selection panel 作業選択, with the caption; nullptr
+  // when the calculator is reached from another one's panel.
+  const char* selectButton;
+  const char* selectCaption;
+  // The cylinder panel's kind it marks ("hi-ta", "enntou"); nullptr leaves it.
+  const char* kind;
+  std::span<const SelectionStep> selection;  // before Back
+  void (*prepare)(Form& f);                  // more of the selection before Back; may be nullptr
+  std::span<const SelectionStep> afterBack;  // after Back
+  bool runAfterSelection;                    // runs once more after Back
+  std::span<const FieldBinding> fields;
+  void (*run)(Form& f);
+  std::span<const PanelAction> actions;
+  void (*exportTo)(Form& f, ComparisonTable& table);
+};
+
+// The store cell of a calculator's field; {-1, -1} (never stored) when the
+// calculator keeps none for it.
+inline StoreCell CellOfField(const HeatLossCalculator& c, const char* field) {
+  for (const FieldBinding& b : c.fields)
+    if (std::strcmp(b.field, field) == 0) return b.cell;
+  return {-1, -1};
+}

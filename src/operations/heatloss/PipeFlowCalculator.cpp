@@ -1,0 +1,139 @@
+// Pipe flow on the cylinder panel with Panel20 (code "41"), reached from the
+// cylinder with 切り替え: the temperature of a fluid cooled or heated along
+// an insulated pipe.
+#include "calc/heatloss/PipeFlow.h"
+#include "calc/heatloss/SurfaceLoss.h"
+#include "foundation/NumberText.h"
+#include "operations/heatloss/CylinderPanel.h"
+#include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossFields.h"
+#include "widgets/Form.h"
+
+using namespace HeatLossCalc;
+
+namespace {
+
+constexpr long double kNoConductivity = 1E-6L;  // W/mK, for a conductivity of 0
+constexpr long double kNoLayer = 1E-7L;         // m, for a thickness that reads "0"
+constexpr long double kMaxCoefficient = 10000;  // W/m2K
+const QString kCooled = QStringLiteral("放 熱");
+const QString kHeated = QStringLiteral("加 熱");
+
+// A coefficient above 10000 is taken as 10000, and the field shows it.
+long double Capped(Form& f, const char* field) {
+  long double h = f.Number(field);
+  if (h > kMaxCoefficient) {
+    h = kMaxCoefficient;
+    f.SetText(field, QStringLiteral("10000"));
+  }
+  return h;
+}
+
+void Run(Form& f) {
+  for (const char* name : {"Edit64", "Edit65", "Edit66", "Edit67", "Edit68"})
+    if (f.IsEmpty(name)) return;
+  PipeFlowInputs in;
+  in.c = f.Number("Edit64");
+  in.rho = f.Number("Edit65");
+  in.Di = f.Number("Edit66");
+  in.V = f.Number("Edit67");
+  in.Tin = f.Number("Edit70") + kKelvin;
+  in.Ta = f.Number("Edit68") + kKelvin;
+  in.Lp = f.Number("Edit13");
+  in.k1 = f.Number("Edit6");
+  in.k2 = f.Number("Edit7");
+  if (in.k1 == 0) in.k1 = kNoConductivity;
+  if (in.k2 == 0) in.k2 = kNoConductivity;
+  in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
+  in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
+  in.hi = Capped(f, "Edit69");
+  in.h = Capped(f, "Edit17");
+  if (!(in.Di > f.Number("Edit34") * 2 / 1000)) {
+    f.Message(QStringLiteral("管内径と内層厚さを確認してください。"));
+    return;
+  }
+  in.e = f.Number("Edit16");
+  in.ei = f.Number("Edit83");
+  in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
+
+  const PipeFlowResult r = PipeFlowTemperature(in);
+  f.SetText("Edit14", RoundHundredths(r.fluid));
+  f.SetText("Edit4", RoundHundredths(r.wallFluidSide));
+  f.SetText("Edit1", RoundHundredths(r.boundary));
+  f.SetText("Edit21", RoundHundredths(r.boundary));
+  f.SetText("Edit2", RoundHundredths(r.wallAmbientSide));
+  f.SetText("Edit18", RoundHundredths(r.convective));
+  f.SetText("Edit19", RoundHundredths(r.radiative));
+  f.SetText("Edit20", RoundHundredths(r.total));
+  // The direction: cooled when the ambient is at most the inlet temperature.
+  const bool cooled = !(f.Number("Edit68") > f.Number("Edit70"));
+  f.SetText("Button69", cooled ? kCooled : kHeated);
+}
+
+// Button69, whose caption tells the direction of the last run: pressed, it
+// shows 放 熱 again and runs.
+bool RunButton(Form& f) {
+  if (f.Text("Button69") != kCooled) {
+    f.SetText("Label64", QStringLiteral("外気温度℃"));
+    f.SetText("Button69", kCooled);
+    SetCalculatorCode(f.Store(), Calculator::PipeFlow);
+  }
+  return true;
+}
+
+// Without a flow the end temperature of an earlier run would mislead.
+void Prepare(Form& f) {
+  if (f.IsEmpty("Edit67")) f.SetText("Edit14", QString());
+}
+
+// clang-format off
+const FieldBinding kFields[] = {
+  {"Edit3",  {6, 70}},         // ambient temperature (hidden in pipe flow)
+  {"Edit4",  {4, 71}},         // wall temperature, fluid side
+  {"Edit70", {3, 71}},         // fluid inlet temperature
+  {"Edit6",  {4, 72}},         // conductivity, pipe wall
+  {"Edit7",  {5, 72}},         // conductivity, insulation
+  {"Edit8",  {5, 73}},         // heat W
+  {"Edit9",  {3, 74}, false},  // wire diameter (the heater's field)
+  {"Edit10", {4, 74}},         // outer diameter, pipe
+  {"Edit11", {5, 74}},         // outer diameter, insulation
+  {"Edit34", {4, 75}},         // thickness, pipe wall
+  {"Edit12", {5, 75}},         // thickness, insulation
+  {"Edit13", {5, 76}},         // length
+  {"Edit21", {5, 2}, false},   // result 層内側温度
+  {"Edit64", {5, 70}},         // specific heat
+  {"Edit65", {6, 71}},         // density
+  {"Edit66", {6, 72}},         // pipe inner diameter
+  {"Edit67", {6, 73}},         // flow
+  {"Edit68", {6, 74}},         // ambient temperature
+};
+
+const SelectionStep kSelection[] = {
+  {SelectionStep::Caption, "Label64", "外気温度℃"}, {SelectionStep::Caption, "Button69", "放 熱"},
+  {SelectionStep::Hide, "Edit10"}, {SelectionStep::Hide, "Edit11"}, {SelectionStep::Hide, "Edit3"},
+  {SelectionStep::Show, "Label63"}, {SelectionStep::Show, "Edit14"}, {SelectionStep::Show, "Edit70"},
+  {SelectionStep::Show, "Edit69"}, {SelectionStep::Show, "Edit83"}, {SelectionStep::Show, "Label65"},
+  {SelectionStep::Show, "Label97"}, {SelectionStep::Show, "Button69"},
+  {SelectionStep::Show, "Panel20"},
+};
+// clang-format on
+
+const PanelAction kActions[] = {{"Button69", RunButton}};
+
+}  // namespace
+
+extern const HeatLossCalculator kPipeFlowCalculator = {
+    .code = Calculator::PipeFlow,
+    .panel = HeatLossPanel::Cylinder,
+    .selectButton = nullptr,
+    .selectCaption = nullptr,
+    .kind = nullptr,
+    .selection = kSelection,
+    .prepare = Prepare,
+    .afterBack = {},
+    .runAfterSelection = false,
+    .fields = kFields,
+    .run = Run,
+    .actions = kActions,
+    .exportTo = CylinderPanel::ExportCylinderBlock,
+};

@@ -1,0 +1,111 @@
+// The window as the operations see it: the controls by their names, their
+// texts and look, the events wired to operations, the program's folder, the
+// condition store and the dialogs. Every subsystem works on a Form; the
+// window Form is one.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+#include "store/ConditionStore.h"
+
+class Dialogs;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class FileListBox;
+class StringGrid;
+
+
+class Form : public QWidget {
+  Q_OBJECT
+ public:
+  using Op = std::function<void()>;
+
+  // appDir is the program's folder: it holds G1de-ta/, memo/, memocsv/,
+  // siryou/ and formtext/.
+  Form(const QString& appDir, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~Form() override;
+
+  // --- files and shared state
+  // The program's folder + a relative path ("\" is taken as "/").
+  QString Path(const QString& relative) const;
+  QString AppDir() const { return appDir_; }
+  ConditionStore& Store() { return store_; }
+  Dialogs& Dlg() { return dialogs_; }
+
+  // Shows a message box; a pending float fault is reported instead.
+  void Message(const QString& text);
+  // The confirmation box "確認"; true for はい.
+  bool Confirm(const QString& text);
+
+  // --- controls by name
+  void Register(QWidget* control);
+  QWidget* Control(const char* name) const;  // throws std::logic_error if unknown
+  QWidget* FindControl(const QString& name) const;  // nullptr if unknown
+  QLineEdit* Edit(const char* name) const;
+  QLabel* Label(const char* name) const;
+  QPushButton* Button(const char* name) const;
+  QRadioButton* Radio(const char* name) const;
+  StringGrid* Grid(const char* name) const;
+  QPlainTextEdit* Memo(const char* name) const;
+  FileListBox* List(const char* name) const;
+
+  // --- texts: field text, label or button caption, memo text
+  QString Text(const char* name) const;
+  // Checks for a pending float fault first, then writes.
+  void SetText(const char* name, const QString& text);
+  bool IsEmpty(const char* name) const { return Text(name).isEmpty(); }
+  // The field's text as a number; ConversionError when it is none.
+  long double Number(const char* name) const;
+
+  // --- look
+  // The control's own visibility flag (not that of its panels).
+  bool IsShown(const char* name) const;
+  void SetShown(const char* name, bool shown);
+  void ShowControls(std::initializer_list<const char*> names);
+  void HideControls(std::initializer_list<const char*> names);
+  void SetEnabled(const char* name, bool enabled);
+  void EnableControls(std::initializer_list<const char*> names, bool enabled);
+  void SetInputColour(const char* name);   // #B5FFB5
+  void SetResultColour(const char* name);  // the system window colour
+  static void SetBackground(QWidget* w, unsigned rgb);
+
+  // --- events; each runs inside Guarded. Several operations on one event run in order.
+  void OnClick(const char* name, Op op);     // buttons, labels, fields (mouse release)
+  void OnDblClick(const char* name, Op op);
+  void OnPress(const char* name, Op op);
+  void OnRelease(const char* name, Op op);
+  void OnEnter(const char* name, Op op);     // Enter key in a field
+  void DigitsOnly(const char* name);         // refuses every typed key but digits
+
+  // Runs an operation: clears the float flags, and shows the text of an
+  // error that ends it in the error box. Nested calls run plainly, so an
+  // error ends the outermost operation.
+  void Guarded(const Op& op);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Handlers {
+    std::vector<Op> click, dblClick, press, release, enter;
+    bool afterDblClick = false;
+    bool digitsOnly = false;
+  };
+  Handlers& HandlersOf(const char* name);
+
+  QString appDir_;
+  Dialogs& dialogs_;
+  ConditionStore store_;
+  QHash<QString, QWidget*> controls_;
+  QHash<QObject*, Handlers> handlers_;
+  int guardDepth_ = 0;
+
+};
