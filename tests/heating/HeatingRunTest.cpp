@@ -179,6 +179,11 @@ TEST_F(HeatingRunTest, GasRiseTimeBeyondTheWorkBoundIsRefused) {
             (QStringList{U("処理時間が長くなります。"),
                          U("上昇時間が長過ぎるため計算しません（気体の加熱は 100ｈまでです）。")}));
   EXPECT_EQ(Text("Edit46"), U("old"));
+  // The bound itself is a whole number of steps: exactly 100 h runs.
+  Set("Edit43", "100");
+  Run();
+  EXPECT_EQ(TakeMessages(), QStringList{U("処理時間が長くなります。")});
+  EXPECT_NE(Text("Edit46"), U("old"));
 }
 
 TEST_F(HeatingRunTest, WallHeatingMessagesAndKeptResults) {

@@ -30,6 +30,19 @@ TEST_F(HeaterPanel, PowerBeyondEveryScannedLossGivesTheHighestValue) {
   EXPECT_EQ(Text("Edit2"), QStringLiteral("3242.19"));
 }
 
+TEST_F(HeaterPanel, NegativePowerIsRefusedAndNoPowerShowsTheAmbient) {
+  const QString surface = Text("Edit2");
+  Set("Edit8", QStringLiteral("-500"));
+  Enter("Edit8");
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("熱量は0以上の値にしてください。")});
+  EXPECT_EQ(Text("Edit2"), surface);
+  Set("Edit8", QStringLiteral("0"));
+  Enter("Edit8");
+  // The ambient, within the scan's last step.
+  EXPECT_NEAR(double(ToNumber(Text("Edit2"))), double(ToNumber(Text("Edit3"))), 0.05);
+  EXPECT_NEAR(double(ToNumber(Text("Edit20"))), 0, 0.05);
+}
+
 TEST_F(HeaterPanel, FaultInAnInnerLayerKeepsTheOuterResults) {
   // No sheath: its logarithm is 0. The losses, the surface and the flux
   // density are written; the sheath, MgO and wire temperatures keep theirs.

@@ -127,10 +127,11 @@ void HeatingCalculators::GasHeating() {
   in.riseTime = f.Number("Edit43");
   if (in.riseTime < 0.05L) f.Message(Text(kShortRiseTime));
   if (in.riseTime > 6.0L) f.Message(Text(kLongRiseTime));
-  const long double longest = static_cast<long double>(kMaxGasSteps) * kGasTimeStep;
-  if (in.riseTime > longest) {
+  // The limit is a number of whole steps: 100 h is 100000 steps, while
+  // 100000 × 0.001 formed in floating point lies just below 100.
+  if (!(nearbyintl(in.riseTime / kGasTimeStep) <= static_cast<long double>(kMaxGasSteps))) {
     f.Message(QStringLiteral("上昇時間が長過ぎるため計算しません（気体の加熱は %1ｈまでです）。")
-                  .arg(NumberText(longest)));
+                  .arg(NumberText(static_cast<long double>(kMaxGasSteps) * kGasTimeStep)));
     return;
   }
 
@@ -178,7 +179,8 @@ void HeatingCalculators::WallHeating() {
   const WalledGas gas{Th, T0, h, eps, sigma, BoxSurface(L, W, D), Cg};
 
   const long double dt = WallTimeStep(gas);
-  if (t > static_cast<long double>(kMaxWallSteps) * dt) {
+  // Counted in whole steps, as the integration counts them.
+  if (!(nearbyintl(t / dt) <= static_cast<long double>(kMaxWallSteps))) {
     f.Message(QStringLiteral("計算の刻みが細か過ぎるため計算しません（時間刻み %1 秒で上限 %2 ステップ）。"
                              "上昇時間を短くするか、気体量を見直してください。")
                   .arg(NumberText(dt * 3600.0L))

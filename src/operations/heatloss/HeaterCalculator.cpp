@@ -18,6 +18,12 @@ void Run(Form& f) {
   HeaterInputs in;
   in.L = f.Number("Edit13");
   in.Q = f.Number("Edit8");
+  // A heater does not take heat from the air: a negative power would show a
+  // surface colder than the air. No power shows the ambient.
+  if (in.Q < 0) {
+    f.Message(QStringLiteral("熱量は0以上の値にしてください。"));
+    return;
+  }
   in.Ta = f.Number("Edit3");
   in.e = f.Number("Edit16");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
