@@ -1,5 +1,6 @@
 #include "calc/fem/FemAssembly.h"
 
+#include "calc/fem/FemFaces.h"
 #include "calc/numeric/Rounding.h"
 
 namespace FemAssembly {
@@ -22,18 +23,6 @@ struct Slot {
   }
 };
 
-long double FaceConductance(const FemTable& t, FemFace face, const FemElementSize& own, int k) {
-  const FemTableRow& other = t.rows[k - 1];
-  switch (t.KindOf(k)) {
-    case FemRowKind::Element:
-      return FemConductance::ToElement(face, own, {other.column2, other.column3, other.column4}, t.thickness);
-    case FemRowKind::Convective:
-      return FemConductance::ToConvective(face, own, other.column2, t.thickness);
-    default:
-      return FemConductance::ToFixed(face, own, t.thickness);
-  }
-}
-
 }  // namespace
 
 long double Nr(long double x) { return Rounding::To(x, 6); }
@@ -43,19 +32,14 @@ FemSystem Assemble(const FemTable& t) {
   std::vector<std::vector<Slot>> g(m, std::vector<Slot>(m));
   std::vector<Slot> b(m);
 
-  for (int e = 1; e <= m && e <= static_cast<int>(t.rows.size()); ++e) {
-    const FemTableRow& row = t.rows[e - 1];
-    const FemElementSize own{row.column2, row.column3, row.column4};
-    for (int f = 0; f < 5; ++f) {
-      const int k = t.Neighbour(row.faces[f]);
-      if (k == 0 || k == e) continue;
-      const long double G = FaceConductance(t, static_cast<FemFace>(f), own, k);
-      g[e - 1][e - 1].Add(Nr(-G));
-      if (k <= m)
-        g[e - 1][k - 1].SetOnce(Nr(G));
-      else
-        b[e - 1].Add(Nr(-t.rows[k - 1].column3 * G));
-    }
+  for (const FemFaceLink& link : FemFaces::Links(t)) {
+    const int e = link.element, k = link.row;
+    const long double G = link.conductance;
+    g[e - 1][e - 1].Add(Nr(-G));
+    if (k <= m)
+      g[e - 1][k - 1].SetOnce(Nr(G));
+    else
+      b[e - 1].Add(Nr(-t.rows[k - 1].column3 * G));
   }
 
   FemSystem s;
