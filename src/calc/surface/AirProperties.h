@@ -6,15 +6,15 @@
 // - viscosity μ: Sutherland's law, μ0 = 1.716E-5 Pa·s at 273.15 K, S = 110.4 K
 //   (F.M. White, Viscous Fluid Flow, table of Sutherland constants);
 // - conductivity λ: Sutherland's law, λ0 = 0.0241 W/(m·K) at 273.15 K,
-//   S = 194 K (the same table); both within about 2 % of the tabulated air
-//   properties between 160 K and 1000 K;
+//   S = 194 K (the same table);
 // - density ρ: ideal gas, R = 287.05 J/(kg·K);
 // - specific heat cp: Incropera et al., Fundamentals of Heat and Mass
 //   Transfer, table A.4 (air at 1 atm), 50 K steps from 150 K to 1000 K,
 //   interpolated linearly; held at the end values outside that range;
 // - expansion coefficient β = 1/T (ideal gas), Pr = μ·cp/λ, ν = μ/ρ.
-// Valid for film temperatures from -120 ℃ to 700 ℃ (it covers the -50 ℃ to
-// 600 ℃ of insulation work); above, the formulas go on smoothly with cp held.
+// Valid for film temperatures from -100 ℃ to 700 ℃, which covers the -50 ℃
+// to 600 ℃ of insulation work: there μ, λ and Pr stay within about 2 % of
+// Incropera's table A.4. Beyond, the formulas go on smoothly with cp held.
 #pragma once
 
 namespace SurfaceCalc {
