@@ -149,3 +149,27 @@ TEST(HeatGain, ChilledPipeWarmsAsItsGainSays) {
     EXPECT_NEAR(t, 30, 1e-12);
   EXPECT_EQ(still.total, 0);
 }
+
+TEST(HeatGain, HotSideKeepsItsBits) {
+  // The factory results as the loss calculations gave them before the cold
+  // side was added, bit for bit: the hand-over happens before their arithmetic.
+  const CylinderResult c = CylinderHeatLoss(FactoryCylinder());
+  EXPECT_EQ(c.surface, 0xd.90000000000001p+1L);
+  EXPECT_EQ(c.interface, 0xb.3f7bbef3e0f6c44p+4L);
+  EXPECT_EQ(c.total, 0xa.bcc28f5c28f5c29p+6L);
+  const FlatPlateResult p = FlatPlateSteady(FactoryPlate());
+  EXPECT_EQ(p.surface, 0x8.db851eb851eb86p+2L);
+  EXPECT_EQ(p.interface, 0x8.21f398fde8e593fp+5L);
+  EXPECT_EQ(p.total, 0x8.c714d7c66b93b91p+8L);
+  const FlatPlateResult q = FlatPlateCooling(FactoryPlate(), FactoryCooling());
+  EXPECT_EQ(q.plate, 0x9.44fa3a48310080dp+5L);
+  EXPECT_EQ(q.total, 0x8.ac181d09ac9247ap+8L);
+  const FlatWallResult w = FlatWallTransmission(FactoryWall());
+  EXPECT_EQ(w.outerSurface, 0xf.30a3d70a3d70a58p+2L);
+  EXPECT_EQ(w.innerSurface, 0xc.6e59a9f12c461b6p+6L);
+  EXPECT_EQ(w.total, 0xc.31d1024c4748c96p+9L);
+  const PipeFlowResult f = PipeFlowTemperature(FactoryPipe());
+  EXPECT_EQ(f.fluid, 0x9.b71bf3d8516224p+3L);
+  EXPECT_EQ(f.wallAmbientSide, 0xa.8cccccccccccd2p+0L);
+  EXPECT_EQ(f.total, 0xa.58a60d0725564e3p+8L);
+}
