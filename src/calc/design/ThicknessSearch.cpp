@@ -46,8 +46,10 @@ ThicknessAnswer SearchThickness(const QuantityAt& quantity, const MeetsTarget& m
     return a;
   }
   a.outcome = ThicknessOutcome::NeverMeets;
-  // A small allowance so that a limit such as 12.3 mm keeps its last tenth.
-  const long long last = maxMm > 0 ? static_cast<long long>(floorl(maxMm * 10 + 1e-6L)) : 0;
+  // A small allowance so that a limit such as 12.3 mm keeps its last tenth;
+  // no limit beyond 10 m.
+  const long long last =
+      maxMm > 0 ? static_cast<long long>(floorl(std::min(maxMm, 10000.0L) * 10 + 1e-6L)) : 0;
   if (last < 1) return a;
   long double lastQuantity = 0;
   if (walk == Walk::Stepped) {

@@ -31,7 +31,7 @@ enum class Walk {
 };
 
 // Bare first: when it meets the target the answer is BareMeets. Otherwise
-// the grid of 0.1 mm is walked up to maxMm (which is always a point) as
+// the grid of 0.1 mm is walked up to maxMm (always a point; at most 10 m) as
 // `walk` says. The stock thicknesses are tried in increasing order from
 // exactMm (from 0 when bare meets the target), each by a forward run;
 // entries not above 0 are skipped. With NeverMeets no stock is reported.
