@@ -42,10 +42,11 @@ TEST_F(CylinderPanel, FactoryPipeLosesHeatThroughItsInsulation) {
   }
 }
 
-TEST_F(CylinderPanel, InnerTemperatureBelowAmbientShowsTheAmbient) {
+TEST_F(CylinderPanel, InnerTemperatureBelowAmbientGainsHeat) {
+  // The heat flows inwards: a negative loss, the surface below the air.
   Set("Edit4", QStringLiteral("10"));
   Enter("Edit4");
-  EXPECT_EQ(Results(), (QStringList{"0", "0", "0", "20", "20", "20"}));
+  EXPECT_EQ(Results(), (QStringList{"-27.31", "-15.57", "-42.88", "19.55", "10.01", "10.01"}));
 }
 
 TEST_F(CylinderPanel, TubeThickerThanItsRadiusIsRefused) {

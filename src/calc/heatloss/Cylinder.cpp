@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "calc/numeric/Rounding.h"
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
 namespace HeatLossCalc {
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in) {
+  if (in.Ti < in.Ta) return CylinderHeatGain(in);  // colder than the air
   const long double D1 = in.D1;
   const long double D2 = in.t2 * 2 + D1;
   // Conductances per metre, without the factor 2 pi.

@@ -1,6 +1,7 @@
 // A cylinder of two layers, a tube (1) and insulation (2) around it, whose
 // inner surface is held at Ti: the surface temperature, the loss and the
-// temperature between the layers.
+// temperature between the layers. An inner surface colder than the air
+// gains heat: a negative loss (HeatGain.h).
 #pragma once
 
 namespace HeatLossCalc {

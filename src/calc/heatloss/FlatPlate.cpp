@@ -1,6 +1,7 @@
 #include "calc/heatloss/FlatPlate.h"
 
 #include "calc/numeric/Rounding.h"
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
@@ -15,6 +16,8 @@ constexpr int kCoolingPoints = 12;
 // The surface temperature at which the heat conducted from Tinner through
 // the wall (U) just exceeds the surface loss.
 long double SurfaceScan(long double Tinner, long double U, long double A, const FlatPlateInputs& in, int points) {
+  // Colder than the air (also a cooling plate that starts below it): heat gain.
+  if (Tinner < in.Ta) return FlatPlateGainSurface(Tinner, U, A, in, kStages, points);
   const long double Ta = in.Ta, h = in.h, e = in.e, sigma = in.sigma;
   return RefiningScan(Ta - 100, kStages, points, [&](long double T) {
     return (Tinner - T) * U * A > SurfaceLoss(T, Ta, A, h, e, sigma).total;

@@ -1,6 +1,7 @@
 // A flat wall of two layers, structure (1) and insulation (2), whose inner
 // side is held at Ti: the steady loss to the ambient air, and the cooling of
-// the structure from Ti over a number of hours.
+// the structure from Ti over a number of hours. A structure colder than the
+// air gains heat: a negative loss (HeatGain.h), and warms over the hours.
 #pragma once
 
 namespace HeatLossCalc {

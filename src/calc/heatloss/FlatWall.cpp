@@ -1,12 +1,14 @@
 #include "calc/heatloss/FlatWall.h"
 
 #include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
 namespace HeatLossCalc {
 
 FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
+  if (in.Tg < in.Ta) return FlatWallHeatGain(in);  // gas colder than the air
   const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
   long double Qs = 0;  // heat of the last accepted surface temperature

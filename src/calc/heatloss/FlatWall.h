@@ -1,6 +1,7 @@
 // A flat wall of two layers, structure (1) and insulation (2), between a hot
 // gas and the ambient air: heat reaches the inner surface from the gas by
 // convection and radiation, passes both layers and leaves the outer surface.
+// A gas colder than the air gains heat: a negative loss (HeatGain.h).
 #pragma once
 
 namespace HeatLossCalc {

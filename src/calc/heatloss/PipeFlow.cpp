@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
@@ -35,6 +36,8 @@ struct Exchange {
 }  // namespace
 
 PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in) {
+  // An inlet at or below the air warms: heat gain.
+  if (!(in.Tin > in.Ta)) return PipeFlowHeatGain(in);
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
   const long double D2 = D1 + 2 * in.t2;

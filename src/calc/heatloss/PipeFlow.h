@@ -1,7 +1,8 @@
 // A fluid flowing through an insulated pipe, cut into 3000 segments: in
 // each the wall temperatures are found so that the heat exchanged with the
 // fluid equals the heat exchanged with the ambient, and the fluid
-// temperature steps on by that heat over the capacity flow.
+// temperature steps on by that heat over the capacity flow. An inlet at or
+// below the air warms: its heat is a negative loss (HeatGain.h).
 #pragma once
 
 namespace HeatLossCalc {

@@ -1,0 +1,46 @@
+#include "calc/design/DesignRuns.h"
+
+#include <cmath>
+
+namespace DesignCalc {
+
+using namespace HeatLossCalc;
+
+long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
+  CylinderInputs in = base;
+  in.t2 = InsulationMetres(mm, kCylinderBare);
+  const CylinderResult r = CylinderHeatLoss(in);
+  return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.L : r.surface;
+}
+
+long double FlatPlateQuantity(const FlatPlateInputs& base, long double mm, TargetKind kind) {
+  FlatPlateInputs in = base;
+  in.L2 = InsulationMetres(mm, kFlatPlateBare);
+  const FlatPlateResult r = FlatPlateSteady(in);
+  return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.A : r.surface;
+}
+
+long double FlatWallQuantity(const FlatWallInputs& base, long double mm, TargetKind kind) {
+  FlatWallInputs in = base;
+  in.L2 = InsulationMetres(mm, kFlatWallBare);
+  const FlatWallResult r = FlatWallTransmission(in);
+  return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.A : r.outerSurface;
+}
+
+long double PipeFlowQuantity(const PipeFlowInputs& base, long double mm, TargetKind kind) {
+  PipeFlowInputs in = base;
+  in.t2 = InsulationMetres(mm, kPipeFlowBare);
+  switch (kind) {
+    case TargetKind::SurfaceAtMost:
+    case TargetKind::SurfaceAtLeast:
+      in.Lp = 0;
+      return PipeFlowTemperature(in).wallAmbientSide;
+    case TargetKind::HeatFlowAtMost:
+      return fabsl(PipeFlowTemperature(in).total) / in.Lp;
+    case TargetKind::FluidEnd:
+      break;
+  }
+  return PipeFlowTemperature(in).fluid;
+}
+
+}  // namespace DesignCalc
