@@ -235,6 +235,7 @@ TEST_F(Save, CharacterWithoutCodePageFormIsNamedAndNothingWritten) {
 TEST_F(Save, ReadOnlyStoreFileOrMissingFolderIsSaidAndNothingReplaced) {
   const QString store = folder.Path("G1de-ta/heatwork.csv");
   const QByteArray before = folder.Store();
+  const QStringList files = QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden);
   ASSERT_TRUE(QFile::setPermissions(store, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
   {
     OrdinaryUser user(folder.Dir());
@@ -244,8 +245,7 @@ TEST_F(Save, ReadOnlyStoreFileOrMissingFolderIsSaidAndNothingReplaced) {
   EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(store)});
   EXPECT_EQ(folder.Store(), before);
   EXPECT_FALSE(QFileInfo(store).permissions() & QFile::WriteOwner) << "still read-only";
-  EXPECT_EQ(QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden),
-            (QStringList{QStringLiteral("heatwork.csv"), QStringLiteral("heatworkA.csv")}));
+  EXPECT_EQ(QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden), files) << "nothing left beside it";
 
   ASSERT_TRUE(QDir(folder.Path("G1de-ta")).removeRecursively());
   form->Button("Button6")->click();
