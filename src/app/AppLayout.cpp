@@ -36,12 +36,13 @@ const ControlSpec kAppControls[] = {
 
   // Command column.
   {Kind::Panel,  "Panel12", "Panel1", 800,   9, 105, 225, "",                         0, kPanel},
-  {Kind::Button, "Button22","Panel12",  6,   8,  93,  28, "メモ"},
-  {Kind::Button, "Button23","Panel12",  6,  44,  93,  28, "資料"},
-  {Kind::Button, "Button29","Panel12",  6,  80,  93,  28, "放熱計算"},
-  {Kind::Button, "Button30","Panel12",  6, 116,  93,  28, "加熱計算"},
-  {Kind::Button, "Button44","Panel12",  6, 152,  93,  28, "結果一括保存"},
-  {Kind::Button, "Button21","Panel12",  6, 188,  93,  28, "利用方法"},
+  // Seven buttons: the analysis view adds グラフ (GraphButton) at y 70.
+  {Kind::Button, "Button22","Panel12",  6,   8,  93,  26, "メモ"},
+  {Kind::Button, "Button23","Panel12",  6,  39,  93,  26, "資料"},
+  {Kind::Button, "Button29","Panel12",  6, 101,  93,  26, "放熱計算"},
+  {Kind::Button, "Button30","Panel12",  6, 132,  93,  26, "加熱計算"},
+  {Kind::Button, "Button44","Panel12",  6, 163,  93,  26, "結果一括保存"},
+  {Kind::Button, "Button21","Panel12",  6, 194,  93,  26, "利用方法"},
 };
 // clang-format on
 

@@ -4,6 +4,7 @@
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
+#include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
@@ -29,8 +30,10 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
   fem_ = std::make_unique<FemSheet>(*this, *memos_);
+  analysis_ = std::make_unique<AnalysisView>(*this);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
-  subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get()};
+  subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
+                 analysis_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

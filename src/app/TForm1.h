@@ -23,6 +23,7 @@
 
 #include "widgets/Form.h"
 
+class AnalysisView;
 class CalculatorDispatch;
 class HeatLossPanels;
 class HeatingPanel;
@@ -46,6 +47,7 @@ class TForm1 : public Form {
   CoefficientPanel& Coefficient() { return *coefficient_; }
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
+  AnalysisView& Analysis() { return *analysis_; }
 
  private:
   void StartUp();
@@ -55,6 +57,7 @@ class TForm1 : public Form {
   std::unique_ptr<CoefficientPanel> coefficient_;
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
+  std::unique_ptr<AnalysisView> analysis_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <stdexcept>
 
+#include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
 #include "widgets/StringGrid.h"
 #include "widgets/Form.h"
@@ -49,6 +50,8 @@ QWidget* Create(const ControlSpec& s, QWidget* parent) {
     }
     case Kind::List:
       return new FileListBox(parent);
+    case Kind::Chart:
+      return new ChartView(parent);
   }
   return nullptr;
 }

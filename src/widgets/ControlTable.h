@@ -18,6 +18,7 @@ enum class Kind {
   Memo,    // a multi-line text area (QPlainTextEdit)
   Grid,    // a StringGrid; caption "columns,rows"
   List,    // a FileListBox
+  Chart,   // a ChartView
 };
 
 enum ControlFlags : unsigned {

@@ -191,16 +191,26 @@ void Form::Guarded(const Op& op) {
     ~Depth() { --d; }
   } depth(guardDepth_);
   FloatFaults::Clear();
+  bool failed = false;
   try {
     op();
   } catch (const AppError& e) {
     FloatFaults::Clear();
+    failed = true;
     dialogs_.Message(e.text());
   } catch (const std::exception& e) {
     FloatFaults::Clear();
+    failed = true;
     dialogs_.Message(QString::fromUtf8(e.what()));
   }
   FloatFaults::Clear();
+  for (const AfterOp& listener : afterOperation_) {
+    try {
+      listener(failed);
+    } catch (const std::exception&) {
+    }
+    FloatFaults::Clear();
+  }
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

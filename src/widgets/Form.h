@@ -90,6 +90,12 @@ class Form : public QWidget {
   // error ends the outermost operation.
   void Guarded(const Op& op);
 
+  // Runs after every operation that Guarded ran from an event, with true
+  // when an error ended it: the views that follow the calculator on screen
+  // draw again. Their own errors are theirs: they end them quietly.
+  using AfterOp = std::function<void(bool failed)>;
+  void OnAfterOperation(AfterOp listener) { afterOperation_.push_back(std::move(listener)); }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -107,5 +113,6 @@ class Form : public QWidget {
   QHash<QString, QWidget*> controls_;
   QHash<QObject*, Handlers> handlers_;
   int guardDepth_ = 0;
+  std::vector<AfterOp> afterOperation_;
 
 };

@@ -1,6 +1,9 @@
 #include "Driver.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -9,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+#include "foundation/NumberText.h"
+#include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
 #include "widgets/RecordingDialogs.h"
 #include "widgets/StringGrid.h"
@@ -107,6 +112,40 @@ StringGrid* GridOf(Form& form, const QString& name) {
   return g;
 }
 
+// Any table of the window: a grid, or a table of results.
+QTableWidget* TableOf(Form& form, const QString& name) {
+  auto* t = qobject_cast<QTableWidget*>(Find(form, name));
+  if (!t) throw DriverError{name + QStringLiteral(" is not a table")};
+  return t;
+}
+
+QString CellOf(QTableWidget* t, int c, int r) {
+  if (auto* g = qobject_cast<StringGrid*>(t)) return g->Cell(c, r);
+  const QTableWidgetItem* item = t->item(r, c);
+  return item ? item->text() : QString();
+}
+
+ChartView* ChartOf(Form& form, const QString& name) {
+  auto* c = qobject_cast<ChartView*>(Find(form, name));
+  if (!c) throw DriverError{name + QStringLiteral(" is not a chart")};
+  return c;
+}
+
+// The entries of a file list, a choice list or a check list.
+QStringList EntriesOf(QWidget* w, const QString& name) {
+  QStringList entries;
+  if (auto* f = qobject_cast<FileListBox*>(w)) return f->Names();
+  if (auto* c = qobject_cast<QComboBox*>(w)) {
+    for (int i = 0; i < c->count(); ++i) entries << c->itemText(i);
+    return entries;
+  }
+  if (auto* l = qobject_cast<QListWidget*>(w)) {
+    for (int i = 0; i < l->count(); ++i) entries << l->item(i)->text();
+    return entries;
+  }
+  throw DriverError{name + QStringLiteral(" is not a list")};
+}
+
 FileListBox* ListOf(Form& form, const QString& name) {
   auto* l = qobject_cast<FileListBox*>(Find(form, name));
   if (!l) throw DriverError{name + QStringLiteral(" is not a file list")};
@@ -152,14 +191,14 @@ QString Driver::Query(const QString& command, const QString& rest) {
   }
   if (command == QLatin1String("color")) return name + QStringLiteral(" color=") + ColourOf(Find(form_, name));
   if (command == QLatin1String("rows"))
-    return name + QStringLiteral(" rows=") + QString::number(GridOf(form_, name)->RowCount());
+    return name + QStringLiteral(" rows=") + QString::number(TableOf(form_, name)->rowCount());
   if (command == QLatin1String("items"))
-    return name + QStringLiteral(" items=") + Escape(ListOf(form_, name)->Names().join(QLatin1Char('|')));
+    return name + QStringLiteral(" items=") + Escape(EntriesOf(Find(form_, name), name).join(QLatin1Char('|')));
   if (command == QLatin1String("cell")) {
     const QStringList p = args.split(QLatin1Char(' '));
     if (p.size() < 2) throw DriverError{QStringLiteral("cell GRID C R")};
     const int c = IntArg(p[0]), r = IntArg(p[1]);
-    return QStringLiteral("%1(%2,%3)=").arg(name).arg(c).arg(r) + Escape(GridOf(form_, name)->Cell(c, r));
+    return QStringLiteral("%1(%2,%3)=").arg(name).arg(c).arg(r) + Escape(CellOf(TableOf(form_, name), c, r));
   }
   if (command == QLatin1String("store")) {
     const int c = IntArg(name), r = IntArg(args);
@@ -188,6 +227,23 @@ int Driver::Run(const QString& rawLine) {
         Print(QStringLiteral("MISMATCH: %1: expected '%2', got '%3'").arg(rest.left(eq), expected, actual));
         return 1;
       }
+      return 0;
+    }
+    if (command == QLatin1String("series")) {
+      // One line per curve, in the order drawn: "NAME series TITLE: x;y x;y ...".
+      for (const ChartCurve& curve : ChartOf(form_, rest)->Plot().curves) {
+        QStringList points;
+        for (const ChartPoint& p : curve.points)
+          points << NumberText(static_cast<long double>(p.x)) + QLatin1Char(';') +
+                        NumberText(static_cast<long double>(p.y));
+        Print(rest + QStringLiteral(" series ") + Escape(curve.title) + QStringLiteral(": ") + points.join(' '));
+      }
+      return 0;
+    }
+    if (command == QLatin1String("axis")) {
+      const ChartPlot& plot = ChartOf(form_, rest)->Plot();
+      Print(rest + QStringLiteral(" axis x=") + Escape(plot.xCaption));
+      Print(rest + QStringLiteral(" axis y=") + Escape(plot.yCaption));
       return 0;
     }
     if (command == QLatin1String("get") || command == QLatin1String("shown") ||
@@ -252,6 +308,24 @@ int Driver::Run(const QString& rawLine) {
                   command == QLatin1String("presscell") ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
                   rect.center());
       }
+    } else if (command == QLatin1String("select") && qobject_cast<QComboBox*>(Find(form_, name))) {
+      // A choice list: the entry as a person picks it from the drop-down.
+      auto* c = static_cast<QComboBox*>(Reachable(form_, name));
+      const int i = c->findText(text);
+      if (i < 0) throw DriverError{name + QStringLiteral(" has no entry ") + text};
+      c->setCurrentIndex(i);
+      emit c->activated(i);
+    } else if (command == QLatin1String("select") && !qobject_cast<FileListBox*>(Find(form_, name))) {
+      // A check list: a click on the entry's box turns its check.
+      auto* l = qobject_cast<QListWidget*>(Reachable(form_, name));
+      if (!l) throw DriverError{name + QStringLiteral(" is not a list")};
+      const QList<QListWidgetItem*> found = l->findItems(text, Qt::MatchExactly);
+      if (found.isEmpty()) throw DriverError{name + QStringLiteral(" has no entry ") + text};
+      QListWidgetItem* item = found.front();
+      if (item->flags() & Qt::ItemIsUserCheckable)
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+      l->setCurrentItem(item);
+      emit l->itemClicked(item);
     } else if (command == QLatin1String("select") || command == QLatin1String("dblclickitem")) {
       FileListBox* l = ListOf(form_, name);
       Reachable(form_, name);

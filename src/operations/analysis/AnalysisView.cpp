@@ -1,0 +1,60 @@
+#include "operations/analysis/AnalysisView.h"
+
+#include <QTabWidget>
+
+#include "widgets/ChartView.h"
+#include "widgets/ControlTable.h"
+#include "widgets/Form.h"
+
+namespace {
+// clang-format off
+const ControlSpec kGraphPage[] = {
+  {Kind::Chart,  "GraphView",   "GraphPage",  0, 0, 906, 294, ""},
+};
+// The command column's third button, between 資料 and 放熱計算.
+const ControlSpec kGraphButton[] = {
+  {Kind::Button, "GraphButton", "Panel12",    6, 70,  93,  26, "グラフ"},
+};
+// clang-format on
+}  // namespace
+
+void AnalysisView::Build() {
+  tabs_ = new QTabWidget(f.Control("Panel2"));
+  tabs_->setObjectName(QStringLiteral("AnalysisView"));
+  tabs_->setGeometry(0, 0, 912, 321);
+  tabs_->setDocumentMode(true);
+  // Opaque, so that nothing of the views below shows beside the tabs.
+  Form::SetBackground(tabs_, 0xFFFFBB);
+  tabs_->setVisible(false);
+  f.Register(tabs_);
+  AddPage("GraphPage", QStringLiteral("グラフ"));
+  BuildControls(f, kGraphPage);
+  BuildControls(f, kGraphButton);
+}
+
+void AnalysisView::Wire() {
+  f.OnClick("GraphButton", [this] { Show("GraphPage"); });
+  // メモ and 資料 show their own views again.
+  for (const char* name : {"Button22", "Button23"}) f.OnClick(name, [this] { Hide(); });
+}
+
+QWidget* AnalysisView::AddPage(const char* name, const QString& caption) {
+  auto* page = new QWidget;
+  page->setObjectName(QString::fromLatin1(name));
+  page->setAutoFillBackground(true);
+  tabs_->addTab(page, caption);
+  f.Register(page);
+  return page;
+}
+
+void AnalysisView::Show(const char* page) {
+  tabs_->setCurrentWidget(f.Control(page));
+  tabs_->setVisible(true);
+  tabs_->raise();
+}
+
+void AnalysisView::Hide() { tabs_->setVisible(false); }
+
+bool AnalysisView::IsOpen() const { return !tabs_->isHidden(); }
+
+ChartView& AnalysisView::Chart() const { return *static_cast<ChartView*>(f.Control("GraphView")); }

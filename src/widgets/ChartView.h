@@ -1,0 +1,54 @@
+// A chart of curves for the upper area: a title, axes captioned with their
+// units, a legend, and the numbers on the axes in the program's number text.
+// It keeps what it draws, so that the scenario driver can print the curves
+// and their axes, and it saves itself as PNG or SVG.
+#pragma once
+
+#include <QString>
+#include <QtCharts/QChartView>
+#include <vector>
+
+struct ChartPoint {
+  double x, y;
+};
+
+struct ChartCurve {
+  enum Style {
+    Line,    // a solid line through the points
+    Dashed,  // a dashed line: a level (the air, a target) or a second quantity
+    Mark,    // a vertical line at points[0].x across the whole plot (a layer boundary, the rise time)
+  };
+  QString title;  // its legend text
+  std::vector<ChartPoint> points;
+  Style style = Line;
+};
+
+struct ChartPlot {
+  QString title;
+  QString xCaption, yCaption;  // with units: "時間 h", "温度 ℃"
+  std::vector<ChartCurve> curves;
+};
+
+class ChartView : public QChartView {
+  Q_OBJECT
+ public:
+  explicit ChartView(QWidget* parent = nullptr);
+
+  // Replaces what the chart shows.
+  void Draw(const ChartPlot& plot);
+  void Clear();
+
+  // What was drawn last, with each mark's two points spanning the plot.
+  const ChartPlot& Plot() const { return drawn_; }
+
+  // Writes the chart as it shows now; false when the file cannot be written.
+  bool SavePng(const QString& path);
+  bool SaveSvg(const QString& path);
+
+ private:
+  ChartPlot drawn_;
+};
+
+// Round steps for an axis from lo to hi: about `count` ticks at 1, 2 or 5
+// times a power of ten, the first at or below lo and the last at or above hi.
+std::vector<double> AxisTicks(double lo, double hi, int count = 6);
