@@ -36,6 +36,11 @@ foreach(rel ${heatcalc_shipped})
   install(FILES ${HEATCALC_BIN_DIR}/${rel} DESTINATION ${heatcalc_share}/${rel_dir})
 endforeach()
 
+# The licence text, once the source tree holds it.
+if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
+  install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
 # Desktop entry, AppStream metainfo and icons, named after the application id.
 configure_file(${CMAKE_SOURCE_DIR}/data/heatcalc.desktop.in
                ${CMAKE_BINARY_DIR}/packaging/${HEATCALC_APP_ID}.desktop @ONLY)
@@ -63,10 +68,11 @@ endforeach()
 set(CPACK_PACKAGE_NAME heatcalc)
 set(CPACK_PACKAGE_VENDOR "HeatCalc developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "heat-transfer calculator for practical engineering (Japanese)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Heat losses of plates, walls, insulated cylinders, pipe flow and sheathed heaters, heater powers \
-for heating liquids, gases and solids, and correlations for the heat-transfer coefficient, in one \
-window with a Japanese user interface.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Heat losses of plates, walls, insulated cylinders, pipe flow and sheathed"
+  "heaters, heater powers for heating liquids, gases and solids, and"
+  "correlations for the heat-transfer coefficient, in one window with a"
+  "Japanese user interface.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HEATCALC_MAINTAINER}")
