@@ -8,6 +8,7 @@
 #include "store/Cp932.h"
 
 std::optional<QByteArray> StoreFileWatch::OnDisk(const QString& path, bool* readable) {
+  FloatFaults::Keep keep;
   *readable = true;
   const QFileInfo info(path);
   if (!info.exists()) return std::nullopt;
