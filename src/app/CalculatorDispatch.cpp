@@ -108,5 +108,6 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
   }
   if (!TextFile::WriteBytesAtomically(working, bytes))
     throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));
+  f.StoreWatch().SavedBytes(bytes);
   f.Message(QStringLiteral("データを復元しました。立ち上げなおしてください。"));
 }

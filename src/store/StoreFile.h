@@ -6,6 +6,7 @@
 #include <QString>
 
 class ConditionStore;
+class StoreFileWatch;
 
 namespace StoreFile {
 
@@ -18,5 +19,8 @@ inline constexpr const char* kBackup = "G1de-ta\\heatwork.bak.csv";
 // as "?", so that the store can be saved again; returns false when the file
 // held such bytes. Throws FileError when the file cannot be read.
 bool Load(ConditionStore& store, const QString& path);
+// The same, remembering the bytes read, so that a later save can tell
+// whether another window has saved over them meanwhile.
+bool Load(ConditionStore& store, StoreFileWatch& watch, const QString& path);
 
 }  // namespace StoreFile

@@ -58,7 +58,9 @@ bool StoreFileWatch::ChangedOnDisk() const {
   bool readable = true;
   const std::optional<QByteArray> bytes = OnDisk(path_, &readable);
   if (known_ == Known::Absent) return bytes.has_value();
-  return !bytes || !readable || *bytes != bytes_;
+  // A file that has gone or cannot be read holds nothing of another
+  // window's to lose: the save goes ahead and says what fails.
+  return bytes && readable && *bytes != bytes_;
 }
 
 QString StoreFileWatch::Question(const QString& path) {

@@ -5,8 +5,8 @@
 // It keeps the bytes themselves (the store is a few kilobytes) and compares
 // them with the file's bytes now. A file written again with the same bytes
 // counts as unchanged, as nothing would be lost by writing over it; other
-// bytes, a file removed, or a file that appeared where there was none count
-// as changed.
+// bytes, or a file that appeared where there was none, count as changed. A
+// file removed or unreadable holds no save to lose and counts as unchanged.
 //
 // In the window:
 //   start-up:  TextFile::ReadResult file = watch.Read(path);   // in place of TextFile::Read

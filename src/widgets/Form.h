@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/ConditionStore.h"
+#include "store/StoreFileWatch.h"
 
 class Dialogs;
 class QLabel;
@@ -38,6 +39,8 @@ class Form : public QWidget {
   QString Path(const QString& relative) const;
   QString AppDir() const { return appDir_; }
   ConditionStore& Store() { return store_; }
+  // The store file as this window last read or wrote it.
+  StoreFileWatch& StoreWatch() { return storeWatch_; }
   Dialogs& Dlg() { return dialogs_; }
 
   // Shows a message box; a pending float fault is reported instead.
@@ -110,6 +113,7 @@ class Form : public QWidget {
   QString appDir_;
   Dialogs& dialogs_;
   ConditionStore store_;
+  StoreFileWatch storeWatch_;
   QHash<QString, QWidget*> controls_;
   QHash<QObject*, Handlers> handlers_;
   int guardDepth_ = 0;

@@ -188,6 +188,30 @@ TEST_F(Save, FlatSaveWritesItsFifteenCells) {
 // is the usual cause; as root the permission bits are not enforced, so a
 // file size limit stands for a full disk there (the write then fails part
 // way, which is the harder case for the old file).
+// Two windows on the same files: a save over the other window's save asks
+// first; いいえ keeps the other's save, はい writes.
+TEST_F(Save, SaveOverAnotherWindowsSaveAsksFirst) {
+  RecordingDialogs otherDialogs(folder.Path("scratch"));
+  TForm1 other(folder.Dir(), otherDialogs);
+  Set("Edit3", QStringLiteral("31"));
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("デ－タを保存しました")});
+  const QByteArray first = folder.Store();
+  other.Edit("Edit3")->setText(QStringLiteral("32"));
+  other.Button("Button6")->click();
+  ASSERT_EQ(otherDialogs.confirmations.size(), 1);
+  EXPECT_TRUE(otherDialogs.confirmations[0].endsWith(QStringLiteral("-> no")));
+  EXPECT_EQ(folder.Store(), first) << "nothing lost to the last writer";
+  otherDialogs.Answer(true);
+  other.Button("Button6")->click();
+  EXPECT_EQ(otherDialogs.TakeMessages(), QStringList{QStringLiteral("デ－タを保存しました")});
+  EXPECT_TRUE(folder.Store().contains("32"));
+  // The first window now asks in turn.
+  form->Button("Button6")->click();
+  EXPECT_EQ(dialogs->confirmations.size(), 1);
+  EXPECT_EQ(folder.Store().contains("32"), true);
+}
+
 TEST_F(Save, FailedWriteKeepsTheOldFile) {
   const QString store = folder.Path("G1de-ta/heatwork.csv");
   const QByteArray before = folder.Store();

@@ -10,7 +10,8 @@ namespace StoreActions {
 // "?" and the user is told which file held them.
 void LoadStore(Form& f);
 
-// Writes "G1de-ta\heatwork.csv" and says "デ－タを保存しました".
+// Writes "G1de-ta\heatwork.csv" and says "デ－タを保存しました"; asks first
+// when another window has saved the file since this one read or wrote it.
 void SaveStore(Form& f);
 
 }  // namespace StoreActions
