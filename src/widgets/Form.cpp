@@ -108,7 +108,10 @@ void Form::SetText(const char* name, const QString& text) {
   }
 }
 
-long double Form::Number(const char* name) const { return ToNumber(Text(name)); }
+bool Form::IsChecked(const char* name) const {
+  auto* b = qobject_cast<QAbstractButton*>(Control(name));
+  return b && b->isChecked();
+}
 
 // ---------------------------------------------------------------- look
 

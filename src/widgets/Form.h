@@ -13,6 +13,7 @@
 
 #include "store/ConditionStore.h"
 #include "store/StoreFileWatch.h"
+#include "widgets/Fields.h"
 
 class Dialogs;
 class QLabel;
@@ -24,7 +25,7 @@ class FileListBox;
 class StringGrid;
 
 
-class Form : public QWidget {
+class Form : public QWidget, public Fields {
   Q_OBJECT
  public:
   using Op = std::function<void()>;
@@ -38,13 +39,13 @@ class Form : public QWidget {
   // The program's folder + a relative path ("\" is taken as "/").
   QString Path(const QString& relative) const;
   QString AppDir() const { return appDir_; }
-  ConditionStore& Store() { return store_; }
+  ConditionStore& Store() override { return store_; }
   // The store file as this window last read or wrote it.
   StoreFileWatch& StoreWatch() { return storeWatch_; }
   Dialogs& Dlg() { return dialogs_; }
 
   // Shows a message box; a pending float fault is reported instead.
-  void Message(const QString& text);
+  void Message(const QString& text) override;
   // The confirmation box "確認"; true for はい.
   bool Confirm(const QString& text);
 
@@ -59,14 +60,14 @@ class Form : public QWidget {
   StringGrid* Grid(const char* name) const;
   QPlainTextEdit* Memo(const char* name) const;
   FileListBox* List(const char* name) const;
+  // Every control by its name.
+  const QHash<QString, QWidget*>& Controls() const { return controls_; }
 
   // --- texts: field text, label or button caption, memo text
-  QString Text(const char* name) const;
+  QString Text(const char* name) const override;
   // Checks for a pending float fault first, then writes.
-  void SetText(const char* name, const QString& text);
-  bool IsEmpty(const char* name) const { return Text(name).isEmpty(); }
-  // The field's text as a number; ConversionError when it is none.
-  long double Number(const char* name) const;
+  void SetText(const char* name, const QString& text) override;
+  bool IsChecked(const char* name) const override;
 
   // --- look
   // The control's own visibility flag (not that of its panels).

@@ -1,11 +1,11 @@
 #include "operations/heating/HeatingCalculators.h"
 
-#include <QRadioButton>
 #include <cmath>
 
 #include "foundation/NumberText.h"
 #include "calc/numeric/Rounding.h"
-#include "widgets/Form.h"
+#include "store/ConditionStore.h"
+#include "widgets/Fields.h"
 #include "calc/heating/ContentOnlyPower.h"
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
@@ -88,7 +88,7 @@ void HeatingCalculators::ContainerHeating() {
   in.wallLambda = f.Number("Edit53");
   in.insulationMm = f.Number("Edit39");
   in.insulationLambda = f.Number("Edit52");
-  in.lid = f.Radio("RadioButton1")->isChecked();
+  in.lid = f.IsChecked("RadioButton1");
   const Tank tank = MakeTank(in);
   const long double Q = HeaterPowerSearch(tank);
   f.SetText("Edit46", Integer(Q));

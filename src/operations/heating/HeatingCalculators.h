@@ -3,11 +3,11 @@
 // write the result fields.
 #pragma once
 
-class Form;
+class Fields;
 
 class HeatingCalculators {
  public:
-  explicit HeatingCalculators(Form& form) : f(form) {}
+  explicit HeatingCalculators(Fields& form) : f(form) {}
 
   // Liquid or solid (gas: hands over to GasHeating after volume and mass).
   void ContainerHeating();
@@ -23,5 +23,5 @@ class HeatingCalculators {
   void WriteVolumeAndMass(long double L, long double W, long double D);
   long double Sigma() const;
 
-  Form& f;
+  Fields& f;
 };

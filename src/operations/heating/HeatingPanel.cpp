@@ -17,11 +17,6 @@ const QString kWithLid = QStringLiteral("1");
 const QString kWithoutLid = QStringLiteral("2");
 }  // namespace
 
-HeatingPanel::HeatingPanel(Form& form)
-    : Subsystem(form), calculators_(std::make_unique<HeatingCalculators>(form)) {}
-
-HeatingPanel::~HeatingPanel() = default;
-
 void HeatingPanel::Build() { BuildHeatingLayout(f); }
 
 void HeatingPanel::Wire() {
@@ -96,17 +91,20 @@ void HeatingPanel::SelectLid(bool withLid) {
 
 bool HeatingPanel::WallHeatingSelected() const { return f.Radio("RadioButton4")->isChecked(); }
 
-void HeatingPanel::RunHeating() {
-  if (f.IsEmpty("Edit17") || f.IsEmpty("Edit69")) return;
-  const bool wall = WallHeatingSelected();
-  const long double before = f.Number("Edit41");
-  const long double after = f.Number(wall ? "Edit40" : "Edit42");
+void HeatingPanel::RunHeating() { RunOn(f); }
+
+void HeatingPanel::RunOn(Fields& fields) {
+  if (fields.IsEmpty("Edit17") || fields.IsEmpty("Edit69")) return;
+  const bool wall = fields.IsChecked("RadioButton4");
+  const long double before = fields.Number("Edit41");
+  const long double after = fields.Number(wall ? "Edit40" : "Edit42");
   if (!(after > before)) return;
+  HeatingCalculators calculators(fields);
   if (wall)
-    calculators_->WallHeating();
+    calculators.WallHeating();
   else
-    calculators_->ContainerHeating();
-  calculators_->ContentOnlyPower();
+    calculators.ContainerHeating();
+  calculators.ContentOnlyPower();
 }
 
 void HeatingPanel::SaveHeating() {

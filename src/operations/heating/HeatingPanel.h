@@ -2,18 +2,15 @@
 // heating-mode selection, Run, Save and Back of the heating conditions.
 #pragma once
 
-#include <memory>
-
 #include "widgets/Subsystem.h"
 #include "operations/heating/HeatingTables.h"
 
 class ComparisonTable;
-class HeatingCalculators;
+class Fields;
 
 class HeatingPanel : public Subsystem {
  public:
-  explicit HeatingPanel(Form& form);
-  ~HeatingPanel() override;
+  using Subsystem::Subsystem;
   void Build() override;
   void Wire() override;
 
@@ -28,6 +25,8 @@ class HeatingPanel : public Subsystem {
   void SelectWallHeating(bool run = true);
   void SelectLid(bool withLid);
   void RunHeating();
+  // The same Run on other fields (a copy of the window's).
+  static void RunOn(Fields& fields);
   void SaveHeating();
   void BackHeating();
   void ShowMass(bool shown);
@@ -36,11 +35,9 @@ class HeatingPanel : public Subsystem {
   // 結果一括保存 of a heating calculator (liquid, gas, solid or wall heating).
   void ExportResults(Calculator calculator, ComparisonTable& table);
 
-  HeatingCalculators& Calculators() { return *calculators_; }
 
  private:
   bool WallHeatingSelected() const;
   void ApplyMode(const heating::ModeRow& mode, Calculator calculator);
 
-  std::unique_ptr<HeatingCalculators> calculators_;
 };

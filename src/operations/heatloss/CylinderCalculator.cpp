@@ -14,7 +14,7 @@ namespace {
 // A layer whose thickness reads "0" counts as 0.01 mm.
 constexpr long double kNoLayer = 1E-5L;  // m
 
-void Run(Form& f) {
+void Run(Fields& f) {
   CylinderInputs in;
   in.Ta = f.Number("Edit3");
   in.Ti = f.Number("Edit4");

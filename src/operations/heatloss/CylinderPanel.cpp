@@ -90,14 +90,16 @@ const HeatLossCalculator& CylinderPanel::OnScreen() const {
   return f.IsShown("Button69") ? kPipeFlowCalculator : kCylinderCalculator;
 }
 
-void CylinderPanel::Run() {
+void CylinderPanel::Run() { RunOn(f, OnScreen()); }
+
+void CylinderPanel::RunOn(Fields& f, const HeatLossCalculator& c) {
   for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit34"})
     if (f.IsEmpty(name)) return;
   if (f.Text("Edit12") == QStringLiteral("0") && f.Text("Edit34") == QStringLiteral("0")) return;
   for (const char* name : {"Edit13", "Edit21", "Edit69", "Edit17"})
     if (f.IsEmpty(name)) return;
   f.SetText("Edit11", NumberText(f.Number("Edit12") * 2 + f.Number("Edit10")));
-  OnScreen().run(f);
+  c.run(f);
 }
 
 void CylinderPanel::Save() {

@@ -3,6 +3,7 @@
 #pragma once
 
 class ComparisonTable;
+class Fields;
 class Form;
 struct HeatLossCalculator;
 
@@ -14,6 +15,8 @@ class CylinderPanel {
   // second layer's outer diameter Edit11 follows from Edit10 and Edit12, and
   // the calculator on the panel runs.
   void Run();
+  // The same Run of the calculator c on other fields (a copy of the window's).
+  static void RunOn(Fields& f, const HeatLossCalculator& c);
   // 保存: the fields into the cells of the calculator code, then the file.
   void Save();
   // 戻る: the cells of the calculator code into the fields, then Run.

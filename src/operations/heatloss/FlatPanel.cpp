@@ -42,10 +42,12 @@ const ExportRow kCommonExportRows[] = {
 
 }  // namespace
 
-std::span<const FieldBinding> FlatPanel::Fields() { return kFields; }
+std::span<const FieldBinding> FlatPanel::FieldCells() { return kFields; }
 std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportRows; }
 
-void FlatPanel::Run() {
+void FlatPanel::Run() { RunOn(f); }
+
+void FlatPanel::RunOn(Fields& f) {
   for (const char* name : {"Edit5", "Edit25", "Edit26", "Edit29", "Edit30", "Edit22", "Edit69", "Edit17"})
     if (f.IsEmpty(name)) return;
   const std::optional<Calculator> code = CurrentCalculator(f.Store());

@@ -8,6 +8,7 @@
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculator.h"
 
+class Fields;
 class Form;
 
 class FlatPanel {
@@ -17,13 +18,15 @@ class FlatPanel {
   // 実行: nothing until the inputs are filled; then the calculator of the
   // calculator code runs.
   void Run();
+  // The same Run on other fields (a copy of the window's).
+  static void RunOn(Fields& f);
   // 保存: every field into its cell (both calculators share them), then the file.
   void Save();
   // 戻る: the cells into the fields, then Run.
   void Back();
 
   // The fields and their cells; the cooling fields come last.
-  static std::span<const FieldBinding> Fields();
+  static std::span<const FieldBinding> FieldCells();
   // Rows 2..7 of the comparison table, the same for both calculators.
   static std::span<const ExportRow> CommonExportRows();
 

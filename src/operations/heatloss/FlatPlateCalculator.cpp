@@ -34,7 +34,7 @@ constexpr long double kNoInsulation = 1E-7L;
 
 // Reads the common inputs and replaces missing thicknesses; empty when
 // neither thickness is given.
-std::optional<FlatPlateInputs> Prepare(Form& f) {
+std::optional<FlatPlateInputs> Prepare(Fields& f) {
   if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return std::nullopt;
   FlatPlateInputs in;
   in.Ta = f.Number("Edit25");
@@ -64,7 +64,7 @@ std::optional<FlatPlateInputs> Prepare(Form& f) {
   return in;
 }
 
-void WriteResults(Form& f, const FlatPlateResult& r) {
+void WriteResults(Fields& f, const FlatPlateResult& r) {
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.surface));
@@ -74,13 +74,13 @@ void WriteResults(Form& f, const FlatPlateResult& r) {
   f.SetText("Edit33", RoundHundredths(r.flux));
 }
 
-void HeatLoss(Form& f) {
+void HeatLoss(Fields& f) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   WriteResults(f, FlatPlateSteady(*in));
 }
 
-void Cooling(Form& f) {
+void Cooling(Fields& f) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   CoolingInputs cooling;
@@ -93,7 +93,7 @@ void Cooling(Form& f) {
   f.SetText("Edit76", RoundHundredths(r.plate));
 }
 
-void Run(Form& f) {
+void Run(Fields& f) {
   if (f.Text("Button71") == kSteady)
     HeatLoss(f);
   else
@@ -173,7 +173,7 @@ extern const HeatLossCalculator kFlatPlateCalculator = {
     .prepare = nullptr,
     .afterBack = {},
     .runAfterSelection = true,
-    .fields = FlatPanel::Fields(),
+    .fields = FlatPanel::FieldCells(),
     .run = Run,
     .actions = kActions,
     .exportTo = Export,

@@ -18,7 +18,7 @@ namespace {
 // A missing layer counts as 0.000001 mm, shown briefly in its field.
 const QString kNoLayer = QStringLiteral("0.000001");
 
-void Run(Form& f) {
+void Run(Fields& f) {
   if (f.IsEmpty("Edit69") || f.IsEmpty("Edit17")) return;
   if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return;
   if (f.IsEmpty("Edit32")) return;
@@ -110,7 +110,7 @@ extern const HeatLossCalculator kFlatWallCalculator = {
     .prepare = nullptr,
     .afterBack = {},
     .runAfterSelection = false,
-    .fields = FlatPanel::Fields(),
+    .fields = FlatPanel::FieldCells(),
     .run = Run,
     .actions = {},
     .exportTo = Export,

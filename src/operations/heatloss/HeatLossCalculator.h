@@ -10,6 +10,7 @@
 #include "store/CalculatorCode.h"
 #include "store/StoreCells.h"
 
+class Fields;
 class Form;
 class ComparisonTable;
 
@@ -55,7 +56,7 @@ struct HeatLossCalculator {
   std::span<const SelectionStep> afterBack;  // after Back
   bool runAfterSelection;                    // runs once more after Back
   std::span<const FieldBinding> fields;
-  void (*run)(Form& f);
+  void (*run)(Fields& f);  // reads the fields, calculates, writes the results
   std::span<const PanelAction> actions;
   void (*exportTo)(Form& f, ComparisonTable& table);
 };

@@ -1,13 +1,14 @@
 #include "operations/heatloss/HeatLossFields.h"
 
 #include "foundation/NumberText.h"
-#include "widgets/Form.h"
+#include "widgets/Fields.h"
+#include "store/ConditionStore.h"
 
 namespace HeatLossFields {
 
 bool IsThickness(const QString& text) { return !text.isEmpty() && text != QStringLiteral("0"); }
 
-long double StefanBoltzmann(Form& f, Mantissa mantissa) {
+long double StefanBoltzmann(Fields& f, Mantissa mantissa) {
   const QString text = f.Text("Edit15");
   const long double m = ToNumber(mantissa == Mantissa::WholeText ? text : text.left(6));
   return m * ToNumber(f.Store().GetCell(StoreCells::kStefanBoltzmannFactor));

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class Form;
+class Fields;
 
 namespace HeatLossFields {
 
@@ -15,6 +15,6 @@ bool IsThickness(const QString& text);
 // flat calculators read the whole text of Edit15; the cylinder, heater and
 // pipe-flow calculators only its first 6 characters.
 enum class Mantissa { WholeText, FirstSix };
-long double StefanBoltzmann(Form& f, Mantissa mantissa);
+long double StefanBoltzmann(Fields& f, Mantissa mantissa);
 
 }  // namespace HeatLossFields

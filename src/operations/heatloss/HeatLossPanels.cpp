@@ -212,6 +212,25 @@ void HeatLossPanels::Run(HeatLossPanel panel) {
     flat_.Run();
 }
 
+const HeatLossCalculator* HeatLossPanels::OnScreen() const {
+  if (f.IsShown("Panel5")) return &cylinder_.OnScreen();
+  if (f.IsShown("Panel9")) {
+    const std::optional<Calculator> code = CurrentCalculator(f.Store());
+    const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
+    return c && c->panel == HeatLossPanel::Flat ? c : nullptr;
+  }
+  return nullptr;
+}
+
+void HeatLossPanels::RunOn(Fields& fields) const {
+  const HeatLossCalculator* c = OnScreen();
+  if (!c) return;
+  if (c->panel == HeatLossPanel::Cylinder)
+    CylinderPanel::RunOn(fields, *c);
+  else
+    FlatPanel::RunOn(fields);
+}
+
 void HeatLossPanels::Back(HeatLossPanel panel) {
   if (panel == HeatLossPanel::Cylinder)
     cylinder_.Back();

@@ -24,6 +24,11 @@ class HeatLossPanels : public Subsystem {
   void TogglePipeFlow();
 
   void Run(HeatLossPanel panel);
+  // The calculator whose panel shows; nullptr when neither panel shows.
+  const HeatLossCalculator* OnScreen() const;
+  // Runs the calculator on screen, as 実行 of its panel does, on other
+  // fields (a copy of the window's); nothing when no panel shows.
+  void RunOn(Fields& fields) const;
   void Back(HeatLossPanel panel);
 
   CylinderPanel& Cylinder() { return cylinder_; }

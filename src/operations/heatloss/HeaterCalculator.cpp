@@ -14,7 +14,7 @@ namespace {
 // The results are written from the surface inwards, each as soon as it is
 // known: a fault in an inner layer (a logarithm of 1 when two diameters are
 // equal) leaves the outer results on screen.
-void Run(Form& f) {
+void Run(Fields& f) {
   HeaterInputs in;
   in.L = f.Number("Edit13");
   in.Q = f.Number("Edit8");

@@ -20,7 +20,7 @@ const QString kCooled = QStringLiteral("放 熱");
 const QString kHeated = QStringLiteral("加 熱");
 
 // A coefficient above 10000 is taken as 10000, and the field shows it.
-long double Capped(Form& f, const char* field) {
+long double Capped(Fields& f, const char* field) {
   long double h = f.Number(field);
   if (h > kMaxCoefficient) {
     h = kMaxCoefficient;
@@ -29,7 +29,7 @@ long double Capped(Form& f, const char* field) {
   return h;
 }
 
-void Run(Form& f) {
+void Run(Fields& f) {
   for (const char* name : {"Edit64", "Edit65", "Edit66", "Edit67", "Edit68"})
     if (f.IsEmpty(name)) return;
   PipeFlowInputs in;
