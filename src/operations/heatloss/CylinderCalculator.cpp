@@ -5,6 +5,7 @@
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
+#include "operations/heatloss/HeatLossInputs.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -14,7 +15,9 @@ namespace {
 // A layer whose thickness reads "0" counts as 0.01 mm.
 constexpr long double kNoLayer = 1E-5L;  // m
 
-void Run(Fields& f) {
+}  // namespace
+
+std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   CylinderInputs in;
   in.Ta = f.Number("Edit3");
   in.Ti = f.Number("Edit4");
@@ -23,7 +26,7 @@ void Run(Fields& f) {
   in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
   if (!(f.Number("Edit10") > 2 * f.Number("Edit34"))) {
     f.Message(QStringLiteral("内層外径と内層厚さを確認してください。"));
-    return;
+    return std::nullopt;
   }
   in.e = f.Number("Edit16");
   in.h = f.Number("Edit17");
@@ -31,8 +34,15 @@ void Run(Fields& f) {
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
   in.L = f.Number("Edit13");
+  return in;
+}
 
-  const CylinderResult r = CylinderHeatLoss(in);
+namespace {
+
+void Run(Fields& f) {
+  const std::optional<CylinderInputs> in = CylinderInputsOf(f);
+  if (!in) return;
+  const CylinderResult r = CylinderHeatLoss(*in);
   f.SetText("Edit18", NumberText(r.convective));
   f.SetText("Edit19", NumberText(r.radiative));
   f.SetText("Edit20", NumberText(r.total));

@@ -92,14 +92,18 @@ const HeatLossCalculator& CylinderPanel::OnScreen() const {
 
 void CylinderPanel::Run() { RunOn(f, OnScreen()); }
 
-void CylinderPanel::RunOn(Fields& f, const HeatLossCalculator& c) {
+bool CylinderPanel::Ready(Fields& f) {
   for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit34"})
-    if (f.IsEmpty(name)) return;
-  if (f.Text("Edit12") == QStringLiteral("0") && f.Text("Edit34") == QStringLiteral("0")) return;
+    if (f.IsEmpty(name)) return false;
+  if (f.Text("Edit12") == QStringLiteral("0") && f.Text("Edit34") == QStringLiteral("0")) return false;
   for (const char* name : {"Edit13", "Edit21", "Edit69", "Edit17"})
-    if (f.IsEmpty(name)) return;
+    if (f.IsEmpty(name)) return false;
   f.SetText("Edit11", NumberText(f.Number("Edit12") * 2 + f.Number("Edit10")));
-  c.run(f);
+  return true;
+}
+
+void CylinderPanel::RunOn(Fields& f, const HeatLossCalculator& c) {
+  if (Ready(f)) c.run(f);
 }
 
 void CylinderPanel::Save() {

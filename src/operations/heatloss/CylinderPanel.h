@@ -17,6 +17,9 @@ class CylinderPanel {
   void Run();
   // The same Run of the calculator c on other fields (a copy of the window's).
   static void RunOn(Fields& f, const HeatLossCalculator& c);
+  // The panel's part of Run: false when the inputs are not filled or no
+  // layer is given; then writes Edit11 from Edit10 and Edit12.
+  static bool Ready(Fields& f);
   // 保存: the fields into the cells of the calculator code, then the file.
   void Save();
   // 戻る: the cells of the calculator code into the fields, then Run.

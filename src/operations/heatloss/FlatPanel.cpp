@@ -47,9 +47,14 @@ std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportR
 
 void FlatPanel::Run() { RunOn(f); }
 
-void FlatPanel::RunOn(Fields& f) {
+bool FlatPanel::Ready(Fields& f) {
   for (const char* name : {"Edit5", "Edit25", "Edit26", "Edit29", "Edit30", "Edit22", "Edit69", "Edit17"})
-    if (f.IsEmpty(name)) return;
+    if (f.IsEmpty(name)) return false;
+  return true;
+}
+
+void FlatPanel::RunOn(Fields& f) {
+  if (!Ready(f)) return;
   const std::optional<Calculator> code = CurrentCalculator(f.Store());
   const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
   if (c && c->panel == HeatLossPanel::Flat) c->run(f);

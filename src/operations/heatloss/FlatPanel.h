@@ -20,6 +20,8 @@ class FlatPanel {
   void Run();
   // The same Run on other fields (a copy of the window's).
   static void RunOn(Fields& f);
+  // The panel's part of Run: false when the inputs are not filled.
+  static bool Ready(Fields& f);
   // 保存: every field into its cell (both calculators share them), then the file.
   void Save();
   // 戻る: the cells into the fields, then Run.

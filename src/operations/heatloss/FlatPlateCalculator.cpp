@@ -10,6 +10,7 @@
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
+#include "operations/heatloss/HeatLossInputs.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -64,6 +65,23 @@ std::optional<FlatPlateInputs> Prepare(Fields& f) {
   return in;
 }
 
+}  // namespace
+
+std::optional<FlatPlateInputs> FlatPlateInputsOf(Fields& f) { return Prepare(f); }
+
+CoolingInputs FlatPlateCoolingOf(Fields& f) {
+  CoolingInputs cooling;
+  cooling.rho = f.Number("Edit73");
+  cooling.c = f.Number("Edit74");
+  cooling.hours = f.Number("Edit75");
+  cooling.bothFaces = f.Text("Label30") == kBothFaces;
+  return cooling;
+}
+
+bool FlatPlateCools(Fields& f) { return f.Text("Button71") != kSteady; }
+
+namespace {
+
 void WriteResults(Fields& f, const FlatPlateResult& r) {
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
@@ -83,18 +101,13 @@ void HeatLoss(Fields& f) {
 void Cooling(Fields& f) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  CoolingInputs cooling;
-  cooling.rho = f.Number("Edit73");
-  cooling.c = f.Number("Edit74");
-  cooling.hours = f.Number("Edit75");
-  cooling.bothFaces = f.Text("Label30") == kBothFaces;
-  const FlatPlateResult r = FlatPlateCooling(*in, cooling);
+  const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
   WriteResults(f, r);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }
 
 void Run(Fields& f) {
-  if (f.Text("Button71") == kSteady)
+  if (!FlatPlateCools(f))
     HeatLoss(f);
   else
     Cooling(f);

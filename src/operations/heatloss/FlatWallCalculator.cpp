@@ -8,6 +8,7 @@
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
+#include "operations/heatloss/HeatLossInputs.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -18,10 +19,12 @@ namespace {
 // A missing layer counts as 0.000001 mm, shown briefly in its field.
 const QString kNoLayer = QStringLiteral("0.000001");
 
-void Run(Fields& f) {
-  if (f.IsEmpty("Edit69") || f.IsEmpty("Edit17")) return;
-  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return;
-  if (f.IsEmpty("Edit32")) return;
+}  // namespace
+
+std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
+  if (f.IsEmpty("Edit69") || f.IsEmpty("Edit17")) return std::nullopt;
+  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return std::nullopt;
+  if (f.IsEmpty("Edit32")) return std::nullopt;
 
   FlatWallInputs in;
   in.Tg = f.Number("Edit26");
@@ -50,8 +53,15 @@ void Run(Fields& f) {
   }
   in.Ta = in.Ta + kKelvin;
   in.Tg = in.Tg + kKelvin;
+  return in;
+}
 
-  const FlatWallResult r = FlatWallTransmission(in);
+namespace {
+
+void Run(Fields& f) {
+  const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
+  if (!in) return;
+  const FlatWallResult r = FlatWallTransmission(*in);
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.outerSurface));

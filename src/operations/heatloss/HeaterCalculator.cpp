@@ -5,6 +5,7 @@
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
+#include "operations/heatloss/HeatLossInputs.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -14,7 +15,9 @@ namespace {
 // The results are written from the surface inwards, each as soon as it is
 // known: a fault in an inner layer (a logarithm of 1 when two diameters are
 // equal) leaves the outer results on screen.
-void Run(Fields& f) {
+}  // namespace
+
+std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   HeaterInputs in;
   in.L = f.Number("Edit13");
   in.Q = f.Number("Edit8");
@@ -22,14 +25,22 @@ void Run(Fields& f) {
   // surface colder than the air. No power shows the ambient.
   if (in.Q < 0) {
     f.Message(QStringLiteral("熱量は0以上の値にしてください。"));
-    return;
+    return std::nullopt;
   }
   in.Ta = f.Number("Edit3");
   in.e = f.Number("Edit16");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
   in.P = HeaterCircumference(f.Number("Edit11"));
   in.h = f.Number("Edit17");
+  return in;
+}
 
+namespace {
+
+void Run(Fields& f) {
+  const std::optional<HeaterInputs> surface = HeaterInputsOf(f);
+  if (!surface) return;
+  const HeaterInputs& in = *surface;
   const long double Ts = HeaterSurfaceTemperature(in);
   const HeaterLosses q = HeaterSurfaceLosses(in, Ts);
   f.SetText("Edit18", NumberText(q.convective));

@@ -7,6 +7,7 @@
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
+#include "operations/heatloss/HeatLossInputs.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -29,9 +30,11 @@ long double Capped(Fields& f, const char* field) {
   return h;
 }
 
-void Run(Fields& f) {
+}  // namespace
+
+std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
   for (const char* name : {"Edit64", "Edit65", "Edit66", "Edit67", "Edit68"})
-    if (f.IsEmpty(name)) return;
+    if (f.IsEmpty(name)) return std::nullopt;
   PipeFlowInputs in;
   in.c = f.Number("Edit64");
   in.rho = f.Number("Edit65");
@@ -50,13 +53,20 @@ void Run(Fields& f) {
   in.h = Capped(f, "Edit17");
   if (!(in.Di > f.Number("Edit34") * 2 / 1000)) {
     f.Message(QStringLiteral("管内径と内層厚さを確認してください。"));
-    return;
+    return std::nullopt;
   }
   in.e = f.Number("Edit16");
   in.ei = f.Number("Edit83");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
+  return in;
+}
 
-  const PipeFlowResult r = PipeFlowTemperature(in);
+namespace {
+
+void Run(Fields& f) {
+  const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
+  if (!in) return;
+  const PipeFlowResult r = PipeFlowTemperature(*in);
   f.SetText("Edit14", RoundHundredths(r.fluid));
   f.SetText("Edit4", RoundHundredths(r.wallFluidSide));
   f.SetText("Edit1", RoundHundredths(r.boundary));
