@@ -83,21 +83,46 @@ inline GasState IntegrateGas(const GasBox& b, long double P) {
   return {Tg, Tw, Ts};
 }
 
-// The largest tested power that leaves the gas below T1 and warmer than
-// the wall; P0 itself when none does.
-inline long double GasPowerSearch(const GasBox& b) {
-  long double best = b.P0;
-  long double multiplier = 1000.0L;
-  for (int pass = 0; pass < kGasPasses; ++pass) {
+// The gas ends below T1 and warmer than the wall with the power P.
+inline bool GasPowerFits(const GasBox& b, long double P) {
+  const GasState end = IntegrateGas(b, P);
+  return end.Tg < b.T1 && end.Tg - end.Tw > 0.0L;
+}
+
+// The passes of the gas search from best, with increments P0 × multiplier /
+// 10, / 100, ...; returns whether the largest candidate of every pass fitted.
+inline bool GasSearchPasses(const GasBox& b, long double& best, long double multiplier, int passes) {
+  bool ceiling = true;
+  for (int pass = 0; pass < passes; ++pass) {
     multiplier = multiplier / 10.0L;
     const long double increment = b.P0 * multiplier;
     long double P = best;
+    bool top = false;
     for (int i = 0; i < kGasCandidates; ++i) {
       P = P + increment;
-      const GasState end = IntegrateGas(b, P);
-      if (end.Tg < b.T1 && end.Tg - end.Tw > 0.0L) best = P;
+      top = GasPowerFits(b, P);
+      if (top) best = P;
     }
+    ceiling = ceiling && top;
   }
+  return ceiling;
+}
+
+// The largest tested power that leaves the gas below T1 and warmer than
+// the wall; P0 itself when none does. When even the largest power tried
+// (about 1334 P0) fits, the increments grow tenfold until a power no longer
+// fits, and the search runs on from there to the same last increment.
+inline long double GasPowerSearch(const GasBox& b) {
+  long double best = b.P0;
+  if (!GasSearchPasses(b, best, 1000.0L, kGasPasses)) return best;
+  long double multiplier = 10000.0L;  // best + P0 × multiplier is tried next
+  int passes = kGasPasses + 1;
+  while (GasPowerFits(b, best + b.P0 * multiplier) && multiplier < 1e30L) {
+    best = best + b.P0 * multiplier;
+    multiplier = multiplier * 10.0L;
+    ++passes;
+  }
+  GasSearchPasses(b, best, multiplier, passes);
   return best;
 }
 

@@ -105,18 +105,42 @@ inline HeatingHistory SimulateHeating(const Tank& m, long double B) {
   return {M, lost};
 }
 
-// The largest tested power that does not overshoot T1 (0 .. 1,111,111.1 W).
-inline long double HeaterPowerSearch(const Tank& m) {
-  long double Q = 0.0L;
-  long double step = 1000000.0L;
-  for (int pass = 0; pass < kPowerPasses; ++pass) {
+// The decimal search from Q: passes with steps first/10, first/100, ...,
+// each trying Q, Q + step, ..., Q + 10 steps and keeping the largest power
+// that does not carry the contents beyond T1. Returns whether the largest
+// candidate of every pass was kept (the search met its ceiling).
+inline bool DecimalPowerSearch(const Tank& m, long double& Q, long double first, int passes) {
+  long double step = first;
+  bool ceiling = true;
+  for (int pass = 0; pass < passes; ++pass) {
     step = step / 10.0L;
     long double B = Q - step;
+    bool top = false;
     for (int i = 0; i < kPowerCandidates; ++i) {
       B = B + step;
-      if (SimulateHeating(m, B).endTemperature <= m.T1) Q = B;
+      top = SimulateHeating(m, B).endTemperature <= m.T1;
+      if (top) Q = B;
     }
+    ceiling = ceiling && top;
   }
+  return ceiling;
+}
+
+// The largest tested power, to 0.01 W, that does not overshoot T1. The
+// search tries 0 .. 1,111,111.1 W; when even its largest power falls short
+// of T1 (a large tank heated quickly), the bracket grows tenfold until a
+// power overshoots, and the same decimal search runs on within it.
+inline long double HeaterPowerSearch(const Tank& m) {
+  long double Q = 0.0L;
+  if (!DecimalPowerSearch(m, Q, 1000000.0L, kPowerPasses)) return Q;
+  long double span = 10000000.0L;  // Q + span is tried next
+  int passes = kPowerPasses + 1;   // the last step stays 0.01 W
+  while (SimulateHeating(m, Q + span).endTemperature <= m.T1 && span < 1e30L) {
+    Q = Q + span;
+    span = span * 10.0L;
+    ++passes;
+  }
+  DecimalPowerSearch(m, Q, span, passes);
   return Q;
 }
 
