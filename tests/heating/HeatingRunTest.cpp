@@ -118,13 +118,13 @@ TEST_F(HeatingRunTest, GasAlreadyAtTheFinalTemperatureNeedsNoHeater) {
   EXPECT_EQ(Text("Edit55"), U("33.49"));
 }
 
-TEST_F(HeatingRunTest, ZeroRiseTimeFaultsAfterThePower) {
+TEST_F(HeatingRunTest, ZeroRiseTimeIsRefusedAndNoCapacityFaults) {
   Heating();
   MarkResults();
   Set("Edit43", "0");
   Run();
-  EXPECT_EQ(TakeMessages(), QStringList{U("0 による浮動小数点数除算")});
-  EXPECT_EQ(Text("Edit46"), U("1111111"));  // every candidate stays at T0
+  EXPECT_EQ(TakeMessages(), QStringList{U("上昇時間は0より大きい値にしてください。")});
+  EXPECT_EQ(Text("Edit46"), U("old"));
   EXPECT_EQ(Text("Edit47"), U("old"));
   EXPECT_EQ(Text("Edit48"), U("old"));
 
