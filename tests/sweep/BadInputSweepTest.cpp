@@ -182,7 +182,7 @@ class Sweep : public FormFixture, public ::testing::WithParamInterface<Calculato
     std::vector<Input> in;
     names.clear();
     for (QLineEdit* e : form->findChildren<QLineEdit*>())
-      if (e->isVisible() && e->isEnabled() && !e->objectName().isEmpty()) {
+      if (e->isVisible() && e->isEnabled() && !e->isReadOnly() && !e->objectName().isEmpty()) {
         names.push_back(e->objectName().toUtf8());
       }
     for (const QByteArray& n : names) in.push_back({n.constData()});

@@ -256,6 +256,9 @@ int Driver::Run(const QString& rawLine) {
     }
     QString text;
     const QString name = Head(rest, &text);
+    if ((command == QLatin1String("set") || command == QLatin1String("type")) &&
+        qobject_cast<QLineEdit*>(Find(form_, name)) && static_cast<QLineEdit*>(Find(form_, name))->isReadOnly())
+      throw DriverError{name + QStringLiteral(" is read-only")};
     if (command == QLatin1String("set")) {
       QWidget* w = Reachable(form_, name);
       if (auto* e = qobject_cast<QLineEdit*>(w))

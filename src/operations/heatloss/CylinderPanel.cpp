@@ -40,8 +40,8 @@ const ExportRow kCylinderRows[] = {
 };
 
 const ExportRow kSurfaceRows[] = {
-  {18, "Stefan-Boltzman定数",  nullptr, CellText(kStefanBoltzmannDigits)},
-  {19, "表面の放射率 W/m℃",    nullptr, FieldText("Edit16")},
+  {18, "Stefan-Boltzman定数 ×10^-8", nullptr, CellText(kStefanBoltzmannDigits)},
+  {19, "表面の放射率",         nullptr, FieldText("Edit16")},
   {20, "対流熱伝達率 W/m2℃",   nullptr, FieldText("Edit17")},
   {21, "対流放熱量 W",         nullptr, FieldText("Edit18")},
   {22, "放射放熱量 W",         nullptr, FieldText("Edit19")},
