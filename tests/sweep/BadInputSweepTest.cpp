@@ -21,6 +21,7 @@
 #include <set>
 #include <vector>
 
+#include "foundation/NumberText.h"
 #include "Driver.h"
 #include "widgets/StringGrid.h"
 #include "support/FormFixture.h"
@@ -250,6 +251,9 @@ TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
         const QString b = before.count(k) ? before.at(k) : QString();
         const QString a = after.count(k) ? after.at(k) : QString();
         if (a == b) continue;
+        // A number typed full-width reads as its half-width form, which the
+        // field then shows.
+        if (k == where && a == HalfWidthNumber(b) && a != b) continue;
         if (writes.contains(k)) {
           // A result the calculator writes is a number or a notice, never nan or inf.
           if (a.contains(u"nan", Qt::CaseInsensitive) || a.contains(u"inf", Qt::CaseInsensitive))
