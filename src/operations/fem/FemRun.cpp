@@ -114,9 +114,12 @@ void FemRun::PrepareFemRun() {
   s.Set(3, 1, QString::number(n.j));
   s.Set(4, 1, QString::number(n.o));
   for (const Area& a : areas) s.Empty(a.c0, a.c1, a.r0, a.r1);
+  sheet_.ClearFemResults(std::max(vPrev, NamedRowsAfter(s, areas)) + 2);
 
-  // A failed partner check has said so; the system is still written.
-  sheet_.CheckFemPartners();
-  sheet_.AssembleFemSystem();
+  // A failed partner check has said so; the system is still written for
+  // the spreadsheet, but a model whose faces disagree is not solved.
+  const bool partners = sheet_.CheckFemPartners();
+  const FemTable table = sheet_.AssembleFemSystem();
   sheet_.FemSolveFormula();
+  if (partners) sheet_.ShowFemSolution(table);
 }
