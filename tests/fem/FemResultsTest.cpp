@@ -58,8 +58,8 @@ TEST_F(FemResultsTest, ResultsFollowTheTableAcrossRuns) {
              {"高温", "", "100"},
              {"低温", "", "20"}});
   Run();
-  EXPECT_EQ(Messages(), QStringList{"要素 T3、T4 はどの境界にもつながっていないため、温度が決まりません。"
-                                    "接触面に境界か相手の要素を入れてください。"});
+  EXPECT_EQ(Messages(), QStringList{"要素 T3、T4 は境界への熱の通り道がないため、温度が決まりません。"
+                                    "接触面に境界か相手の要素を入れ、寸法と熱伝導率を確認してください。"});
   EXPECT_EQ(Sheet().Solution().floating, std::vector<int>({3, 4}));
   EXPECT_EQ(Column(10, 2, 8), QStringList({"温度℃", "", "", "", "", "", ""}));
   EXPECT_EQ(Column(11, 1, 8), QStringList({"", "熱流W", "", "", "", "", "", ""}));

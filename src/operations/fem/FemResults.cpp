@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/fem/FemAssembly.h"
 #include "calc/numeric/Rounding.h"
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
@@ -44,6 +45,19 @@ QString Scientific(long double x) {
   return NumberText(mantissa) + QLatin1Char('E') + QString::number(e);
 }
 
+// The size of the terms whose sums are the flows, Σ_e (Σ_k |G_ek·T_k| + |b_e|):
+// the solve leaves a residual of up to 1e-12 of it, and so may the sum of
+// the flows, however consistent the model.
+long double TermScale(const FemTable& table, const std::vector<long double>& t) {
+  const FemSystem system = FemAssembly::Assemble(table);
+  long double scale = 0;
+  for (size_t e = 0; e < system.b.size(); ++e) {
+    scale += fabsl(system.b[e]);
+    for (size_t k = 0; k < t.size(); ++k) scale += fabsl(system.g[e][k] * t[k]);
+  }
+  return scale;
+}
+
 }  // namespace
 
 FemCells FemResults::Cells() const { return FemCells(*f.Grid("StringGrid3")); }
@@ -52,6 +66,7 @@ void FemResults::Clear(int lastRow) {
   FemCells s = Cells();
   s.Empty(kFemTemperatureColumn, kFemFlowColumn, kFemFirstRow, lastRow);
   s.Empty(kFemFlowColumn, kFemFlowColumn, kFemFlowSumRow, kFemFlowSumRow);
+  ClearChart();
 }
 
 void FemResults::Show(const FemTable& table) {
@@ -66,7 +81,6 @@ void FemResults::Show(const FemTable& table) {
     // What the failed factorisation raised is no fault of the sheet: the
     // message says why there are no temperatures.
     FloatFaults::Clear();
-    ClearChart();
     f.Message(Reason(s));
     return;
   }
@@ -81,7 +95,9 @@ void FemResults::Show(const FemTable& table) {
     if (flow.row <= v) s.Set(kFemFlowColumn, flow.row + 2, RoundedText(flow.heat, decimals));
   s.Set(kFemFlowColumn, kFemFlowSumRow, RoundedText(balance.sum, decimals));
   Draw();
-  if (balance.unbalanced)
+  // A sum within the solve's own rounding says nothing of the model, even
+  // where the flows themselves are as small (no heat moves).
+  if (balance.unbalanced && fabsl(balance.sum) > 1e-12L * TermScale(table, t))
     f.Message(FemSheetTexts::Unbalanced(Significant(balance.sum), Significant(balance.largest)));
 }
 

@@ -23,14 +23,15 @@ class FemResults {
  public:
   FemResults(Form& form, AnalysisView& analysis) : f(form), analysis_(analysis) {}
 
-  // Empties the results of an earlier run in grid rows 3 … lastRow and the
-  // sum, so that no old temperature outlives a change of the table.
+  // Empties the results of an earlier run in grid rows 3 … lastRow, the
+  // sum and this sheet's chart (not another tool's), so that no old
+  // temperature outlives a change of the table or a run that stops.
   void Clear(int lastRow);
   // Solves the table the run assembled and writes the results into the
   // table's rows (grid rows up to v+2, v in (6,0)); floating elements, a
   // singular G or an unbalanced sum are said by a message. The chart is
-  // drawn after every solve, whether the chart view shows or not; a failed
-  // solve takes this sheet's chart away, not another tool's.
+  // drawn after every solve that gives temperatures, whether the chart view
+  // shows or not; it is not brought up over the sheet.
   void Show(const FemTable& table);
 
   // The last solve, unrounded.

@@ -47,8 +47,8 @@ QString BadThickness(const QString& text) {
 }
 
 QString FloatingElements(const QString& names) {
-  return QStringLiteral("要素 %1 はどの境界にもつながっていないため、温度が決まりません。"
-                        "接触面に境界か相手の要素を入れてください。")
+  return QStringLiteral("要素 %1 は境界への熱の通り道がないため、温度が決まりません。"
+                        "接触面に境界か相手の要素を入れ、寸法と熱伝導率を確認してください。")
       .arg(names);
 }
 
