@@ -29,8 +29,8 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   heating_ = std::make_unique<HeatingPanel>(*this);
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
-  fem_ = std::make_unique<FemSheet>(*this, *memos_);
   analysis_ = std::make_unique<AnalysisView>(*this);
+  fem_ = std::make_unique<FemSheet>(*this, *memos_, *analysis_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
                  analysis_.get()};

@@ -86,6 +86,10 @@ bool OwnMessage(const QString& m) {
              "^表が大きすぎて結果が入りません。",
              "^要素「.*」が見つかりません。",
              "^要素の厚さ「.*」は1以上の整数にしてください。$",
+             "^要素 .* は境界への熱の通り道がないため、温度が決まりません。",
+             "^係数行列Gの条件数が.*と大きく、温度を正しく求められません。",
+             "^係数行列Gが特異なため、温度を求められません。",
+             "^境界の熱流の和が.* Wで、最大の熱流.* Wに比べてゼロになりません。",
          })
       p.emplace_back(QString::fromUtf8(re), QRegularExpression::DotMatchesEverythingOption);
     return p;
@@ -322,7 +326,9 @@ const std::vector<Cell> kFemTable = {{1, 1, "2"},    {1, 3, "T1"},   {2, 3, "50"
                                      {1, 5, "外壁"}, {2, 5, " "},    {3, 5, "100"}};
 const std::vector<const char*> kFemWrites = {
     "(0,1)", "(2,1)", "(3,1)", "(4,1)", "(6,0)", "(7,0)", "(0,4)", "(5,3)", "(6,3)", "(7,3)", "(8,3)",
-    "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)"};
+    "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)",
+    // The solve in the program: temperatures, flows, their sum and captions.
+    "(10,2)", "(10,3)", "(10,4)", "(11,0)", "(11,1)", "(11,2)", "(11,5)"};
 
 std::function<void(Sweep&)> Coefficient(const char* number, std::vector<Cell> items) {
   return [number, items](Sweep& s) {
