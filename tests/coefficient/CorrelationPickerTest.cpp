@@ -11,6 +11,7 @@
 
 #include "CoefficientWindow.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/CorrelationPicker.h"
 #include "operations/coefficient/CorrelationRanges.h"
 #include "operations/hints/HintLine.h"
 #include "widgets/StringGrid.h"
@@ -19,7 +20,7 @@ namespace {
 
 const QColor kWarning(0xFF, 0xC7, 0x8A);
 
-class CorrelationPicker : public CoefficientWindow {
+class PickerPage : public CoefficientWindow {
  protected:
   StringGrid* List() { return form->Grid("CorrelationList"); }
   void SetItems(const std::vector<GridText>& items) {
@@ -64,7 +65,7 @@ const std::vector<GridText> kAirCylinder = {{1, 1, "0.1"},  {1, 2, "0.000017"}, 
                                             {1, 4, "1.13"}, {1, 5, "0.0272"},   {3, 1, "60"},
                                             {3, 2, "20"},   {3, 3, "0.0032"}};
 
-TEST_F(CorrelationPicker, ChoosingAnEntryIsTypingItsNumberAndPressingSelect) {
+TEST_F(PickerPage, ChoosingAnEntryIsTypingItsNumberAndPressingSelect) {
   Click("Label66");
   ASSERT_TRUE(form->Control("CorrelationPage")->isVisibleTo(form.get()))
       << "the panel's caption opens the list";
@@ -93,7 +94,7 @@ TEST_F(CorrelationPicker, ChoosingAnEntryIsTypingItsNumberAndPressingSelect) {
   EXPECT_EQ(Text("Edit77"), QString::fromUtf8(CorrelationCatalogue()[40].formula));
 }
 
-TEST_F(CorrelationPicker, TheRangesTableCoversEveryEntryWithItsSource) {
+TEST_F(PickerPage, TheRangesTableCoversEveryEntryWithItsSource) {
   const CorrelationRanges ranges = CorrelationRanges::Read(folder.Path("text/correlation_ranges.txt"));
   EXPECT_EQ(ranges.Problem(), QString());
   EXPECT_EQ(ranges.All().size(), CorrelationCatalogue().size()) << "one line for each entry, no more";
@@ -113,9 +114,19 @@ TEST_F(CorrelationPicker, TheRangesTableCoversEveryEntryWithItsSource) {
   }
   EXPECT_FALSE(
       CorrelationRanges::Parse({"63\t水平円柱\t水平円柱\t自然対流\tRa 1E4\tx\ty"}).Problem().isEmpty());
+
+  // Without the table the list still chooses, and says what is missing.
+  AppFolder bare;
+  QFile::remove(bare.Path("text/correlation_ranges.txt"));
+  RecordingDialogs quiet(bare.Path("scratch"));
+  TForm1 window(bare.Dir(), quiet);
+  EXPECT_TRUE(window.Text("CorrelationListCaption").contains(QStringLiteral("開けません")));
+  window.Picker().Choose(0);
+  EXPECT_EQ(window.Text("Edit71"), QStringLiteral("1"));
+  EXPECT_EQ(quiet.messages, QStringList());
 }
 
-TEST_F(CorrelationPicker, SideBySideForAHorizontalCylinderInAirIsEachEntryAlone) {
+TEST_F(PickerPage, SideBySideForAHorizontalCylinderInAirIsEachEntryAlone) {
   Select("63");
   SetItems(kAirCylinder);
   Evaluate();
@@ -143,7 +154,7 @@ TEST_F(CorrelationPicker, SideBySideForAHorizontalCylinderInAirIsEachEntryAlone)
   EXPECT_EQ(TakeMessages(), QStringList());
 }
 
-TEST_F(CorrelationPicker, NumbersOutsideTheChosenRangeAreMarkedAndSaid) {
+TEST_F(PickerPage, NumbersOutsideTheChosenRangeAreMarkedAndSaid) {
   struct Step {
     const char* number;
     std::vector<GridText> items;

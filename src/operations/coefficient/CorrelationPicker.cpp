@@ -27,7 +27,7 @@ const char* const kRangesFile = "text/correlation_ranges.txt";
 const ControlSpec kCorrelationPage[] = {
   {Kind::Label,  "CorrelationListCaption", "CorrelationPage",   6,   4, 420,  16,
    "式の一覧　ダブルクリックか「選択」で熱伝達率計算の式にする"},
-  {Kind::Button, "CorrelationPickButton",  "CorrelationPage", 432,   1,  72,  22, "選択"},
+  {Kind::Button, "CorrelationPickButton",  "CorrelationPage", 432,   1,  72,  22, "選択", kDisabled},
   {Kind::Grid,   "CorrelationList",        "CorrelationPage",   4,  26, 500, 264, "4,1"},
   {Kind::Label,  "CompareCaption",         "CorrelationPage", 512,   4, 392,  16,
    "同じ形と流れの式（いま入っている項目で計算）"},
@@ -125,6 +125,10 @@ void CorrelationPicker::Wire() {
   f.Grid("CorrelationList")->onEnter = [this] {
     f.Guarded([this] { Choose(f.Grid("CorrelationList")->currentRow()); });
   };
+  // 選択 waits for a row.
+  StringGrid* list = f.Grid("CorrelationList");
+  QObject::connect(list, &QTableWidget::currentCellChanged, list,
+                   [this](int row) { f.SetEnabled("CorrelationPickButton", row >= 0); });
   // A click on the page's tab brings it up without an operation.
   auto* tabs = qobject_cast<QTabWidget*>(f.Control("AnalysisView"));
   QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] {
