@@ -89,7 +89,8 @@ constexpr Quantity kViscosity{"m2/s", nullptr, true, 1E-8L, 0.1L, false, {Mistak
 constexpr Quantity kItemDensity{"kg/m3", nullptr, true, 0.01L, 25000, false, {kNone}};
 constexpr Quantity kItemConductivity{"W/(m・℃)", nullptr, true, 0.001L, 500, false, {kNone}};
 constexpr Quantity kExpansion{"1/K", nullptr, true, 1E-6L, 0.02L, false, {Mistake::KelvinForExpansion}};
-constexpr Quantity kItemLengthM{"m", nullptr, true, 0.0001L, 1000, false, {Mistake::MmForM}};
+constexpr Quantity kItemLengthM{"m", nullptr, true, 0.0001L, 100, false, {Mistake::MmForM}};
+constexpr Quantity kFinLengthM{"m", nullptr, true, 0, 2, false, {Mistake::MmForM}};
 constexpr Quantity kItemThinM{"m", nullptr, true, 0, 10, false, {Mistake::MmForM}};
 constexpr Quantity kVelocity{"m/s", nullptr, true, 0, 300, false, {kNone}};
 constexpr Quantity kItemAreaM2{"m2", nullptr, true, 1E-9L, 10, false, {Mistake::Mm2ForM2}};
@@ -110,7 +111,8 @@ const FieldRow kFields[] = {
   {"Edit69", "Panel4",  "Label65", nullptr,   nullptr,   In,     &kCoefficient},
   {"Edit83", "Panel4",  "Label97", nullptr,   nullptr,   In,     &kFraction},
 
-  // The cylinder panel: rows of captions, columns of layers.
+  // The cylinder panel: rows of captions, columns of layers; a row of one
+  // value (power, length, flux) is named by its row alone.
   {"Edit1",  "Panel5",  "Label1",  "Label10", nullptr,   Out,    &kCelsius},
   {"Edit2",  "Panel5",  "Label1",  "Label11", nullptr,   Out,    &kCelsius},
   {"Edit3",  "Panel5",  nullptr,   "Label12", nullptr,   In,     &kAmbient},
@@ -119,14 +121,14 @@ const FieldRow kFields[] = {
   {"Edit21", "Panel5",  "Label2",  "Label11", nullptr,   Out,    &kCelsius},
   {"Edit6",  "Panel5",  "Label3",  "Label10", nullptr,   In,     &kConductivity},
   {"Edit7",  "Panel5",  "Label3",  "Label11", nullptr,   In,     &kConductivity},
-  {"Edit8",  "Panel5",  "Label4",  "Label11", nullptr,   In,     &kPowerW},
+  {"Edit8",  "Panel5",  "Label4",  nullptr,   nullptr,   In,     &kPowerW},
   {"Edit9",  "Panel5",  "Label5",  "Label9",  nullptr,   In,     &kWireMm},
   {"Edit10", "Panel5",  "Label5",  "Label10", nullptr,   In,     &kDiameterMm},
   {"Edit11", "Panel5",  "Label5",  "Label11", nullptr,   Out,    &kMillimetre},
   {"Edit34", "Panel5",  "Label6",  "Label10", nullptr,   In,     &kThicknessMm},
   {"Edit12", "Panel5",  "Label6",  "Label11", nullptr,   In,     &kThicknessMm},
-  {"Edit13", "Panel5",  "Label7",  "Label11", nullptr,   In,     &kLengthM},
-  {"Edit14", "Panel5",  "Label8",  "Label11", "Label8",  Out,    &kFlux},
+  {"Edit13", "Panel5",  "Label7",  nullptr,   nullptr,   In,     &kLengthM},
+  {"Edit14", "Panel5",  "Label8",  nullptr,   "Label8",  Out,    &kFlux},
   {"Edit14", "Panel5",  "Label63", nullptr,   "Label63", Out,    &kCelsius},
   // Pipe flow's own inputs.
   {"Edit65", "Panel20", "Label98", nullptr,   nullptr,   In,     &kDensity},
@@ -147,7 +149,7 @@ const FieldRow kFields[] = {
   {"Edit30", "Panel9",  "Label23", "Label27", nullptr,   In,     &kConductivity},
   {"Edit31", "Panel9",  "Label24", "Label26", nullptr,   In,     &kThicknessMm},
   {"Edit32", "Panel9",  "Label24", "Label27", nullptr,   In,     &kThicknessMm},
-  {"Edit33", "Panel9",  "Label25", "Label26", nullptr,   Out,    &kFlux},
+  {"Edit33", "Panel9",  "Label25", nullptr,   nullptr,   Out,    &kFlux},
   {"Edit73", "Panel9",  "Label68", nullptr,   nullptr,   In,     &kDensity},
   {"Edit74", "Panel9",  "Label69", nullptr,   nullptr,   In,     &kSpecificHeat},
   {"Edit75", "Panel9",  "Label70", nullptr,   nullptr,   In,     &kHours},
@@ -227,14 +229,14 @@ const ItemRow kItems[] = {
   {"風速u ｍ/ｓ",         "風速u",            &kVelocity},
   // Fins, layered walls and scale.
   {"伝達率h W/mk",        "伝達率h",          &kCoefficient},
-  {"周長c m",             "周長c",            &kItemLengthM},
+  {"周長c m",             "周長c",            &kFinLengthM},
   {"伝導率k W/m2k",       "伝導率k",          &kItemConductivity},
   {"断面積s m2",          "断面積s",          &kItemAreaM2},
-  {"突き出しL m",         "突き出しL",        &kItemLengthM},
-  {"管径 m（円管）",      "管径",             &kItemThinM},
-  {"フィン厚さｔ m",      "フィン厚さt",      &kItemThinM},
-  {"フィンピッチp m",     "フィンピッチp",    &kItemThinM},
-  {"位置X m",             "位置X",            &kItemThinM},
+  {"突き出しL m",         "突き出しL",        &kFinLengthM},
+  {"管径 m（円管）",      "管径",             &kFinLengthM},
+  {"フィン厚さｔ m",      "フィン厚さt",      &kFinLengthM},
+  {"フィンピッチp m",     "フィンピッチp",    &kFinLengthM},
+  {"位置X m",             "位置X",            &kFinLengthM},
   {"外気温度Tｓ ℃",       "外気温度Ts",       &kProcess},
   {"根元温度To ℃",        "根元温度To",       &kProcess},
   {"t1 m",                "t1",               &kItemThinM},
