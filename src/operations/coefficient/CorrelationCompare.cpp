@@ -14,14 +14,22 @@ const QString kNone = QStringLiteral("—");
 // Rows 0 to 4 are checked for a "0", as 計算実行 checks them.
 constexpr int kZeroCheckRows = 5;
 
-// The entry's own items (X, μw, C, ...) stand in the grid under the same
-// captions, with values.
+// A caption's symbol and unit, without the words before them: "代表径d ｍ"
+// and "直径d ｍ" both ask for "d ｍ".
+QString Symbol(const QString& caption) {
+  qsizetype i = 0;
+  while (i < caption.size() && caption[i].unicode() >= 0x3040 && caption[i].unicode() <= 0x9FFF) ++i;
+  return caption.mid(i);
+}
+
+// The entry's own items (d, X, μw, C, ...) stand in the grid with the same
+// symbol and unit, with values.
 QString MissingItems(const ItemGrid& grid, const CorrelationEntry& e) {
   QStringList missing;
   for (const ItemText& it : e.items) {
     if (!it.text) break;
     const QString caption = QString::fromUtf8(it.text);
-    if (grid.Text(it.column, it.row) != caption || grid.IsEmpty(it.column + 1, it.row))
+    if (Symbol(grid.Text(it.column, it.row)) != Symbol(caption) || grid.IsEmpty(it.column + 1, it.row))
       missing << caption.trimmed();
   }
   return missing.join(QStringLiteral("、"));
