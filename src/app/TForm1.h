@@ -28,6 +28,8 @@ class CalculatorDispatch;
 class HeatLossPanels;
 class HeatingPanel;
 class CoefficientPanel;
+class CorrelationPicker;
+class HintLine;
 class MemoViews;
 class FemSheet;
 class Subsystem;
@@ -48,6 +50,8 @@ class TForm1 : public Form {
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
   AnalysisView& Analysis() { return *analysis_; }
+  HintLine& Hints() { return *hints_; }
+  CorrelationPicker& Picker() { return *picker_; }
 
  private:
   void StartUp();
@@ -58,6 +62,8 @@ class TForm1 : public Form {
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<HintLine> hints_;
+  std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };
