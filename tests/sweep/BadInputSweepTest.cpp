@@ -328,7 +328,8 @@ const std::vector<const char*> kFemWrites = {
     "(0,1)", "(2,1)", "(3,1)", "(4,1)", "(6,0)", "(7,0)", "(0,4)", "(5,3)", "(6,3)", "(7,3)", "(8,3)",
     "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)",
     // The solve in the program: temperatures, flows, their sum and captions.
-    "(10,2)", "(10,3)", "(10,4)", "(11,0)", "(11,1)", "(11,2)", "(11,5)"};
+    // With another element count typed, other rows are boundaries.
+    "(10,2)", "(10,3)", "(10,4)", "(11,0)", "(11,1)", "(11,2)", "(11,3)", "(11,4)", "(11,5)"};
 
 std::function<void(Sweep&)> Coefficient(const char* number, std::vector<Cell> items) {
   return [number, items](Sweep& s) {

@@ -200,7 +200,7 @@ const ItemRow kItems[] = {
   {"流速Ｕｍ/ｓ",          "流速U",            &kVelocity},
   {"代表長さDL ｍ",       "代表長さDL",       &kItemLengthM},
   {"動粘性係数ν m2/s",    "動粘性係数ν",      &kViscosity},
-  {"定圧比熱cp W/kg℃",    "定圧比熱cp",       &kItemSpecificHeat},
+  {"定圧比熱cp W・h/(kg・℃)", "定圧比熱cp",     &kItemSpecificHeat},
   {"流体密度ρkg/m3",      "流体密度ρ",        &kItemDensity},
   {"熱伝導率λW/m℃",       "熱伝導率λ",        &kItemConductivity},
   {"表面温度T2 ℃",        "表面温度T2",       &kProcess},
