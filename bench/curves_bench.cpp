@@ -6,8 +6,13 @@
 // history benchmarks beside their plain runs show what recording costs.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "calc/curves/LayerProfile.h"
 #include "calc/curves/Sweep.h"
+#include "calc/heating/WallHeating.h"
 #include "calc/heatloss/Cylinder.h"
 #include "calc/heatloss/FlatPlate.h"
 #include "calc/heatloss/PipeFlow.h"
@@ -51,6 +56,60 @@ void BM_CylinderSweep200(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CylinderSweep200)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The time from a cancel to the sweep's return (manual time): a watcher
+// cancels once 5 of the 50 points are done; the points then running end.
+void BM_PipeFlowSweepCancel(benchmark::State& state) {
+  for (auto _ : state) {
+    curves::SweepControl control;
+    std::chrono::steady_clock::time_point cancelledAt;
+    std::thread watcher([&] {
+      while (control.done.load() < 5) std::this_thread::yield();
+      cancelledAt = std::chrono::steady_clock::now();
+      control.cancel = true;
+    });
+    const auto r = curves::RunSweep(
+        50,
+        [](int i) {
+          PipeFlowInputs in = FactoryCases::FactoryPipe();
+          in.t2 = curves::SweepValue(0.010L, 0.200L, 50, i);
+          return PipeFlowTemperature(in).fluid;
+        },
+        control);
+    const auto returned = std::chrono::steady_clock::now();
+    watcher.join();
+    benchmark::DoNotOptimize(r.cancelled);
+    state.SetIterationTime(std::chrono::duration<double>(returned - cancelledAt).count());
+  }
+}
+BENCHMARK(BM_PipeFlowSweepCancel)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same for the longest wall-heating integration the work bound lets
+// through (about 0.1 s alone), stopped 20 ms after its start.
+void BM_WallHeatingStop(benchmark::State& state) {
+  const heating::WalledGas g{20.0L + heating::kKelvin,
+                             10.0L + heating::kKelvin,
+                             9.0L,
+                             0.9L,
+                             cases::kSigma,
+                             heating::BoxSurface(2.0L, 1.0L, 1.0L),
+                             heating::HeatCapacity(0.24L, 0.0012L, 2.0L)};
+  const long double dt = 0.00001L / 3600.0L;
+  for (auto _ : state) {
+    std::atomic<bool> stop{false};
+    std::chrono::steady_clock::time_point stoppedAt;
+    std::thread watcher([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      stoppedAt = std::chrono::steady_clock::now();
+      stop = true;
+    });
+    benchmark::DoNotOptimize(heating::WallRadiationOnly(g, heating::kMaxWallSteps, dt, nullptr, &stop));
+    const auto returned = std::chrono::steady_clock::now();
+    watcher.join();
+    state.SetIterationTime(std::chrono::duration<double>(returned - stoppedAt).count());
+  }
+}
+BENCHMARK(BM_WallHeatingStop)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_PipeFlowPlain(benchmark::State& state) {
   const PipeFlowInputs in = FactoryCases::FactoryPipe();
