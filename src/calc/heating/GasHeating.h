@@ -74,6 +74,9 @@ inline long double FourthPowerByLog(long double T) { return expl(4.0L * logl(T))
 // Each series starts at time 0 with the start values (the ambient; the
 // surface 0.01 K above it) and keeps every stride-th step and the last
 // (curves::Kept); set stride with curves::StrideFor to bound long runs.
+// Run at the power GasPowerSearch found, the gas ends at the rise time (to
+// 0.001 h) below T1, within one search step: the last increment, P0 / 100,
+// more would reach T1 or leave the gas no warmer than the wall.
 struct GasCurves {
   long long stride = 1;
   curves::Series gas, wall, surface;

@@ -135,6 +135,11 @@ TEST(Histories, GasAndWallCurvesEndAtTheIntegratedValuesAndHonourAStop) {
   EXPECT_EQ(gas.wall.back().y, end.Tw - heating::kKelvin);
   EXPECT_EQ(gas.surface.back().y, end.Ts - heating::kKelvin);
   EXPECT_EQ(gas.gas.size(), gas.surface.size());
+  // At the power found the gas ends below T1, within one search step: the
+  // last increment, P0 / 100, more would reach T1 or leave the wall as warm.
+  EXPECT_LT(gas.gas.back().y, box.T1 - heating::kKelvin);
+  const GasState over = IntegrateGas(box, P + box.P0 * 0.01L);
+  EXPECT_TRUE(over.Tg >= box.T1 || over.Tg <= over.Tw);
 
   // Wall heating: a sampled curve of each integration ends at its value.
   const WalledGas walled{20.0L + heating::kKelvin,

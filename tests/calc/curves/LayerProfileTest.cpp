@@ -3,6 +3,7 @@
 // conduction in its layers.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 
 #include "calc/curves/LayerProfile.h"
@@ -49,6 +50,7 @@ void ExpectBelowChords(const LayerProfile& p) {
 }  // namespace
 
 TEST(LayerProfile, PassesThroughEveryReportedLayerTemperature) {
+  std::feclearexcept(FE_ALL_EXCEPT);
   // Flat plate, steady and cooling from both faces: straight layers.
   const FlatPlateInputs plate = FactoryCases::FactoryPlate();
   const FlatPlateResult steady = FlatPlateSteady(plate);
@@ -101,4 +103,8 @@ TEST(LayerProfile, PassesThroughEveryReportedLayerTemperature) {
   // A uniform wire: a flat line at the wire temperature.
   d.wireConductivity = 0;
   EXPECT_EQ(curves::HeaterProfile(h, d, t).points.front().y, t.wire);
+  // A layer without thickness is a step, not a division by zero.
+  d.insulationD = d.wireD;
+  EXPECT_EQ(curves::HeaterProfile(h, d, t).boundaries.size(), 3u);
+  EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW));
 }
