@@ -44,7 +44,8 @@ FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in);
 // Cooling over 2000 time steps; the structure stores the heat. With both
 // faces the area doubles and the structure conducts from its middle (at the
 // plate temperature) over half its thickness to each face; the interface
-// lies on that half. When plate is given it receives the plate temperature (degC) against the
+// lies on that half.
+// When plate is given it receives the plate temperature (degC) against the
 // time (h): (0, Ti) and then one point after each step, 2001 points; the
 // last equals the result's plate. The results are the same with or without.
 FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling,
