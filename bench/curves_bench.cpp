@@ -82,7 +82,7 @@ void BM_PipeFlowSweepCancel(benchmark::State& state) {
     state.SetIterationTime(std::chrono::duration<double>(returned - cancelledAt).count());
   }
 }
-BENCHMARK(BM_PipeFlowSweepCancel)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PipeFlowSweepCancel)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 // The same for the longest wall-heating integration the work bound lets
 // through (about 0.1 s alone), stopped 20 ms after its start.
@@ -109,7 +109,7 @@ void BM_WallHeatingStop(benchmark::State& state) {
     state.SetIterationTime(std::chrono::duration<double>(returned - stoppedAt).count());
   }
 }
-BENCHMARK(BM_WallHeatingStop)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WallHeatingStop)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_PipeFlowPlain(benchmark::State& state) {
   const PipeFlowInputs in = FactoryCases::FactoryPipe();
