@@ -1,6 +1,7 @@
 // The temperature through the layers of the flat plate, the flat wall, the
-// cylinder and the sheathed heater, from the hot side to the surface that
-// faces the air: a pure function of a calculation's inputs and its result.
+// cylinder and the sheathed heater, from the inner side (the hot side; the
+// cold side of a heat gain) to the surface that faces the air: a pure
+// function of a calculation's inputs and its result.
 // The curve is straight in a flat layer, logarithmic in a cylindrical
 // layer and parabolic in a heating wire with uniform generation, and it
 // passes exactly through every layer-boundary temperature the calculation
@@ -16,10 +17,10 @@
 namespace curves {
 
 struct LayerProfile {
-  // (position in mm, temperature in degC), positions ascending from the hot
-  // side: every layer's two ends and, in curved layers, points between.
+  // (position in mm, temperature in degC), positions ascending from the
+  // inner side: every layer's two ends and, in curved layers, points between.
   Series points;
-  // (position in mm, temperature in degC) of the hot side, of each boundary
+  // (position in mm, temperature in degC) of the inner side, of each boundary
   // between layers and of the outer surface: the calculation's values at
   // their positions; each of them is also one of the points.
   Series boundaries;

@@ -142,13 +142,9 @@ TEST(Histories, GasAndWallCurvesEndAtTheIntegratedValuesAndHonourAStop) {
   EXPECT_TRUE(over.Tg >= box.T1 || over.Tg <= over.Tw);
 
   // Wall heating: a sampled curve of each integration ends at its value.
-  const WalledGas walled{20.0L + heating::kKelvin,
-                         10.0L + heating::kKelvin,
-                         9.0L,
-                         0.9L,
-                         cases::kSigma,
-                         BoxSurface(2.0L, 1.0L, 1.0L),
-                         HeatCapacity(0.24L, 0.0012L, 2.0L)};
+  const WalledGas walled{
+      20.0L + heating::kKelvin,     10.0L + heating::kKelvin,          9.0L, 0.9L, cases::kSigma,
+      BoxSurface(2.0L, 1.0L, 1.0L), HeatCapacity(0.24L, 0.0012L, 2.0L)};
   const long double dt = WallTimeStep(walled);
   const long long steps = std::llround(static_cast<double>(1.0L / dt));
   WallCurve a, b, c;

@@ -15,7 +15,8 @@ using curves::LayerProfile;
 namespace {
 
 // The boundaries are the reported values at their positions, each one of
-// the points; the positions grow, and the temperature falls outwards.
+// the points; the positions grow, and the temperature runs from the inner
+// side to the surface without turning back.
 void ExpectThrough(const LayerProfile& p, const std::vector<curves::Point>& reported) {
   ASSERT_EQ(p.boundaries.size(), reported.size());
   for (size_t i = 0; i < reported.size(); ++i) {
@@ -26,22 +27,24 @@ void ExpectThrough(const LayerProfile& p, const std::vector<curves::Point>& repo
       found = found || (q.x == p.boundaries[i].x && q.y == p.boundaries[i].y);
     EXPECT_TRUE(found) << i;
   }
+  const long double direction = p.points.back().y - p.points.front().y;
   for (size_t i = 1; i < p.points.size(); ++i) {
     EXPECT_GT(p.points[i].x, p.points[i - 1].x) << i;
-    EXPECT_LT(p.points[i].y, p.points[i - 1].y) << i;
+    EXPECT_GT((p.points[i].y - p.points[i - 1].y) * direction, 0) << i;
   }
 }
 
-// In a cylindrical layer with heat flowing outwards the curve lies below
-// the straight line between its ends (the gradient falls as 1/r).
-void ExpectBelowChords(const LayerProfile& p) {
+// In a cylindrical layer the gradient falls as 1/r, so the curve lies on
+// the outer end's side of the straight line between the layer's ends:
+// below it when the heat flows outwards, above it for a heat gain.
+void ExpectCurvedOutwards(const LayerProfile& p) {
   int inside = 0;
   for (size_t b = 1; b < p.boundaries.size(); ++b) {
     const curves::Point a = p.boundaries[b - 1], z = p.boundaries[b];
     for (const curves::Point& q : p.points) {
       if (q.x <= a.x || q.x >= z.x) continue;
       ++inside;
-      EXPECT_LT(q.y, a.y + (z.y - a.y) * (q.x - a.x) / (z.x - a.x));
+      EXPECT_GT((q.y - (a.y + (z.y - a.y) * (q.x - a.x) / (z.x - a.x))) * (z.y - a.y), 0);
     }
   }
   EXPECT_GT(inside, 0);
@@ -73,7 +76,13 @@ TEST(LayerProfile, PassesThroughEveryReportedLayerTemperature) {
   const CylinderResult c = CylinderHeatLoss(cyl);
   const LayerProfile cp = curves::CylinderProfile(cyl, c);
   ExpectThrough(cp, {{0, cyl.Ti}, {6, c.interface}, {56, c.surface}});
-  ExpectBelowChords(cp);
+  ExpectCurvedOutwards(cp);
+  CylinderInputs cold = cyl;  // a chilled line in air at 20 degC: heat gain
+  cold.Ti = -20;
+  const CylinderResult g = CylinderHeatLoss(cold);
+  const LayerProfile gp = curves::CylinderProfile(cold, g);
+  ExpectThrough(gp, {{0, cold.Ti}, {6, g.interface}, {56, g.surface}});
+  ExpectCurvedOutwards(gp);
 
   // Heater: 2 mm wire, MgO to 7 mm, sheath to 8.6 mm.
   const HeaterInputs h = FactoryCases::FactoryHeater();
@@ -91,7 +100,7 @@ TEST(LayerProfile, PassesThroughEveryReportedLayerTemperature) {
   LayerProfile layers = hp;  // from the wire's surface outwards
   layers.points.erase(layers.points.begin(), layers.points.begin() + curves::kCurvedLayerIntervals);
   ExpectThrough(layers, {{1, t.wire}, {3.5L, t.sheathInner}, {4.3L, t.surface}});
-  ExpectBelowChords(layers);
+  ExpectCurvedOutwards(layers);
   // The wire's parabola meets the first layer with the same heat flow:
   // k dT/dr on both sides of the wire's surface, from the points beside it.
   const curves::Point in = hp.points[curves::kCurvedLayerIntervals - 1],
