@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "calc/curves/Series.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
 #include "calc/heating/SaturatedVapourDensity.h"
 
@@ -91,16 +92,43 @@ struct HeatingHistory {
   long double lostEnergy;      // W·h lost to the surroundings on the way
 };
 
-// Heats the contents with the constant power B (W) for 80 steps.
-inline HeatingHistory SimulateHeating(const Tank& m, long double B) {
+// The heat-up against time (h), handed out on request, in degC. Run at the
+// power HeaterPowerSearch found, the contents end at the rise time as the
+// simulation takes it (80 steps of HeatingTimeStep) at or below T1, within
+// one search step (0.01 W more would end above T1). When the search finds
+// 0 W (the surroundings alone heat the contents) they may end above T1.
+struct HeatingCurves {
+  // The contents: (0, T0), then one point after each step, 81 points.
+  curves::Series content;
+  // Insulated only (empty otherwise, where the surface is the contents):
+  // the outer surface the step uses, at the step's start, clamped at T1 as
+  // in the simulation, and at the end the same for the final contents; 81
+  // points at the times of the content points.
+  curves::Series surface;
+};
+
+// Heats the contents with the constant power B (W) for 80 steps. When
+// record is given it receives the curves (the results are the same).
+inline HeatingHistory SimulateHeating(const Tank& m, long double B, HeatingCurves* record = nullptr) {
   long double M = m.T0;
   long double lost = 0.0L;
+  if (record) {
+    record->content.assign(1, {0.0L, M - kKelvin});
+    record->surface.clear();
+  }
   for (int i = 0; i < kHeatingSteps; ++i) {
     long double S = m.insulated ? OuterSurfaceTemperature(M, m.surface) : M;
     if (S > m.T1) S = m.T1;
     const long double P = TankLoss(m, S);
+    if (record && m.insulated) record->surface.push_back({i * m.dt, S - kKelvin});
     M = M + (B - P) / m.C * m.dt;
     lost = lost + P * m.dt;
+    if (record) record->content.push_back({(i + 1) * m.dt, M - kKelvin});
+  }
+  if (record && m.insulated) {
+    long double S = OuterSurfaceTemperature(M, m.surface);
+    if (S > m.T1) S = m.T1;
+    record->surface.push_back({kHeatingSteps * m.dt, S - kKelvin});
   }
   return {M, lost};
 }
