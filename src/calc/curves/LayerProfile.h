@@ -8,7 +8,7 @@
 // reports (the values themselves, not the fields' rounded texts).
 #pragma once
 
-#include "calc/curves/Series.h"
+#include "calc/numeric/Series.h"
 #include "calc/heatloss/Cylinder.h"
 #include "calc/heatloss/FlatPlate.h"
 #include "calc/heatloss/FlatWall.h"

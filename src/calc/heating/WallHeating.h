@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cmath>
 
-#include "calc/curves/Series.h"
+#include "calc/numeric/Series.h"
 #include "calc/heating/SaturatedVapourDensity.h"
 
 namespace heating {

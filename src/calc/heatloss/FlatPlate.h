@@ -4,7 +4,7 @@
 // air gains heat: a negative loss (HeatGain.h), and warms over the hours.
 #pragma once
 
-#include "calc/curves/Series.h"
+#include "calc/numeric/Series.h"
 
 namespace HeatLossCalc {
 

@@ -2,7 +2,7 @@
 // fluid temperature and the outer surface temperature of every segment.
 #pragma once
 
-#include "calc/curves/Series.h"
+#include "calc/numeric/Series.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
 namespace HeatLossCalc {
