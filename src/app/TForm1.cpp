@@ -1,14 +1,17 @@
 #include "app/TForm1.h"
 
+#include <QCloseEvent>
 #include <QFont>
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
+#include "app/UnsavedWork.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
@@ -32,6 +35,7 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   fem_ = std::make_unique<FemSheet>(*this, *memos_);
   analysis_ = std::make_unique<AnalysisView>(*this);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
+  unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
                  analysis_.get()};
 
@@ -42,5 +46,12 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (unsaved_->MayClose())
+    event->accept();
+  else
+    event->ignore();
+}
 
 void TForm1::StartUp() { Guarded([this] { dispatch_->StartUp(); }); }

@@ -31,6 +31,7 @@ class CoefficientPanel;
 class MemoViews;
 class FemSheet;
 class Subsystem;
+class UnsavedWork;
 
 class TForm1 : public Form {
   Q_OBJECT
@@ -49,6 +50,11 @@ class TForm1 : public Form {
   FemSheet& Fem() { return *fem_; }
   AnalysisView& Analysis() { return *analysis_; }
 
+ protected:
+  // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
+  // closes the window this way too.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void StartUp();
 
@@ -59,5 +65,6 @@ class TForm1 : public Form {
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
+  std::unique_ptr<UnsavedWork> unsaved_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };
