@@ -115,7 +115,8 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
     throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));
   f.StoreWatch().SavedBytes(bytes);
   ReloadRestoredStore();
-  QString done = QStringLiteral("データを初期のデータに戻しました。表示中の計算も初期のデータで計算しなおしました。");
+  QString done =
+      QStringLiteral("データを初期のデータに戻しました。表示中の計算も初期のデータで計算しなおしました。");
   if (!note.isEmpty()) done += QLatin1Char('\r') + note;
   f.Message(done);
 }
@@ -124,8 +125,8 @@ void CalculatorDispatch::ReloadRestoredStore() {
   // What the window shows stays: the calculator on screen, the heating
   // material, the comparison table's count and the picked-up text (where
   // the old store held them at all).
-  const StoreCell kept[] = {StoreCells::kCalculatorCode, StoreCells::kCylinderPanelKind, StoreCells::kHeatingMaterial,
-                            StoreCells::kExportCounter, StoreCells::kPickUp};
+  const StoreCell kept[] = {StoreCells::kCalculatorCode, StoreCells::kCylinderPanelKind,
+                            StoreCells::kHeatingMaterial, StoreCells::kExportCounter, StoreCells::kPickUp};
   QString keptTexts[std::size(kept)];
   for (size_t i = 0; i < std::size(kept); ++i) keptTexts[i] = f.Store().GetCell(kept[i]);
   const HeatLossCalculator* onScreen = heatLoss_.OnScreen();

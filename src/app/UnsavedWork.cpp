@@ -13,13 +13,13 @@
 
 namespace {
 
-// The lid choice on screen differs from the one saved in the block
-// (older stores hold none and are left as they are).
+// The lid choice on screen differs from the one saved in the block. A
+// block without one (older stores) opens with the window's own choice, 有.
 bool LidChanged(Form& f, const ConditionStore& saved, const heating::MaterialRow& row) {
   if (!row.lidSelector) return false;
-  const QString lid = saved.GetCell(heating::kLidColumn, row.blockBase + heating::kLidOffset).trimmed();
-  if (lid != QLatin1String("1") && lid != QLatin1String("2")) return false;
-  return (lid == QLatin1String("1")) != f.Radio("RadioButton1")->isChecked();
+  const bool withLid =
+      saved.GetCell(heating::kLidColumn, row.blockBase + heating::kLidOffset).trimmed() != QLatin1String("2");
+  return withLid != f.Radio("RadioButton1")->isChecked();
 }
 
 }  // namespace

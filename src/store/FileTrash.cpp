@@ -90,7 +90,8 @@ QStringList TopTrashes(const QString& top) {
   QStringList trashes;
   struct stat st;
   const QString shared = base + QStringLiteral("/.Trash");
-  if (LStat(shared, &st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) trashes << shared + QLatin1Char('/') + uid;
+  if (LStat(shared, &st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
+    trashes << shared + QLatin1Char('/') + uid;
   trashes << base + QStringLiteral("/.Trash-") + uid;
   return trashes;
 }
@@ -184,7 +185,8 @@ bool PutIntoFolder(const QString& file, const QString& folder, QString* location
 
 QString FileTrash::Outcome::Note(const QString& fileName) const {
   if (kind != Kind::BackedUp) return QString();
-  return QStringLiteral("ごみ箱が使えないため、ファイル %1 はフォルダ %2 に移しました。").arg(fileName, folder);
+  return QStringLiteral("ごみ箱が使えないため、ファイル %1 はフォルダ %2 に移しました。")
+      .arg(fileName, folder);
 }
 
 QString FileTrash::HomeTrash() {
@@ -216,7 +218,8 @@ FileTrash::Outcome FileTrash::Move(const QString& path) const {
     return out;
   };
   QString location;
-  const QString home = QDir::isAbsolutePath(places_.homeTrash) ? QDir::cleanPath(places_.homeTrash) : QString();
+  const QString home =
+      QDir::isAbsolutePath(places_.homeTrash) ? QDir::cleanPath(places_.homeTrash) : QString();
   dev_t homeDevice = 0;
   const bool homeKnown = !home.isEmpty() && DeviceOf(home, &homeDevice);
   const bool homeFileSystem = homeKnown && homeDevice == st.st_dev;

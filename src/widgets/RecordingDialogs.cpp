@@ -14,9 +14,12 @@ void RecordingDialogs::Message(const QString& text) {
 namespace {
 QString ReplyText(Dialogs::Reply reply) {
   switch (reply) {
-    case Dialogs::Reply::Yes: return QStringLiteral("yes");
-    case Dialogs::Reply::No: return QStringLiteral("no");
-    case Dialogs::Reply::Cancel: break;
+    case Dialogs::Reply::Yes:
+      return QStringLiteral("yes");
+    case Dialogs::Reply::No:
+      return QStringLiteral("no");
+    case Dialogs::Reply::Cancel:
+      break;
   }
   return QStringLiteral("cancel");
 }

@@ -19,7 +19,10 @@ class RecordingDialogs : public Dialogs {
   void Message(const QString& text) override;
   bool Confirm(const QString& title, const QString& text) override;
   Reply Ask(const QString& title, const QString& text) override;
-  void BeginBusy() override { ++busyDepth; ++busyCount; }
+  void BeginBusy() override {
+    ++busyDepth;
+    ++busyCount;
+  }
   void EndBusy() override { --busyDepth; }
   QString DesktopFolder() override;
 
@@ -30,8 +33,8 @@ class RecordingDialogs : public Dialogs {
   // Returns and forgets what was recorded.
   QStringList TakeMessages();
 
-  QStringList messages;                 // "message" texts, in order
-  QStringList confirmations;            // "title: text -> yes/no/cancel", questions too
+  QStringList messages;       // "message" texts, in order
+  QStringList confirmations;  // "title: text -> yes/no/cancel", questions too
   std::deque<Reply> answers;
   std::function<void(const QString&)> onMessage;       // message shown
   std::function<void(const QString&)> onConfirmation;  // "title: text -> yes"

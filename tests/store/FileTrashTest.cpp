@@ -86,8 +86,9 @@ TEST(FileTrash, MakesTheHomeTrashAndNotesEveryFileUnderAFreeName) {
   EXPECT_FALSE(QFileInfo::exists(trash + U("/info/配管メモ.3.txt.trashinfo")));
   // The encoding keeps '/' and plain letters, and escapes the rest.
   const QByteArray line = Bytes(trash + U("/info/配管メモ.txt.trashinfo")).split('\n')[1];
-  EXPECT_TRUE(line.endsWith("/%E4%BD%9C%E6%A5%AD%20%E3%83%95%E3%82%A9%E3%83%AB%E3%83%80/"
-                            "%E9%85%8D%E7%AE%A1%E3%83%A1%E3%83%A2.txt"))
+  EXPECT_TRUE(
+      line.endsWith("/%E4%BD%9C%E6%A5%AD%20%E3%83%95%E3%82%A9%E3%83%AB%E3%83%80/"
+                    "%E9%85%8D%E7%AE%A1%E3%83%A1%E3%83%A2.txt"))
       << line.constData();
   for (const char* made : {"/.local", "/.local/share", "/.local/share/Trash", "/.local/share/Trash/files",
                            "/.local/share/Trash/info"})

@@ -190,7 +190,8 @@ void MemoStore::DeleteMemoFile() {
   if (path.isEmpty()) return;
   const QString fileName = QFileInfo(path).fileName();
   if (!f.Confirm(QStringLiteral("ファイル %1 をごみ箱に移しますか。").arg(fileName))) return;
-  const FileTrash::Outcome out = f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+  const FileTrash::Outcome out =
+      f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
   if (!out.Moved()) {
     f.Message(QStringLiteral("ファイル %1 を削除できません。\r%2").arg(fileName, out.reason));
     return;
