@@ -1,9 +1,11 @@
 #include "app/TForm1.h"
 
+#include <QCloseEvent>
 #include <QFont>
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
+#include "app/UnsavedWork.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
 #include "operations/coefficient/CorrelationPicker.h"
@@ -11,6 +13,7 @@
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/hints/HintLine.h"
+#include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
@@ -36,6 +39,7 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   hints_ = std::make_unique<HintLine>(*this);
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
+  unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
                  analysis_.get(), hints_.get(), picker_.get()};
 
@@ -46,5 +50,12 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (unsaved_->MayClose())
+    event->accept();
+  else
+    event->ignore();
+}
 
 void TForm1::StartUp() { Guarded([this] { dispatch_->StartUp(); }); }

@@ -33,6 +33,7 @@ class HintLine;
 class MemoViews;
 class FemSheet;
 class Subsystem;
+class UnsavedWork;
 
 class TForm1 : public Form {
   Q_OBJECT
@@ -53,6 +54,11 @@ class TForm1 : public Form {
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
 
+ protected:
+  // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
+  // closes the window this way too.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void StartUp();
 
@@ -65,5 +71,6 @@ class TForm1 : public Form {
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
+  std::unique_ptr<UnsavedWork> unsaved_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };
