@@ -15,6 +15,7 @@
 #include "widgets/Dialogs.h"
 #include "foundation/Errors.h"
 #include "widgets/FileListBox.h"
+#include "widgets/InputMarks.h"
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
@@ -26,7 +27,7 @@ QString Name(const char* name) { return QString::fromLatin1(name); }
 }  // namespace
 
 Form::Form(const QString& appDir, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {}
+    : QWidget(parent), appDir_(appDir), dialogs_(dialogs), marks_(new InputMarks(*this)) {}
 
 Form::~Form() = default;
 
@@ -48,7 +49,10 @@ bool Form::Confirm(const QString& text) {
 
 // ---------------------------------------------------------------- controls
 
-void Form::Register(QWidget* control) { controls_.insert(control->objectName(), control); }
+void Form::Register(QWidget* control) {
+  controls_.insert(control->objectName(), control);
+  marks_->Watch(control);
+}
 
 QWidget* Form::FindControl(const QString& name) const {
   if (name == objectName()) return const_cast<Form*>(this);
@@ -95,8 +99,10 @@ void Form::SetText(const char* name, const QString& text) {
   QWidget* w = Control(name);
   FloatFaults::Keep keep;
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    marks_->ProgramWrites(e);
     e->setText(text);
     e->setCursorPosition(0);
+    marks_->ProgramWrote();
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     l->setText(text);
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
@@ -110,13 +116,22 @@ void Form::SetText(const char* name, const QString& text) {
 
 long double Form::Number(const char* name) const {
   const QString text = Text(name);
-  const long double value = ToNumber(text);
+  auto* field = qobject_cast<QLineEdit*>(Control(name));
+  marks_->NumberRead();
+  long double value = 0;
+  try {
+    value = ToNumber(text);
+  } catch (const ConversionError&) {
+    if (field) marks_->MarkWrong(field);
+    throw;
+  }
   const QString half = HalfWidthNumber(text);
-  if (half != text)
-    if (auto* e = qobject_cast<QLineEdit*>(Control(name))) {
-      FloatFaults::Keep keep;
-      e->setText(half);
-    }
+  if (half != text && field) {
+    FloatFaults::Keep keep;
+    marks_->ProgramWrites(field);
+    field->setText(half);
+    marks_->ProgramWrote();
+  }
   return value;
 }
 
@@ -161,10 +176,14 @@ void Form::SetBackground(QWidget* w, unsigned rgb) {
   w->setPalette(p);
 }
 
-void Form::SetInputColour(const char* name) { SetBackground(Control(name), kInputColour); }
+void Form::SetInputColour(const char* name) {
+  SetBackground(Control(name), kInputColour);
+  Control(name)->setProperty("heatcalcInput", true);
+}
 
 void Form::SetResultColour(const char* name) {
   QWidget* w = Control(name);
+  w->setProperty("heatcalcInput", false);
   QPalette p = w->palette();
   p.setColor(QPalette::Base, palette().color(QPalette::Base));
   w->setPalette(p);
@@ -206,6 +225,7 @@ void Form::Guarded(const Op& op) {
     ~Depth() { --d; }
   } depth(guardDepth_);
   FloatFaults::Clear();
+  marks_->OperationBegins();
   bool failed = false;
   try {
     op();
@@ -213,12 +233,14 @@ void Form::Guarded(const Op& op) {
     FloatFaults::Clear();
     failed = true;
     dialogs_.Message(e.text());
+    marks_->FocusWrong();
   } catch (const std::exception& e) {
     FloatFaults::Clear();
     failed = true;
     dialogs_.Message(QString::fromUtf8(e.what()));
   }
   FloatFaults::Clear();
+  marks_->OperationEnds(failed);
   for (const AfterOp& listener : afterOperation_) {
     try {
       listener(failed);

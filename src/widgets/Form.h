@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class FileListBox;
+class InputMarks;
 class StringGrid;
 
 
@@ -60,6 +61,8 @@ class Form : public QWidget, public Fields {
   StringGrid* Grid(const char* name) const;
   QPlainTextEdit* Memo(const char* name) const;
   FileListBox* List(const char* name) const;
+  // The marks of a wrong input and of results out of date.
+  InputMarks& Marks() const { return *marks_; }
   // Every control by its name.
   const QHash<QString, QWidget*>& Controls() const { return controls_; }
 
@@ -121,5 +124,6 @@ class Form : public QWidget, public Fields {
   QHash<QObject*, Handlers> handlers_;
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
+  InputMarks* marks_;  // a child of the form
 
 };

@@ -1,5 +1,8 @@
 #include "widgets/StringGrid.h"
 
+#include "foundation/Errors.h"
+#include "foundation/NumberText.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -126,4 +129,22 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QTableWidget::eventFilter(watched, event);
+}
+
+long double StringGrid::CellNumber(int column, int row) {
+  try {
+    return ToNumber(Cell(column, row));
+  } catch (const ConversionError&) {
+    emit wrongCell(column, row);
+    throw;
+  }
+}
+
+int StringGrid::CellInteger(int column, int row) {
+  try {
+    return ToInteger(Cell(column, row));
+  } catch (const ConversionError&) {
+    emit wrongCell(column, row);
+    throw;
+  }
 }

@@ -25,8 +25,17 @@ class StringGrid : public QTableWidget {
   // Row 0 drawn as a fixed header row (grey, not editable, also when empty).
   void SetFixedHeaderRow(bool fixed);
 
+  // The cell's text as a number (ToNumber / ToInteger); a text that is not
+  // one announces the cell (wrongCell) before the conversion error leaves.
+  long double CellNumber(int column, int row);
+  int CellInteger(int column, int row);
+
   // Called when Enter is pressed in the grid, also while a cell is edited.
   std::function<void()> onEnter;
+
+ signals:
+  // A cell whose text a calculation read as a number and was none.
+  void wrongCell(int column, int row);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
