@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "widgets/Dialogs.h"
@@ -52,6 +54,8 @@ bool Form::Confirm(const QString& text) {
 void Form::Register(QWidget* control) {
   controls_.insert(control->objectName(), control);
   marks_->Watch(control);
+  // Enter on a focused button presses it, as Space does.
+  if (qobject_cast<QPushButton*>(control)) control->installEventFilter(this);
 }
 
 QWidget* Form::FindControl(const QString& name) const {
@@ -251,6 +255,14 @@ void Form::Guarded(const Op& op) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress)
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled()) {
+        button->click();
+        return true;
+      }
+    }
   const bool isLabel = qobject_cast<QLabel*>(watched) != nullptr;
   auto it = handlers_.find(watched);
   if (it == handlers_.end()) {
@@ -306,4 +318,44 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- Tab order
+
+bool Form::focusNextPrevChild(bool next) {
+  auto* current = qobject_cast<QLineEdit*>(focusWidget());
+  const QWidget* lower = FindControl(QStringLiteral("Panel1"));
+  if (!current || !lower || !lower->isAncestorOf(current)) return QWidget::focusNextPrevChild(next);
+  // The input fields of the panels on screen, panel by panel from the left,
+  // each in reading order: by rows, then from the left.
+  struct Stop {
+    int panel, y, x;
+    QLineEdit* field;
+  };
+  std::vector<Stop> stops;
+  for (QWidget* w : controls_) {
+    auto* e = qobject_cast<QLineEdit*>(w);
+    if (!e || !lower->isAncestorOf(e)) continue;
+    // The field that has the focus counts too, so that Tab goes on from it.
+    const bool input = e->property("heatcalcInput").toBool() && !e->isReadOnly() && e->isEnabled() &&
+                       e->isVisibleTo(this);
+    if (!input && e != current) continue;
+    const QWidget* panel = e;
+    while (panel->parentWidget() != lower) panel = panel->parentWidget();
+    const QPoint at = e->mapTo(this, QPoint(0, 0));
+    stops.push_back({panel->mapTo(this, QPoint(0, 0)).x(), at.y(), at.x(), e});
+  }
+  std::sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
+    if (a.panel != b.panel) return a.panel < b.panel;
+    if (std::abs(a.y - b.y) > 6) return a.y < b.y;
+    return a.x < b.x;
+  });
+  const auto it = std::find_if(stops.begin(), stops.end(), [current](const Stop& s) { return s.field == current; });
+  if (stops.size() < 2 || it == stops.end()) return QWidget::focusNextPrevChild(next);
+  const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(stops.size());
+  const std::ptrdiff_t i = ((it - stops.begin()) + (next ? 1 : -1) + n) % n;
+  QLineEdit* to = stops[static_cast<size_t>(i)].field;
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  to->selectAll();
+  return true;
 }

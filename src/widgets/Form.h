@@ -107,6 +107,9 @@ class Form : public QWidget, public Fields {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab in a field of the lower area goes to the next input field of the
+  // panels on screen in reading order, past results and hidden fields.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   struct Handlers {
