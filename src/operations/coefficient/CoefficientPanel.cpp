@@ -163,4 +163,7 @@ void CoefficientPanel::SaturatedVapourTable() {
     g->SetCell(1, r, RoundedText(p, 2));
     g->SetCell(2, r, RoundedText(VapourContent(T, p), 2));
   }
+  // The captions stay in view while the table scrolls.
+  g->SetHeaderRow(0);
+  g->FitColumns(60, 200);
 }
