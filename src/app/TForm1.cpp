@@ -6,6 +6,7 @@
 #include "app/CalculatorDispatch.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
+#include "operations/design/InsulationDesign.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
@@ -31,9 +32,10 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   memos_ = std::make_unique<MemoViews>(*this);
   fem_ = std::make_unique<FemSheet>(*this, *memos_);
   analysis_ = std::make_unique<AnalysisView>(*this);
+  design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get()};
+                 analysis_.get(), design_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

@@ -27,6 +27,7 @@ class AnalysisView;
 class CalculatorDispatch;
 class HeatLossPanels;
 class HeatingPanel;
+class InsulationDesign;
 class CoefficientPanel;
 class MemoViews;
 class FemSheet;
@@ -48,6 +49,7 @@ class TForm1 : public Form {
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
   AnalysisView& Analysis() { return *analysis_; }
+  InsulationDesign& Design() { return *design_; }
 
  private:
   void StartUp();
@@ -58,6 +60,7 @@ class TForm1 : public Form {
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<InsulationDesign> design_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

@@ -5,6 +5,7 @@
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
 
@@ -147,6 +148,8 @@ void CylinderPanel::Back() {
     s.SetCell(CellOfField(*c, "Edit11"),
               NumberText(ToNumber(s.GetCell(CellOfField(*c, "Edit12"))) * 2 + ToNumber(s.GetCell(CellOfField(*c, "Edit10")))));
     f.SetText("Edit21", s.GetCell(CellOfField(*c, "Edit21")));
+    for (const SurfaceCondensation::Controls* h : {&SurfaceCondensation::kCylinder, &SurfaceCondensation::kPipeFlow})
+      SurfaceCondensation::EmptyIfBlank(f, *h);
     f.SetText("Edit22", QStringLiteral("-8"));
   }
   Run();

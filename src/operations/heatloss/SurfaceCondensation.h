@@ -32,6 +32,10 @@ struct Humidity {
 // 0 < rh <= 100 is refused with a message that names the field.
 Humidity ReadHumidity(Fields& f, const Controls& c);
 
+// An empty store cell reads as a blank (GridRowCsv): Back calls this after
+// restoring the field, so that a humidity never saved shows as empty.
+void EmptyIfBlank(Fields& f, const Controls& c);
+
 // Writes the result for a surface at surface degC in air at air degC: the
 // dew point and whether the surface condenses; empty without a humidity.
 void WriteResult(Fields& f, const Controls& c, std::optional<long double> rh, long double surface, long double air);
