@@ -98,7 +98,7 @@ void EconomicsPage::Build() {
   StringGrid* grid = f.Grid("EconGrid");
   grid->SetFixedHeaderRow(true);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  const int widths[] = {58, 64, 66, 76, 66, 66, 76, 62, 66, 54};
+  const int widths[] = {54, 62, 66, 84, 66, 74, 76, 60, 66, 50};
   for (int c = 0; c < grid->ColCount(); ++c) grid->setColumnWidth(c, widths[c]);
   f.Label("EconNote")->setWordWrap(true);
 }
