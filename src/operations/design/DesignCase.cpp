@@ -144,7 +144,8 @@ std::optional<DesignCase> CaseOnScreen(Form& f, const HeatLossCalculator& c) {
     const SurfaceCondensation::Humidity h = ReadHumidity(snapshot, *air.humidity);
     d.rh = h.rh;
   }
-  const bool read = !snapshot.Messages().isEmpty() ? false : ReadInputs(snapshot, d);
+  // A humidity the Run refuses ends it before the inputs are read.
+  const bool read = snapshot.Messages().isEmpty() && ReadInputs(snapshot, d);
   for (const QString& m : snapshot.Messages()) f.Message(m);
   if (!read) return std::nullopt;
   d.air = snapshot.Number(air.air);
