@@ -11,12 +11,15 @@ const ControlSpec kAppControls[] = {
   // kind          name       parent    x    y    w    h   caption                     flags colour
   {Kind::Panel,  "Panel2",  "",         0,   0, 912, 321, "",                         0, 0xFFFFBB},
   {Kind::Panel,  "Panel1",  "",         0, 321, 912, 238, "",                         0, 0x7171FF},
+  // The hint line below the lower area (operations/hints/HintLine).
+  {Kind::Label,  "HintLine", "",        0, 559, 912,  20, "",                         0, 0xE8EDF2},
 
   // Shared surface fields and heat-loss results.
   {Kind::Panel,  "Panel4",  "Panel1",   9,   8, 224, 226, "",                         0, kPanel},
   {Kind::Label,  "Label13", "Panel4",   4,   9, 134,  16, "Stefan-Boltzman定数"},
-  {Kind::Edit,   "Edit15",  "Panel4", 134,   6,  60,  20, ""},
-  {Kind::Edit,   "Edit22",  "Panel4", 196,   6,  22,  20, ""},
+  // The constant's digits and exponent are shown, not typed.
+  {Kind::Edit,   "Edit15",  "Panel4", 134,   6,  60,  20, "",                         kReadOnly},
+  {Kind::Edit,   "Edit22",  "Panel4", 196,   6,  22,  20, "",                         kReadOnly},
   {Kind::Label,  "Label14", "Panel4",   4,  31, 134,  16, "表面の放射率"},
   {Kind::Edit,   "Edit16",  "Panel4", 140,  28,  78,  20, "",                         kInput},
   {Kind::Label,  "Label15", "Panel4",   4,  53, 134,  16, "対流熱伝達率　W/m2℃"},
@@ -27,7 +30,7 @@ const ControlSpec kAppControls[] = {
   {Kind::Edit,   "Edit19",  "Panel4", 140,  94,  78,  20, ""},
   {Kind::Label,  "Label18", "Panel4",   4, 119, 134,  16, "放熱量計　W"},
   {Kind::Edit,   "Edit20",  "Panel4", 140, 116,  78,  20, ""},
-  {Kind::Label,  "Label65", "Panel4",   4, 141, 134,  16, "対流熱伝達率内W/m℃",       kHidden},
+  {Kind::Label,  "Label65", "Panel4",   4, 141, 134,  16, "対流熱伝達率内W/m2℃",      kHidden},
   {Kind::Edit,   "Edit69",  "Panel4", 140, 138,  78,  20, "",                         kInput | kHidden},
   {Kind::Label,  "Label97", "Panel4",   4, 163, 134,  16, "表面の放射率内",           kHidden},
   {Kind::Edit,   "Edit83",  "Panel4", 140, 160,  78,  20, "0.5",                      kInput | kHidden},

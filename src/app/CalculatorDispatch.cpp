@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <iterator>
 
 #include "foundation/Errors.h"
 #include "operations/common/ComparisonTable.h"
@@ -10,6 +11,7 @@
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/memo/MemoViews.h"
+#include "store/FileTrash.h"
 #include "store/StoreFile.h"
 #include "store/TextFile.h"
 #include "widgets/Dialogs.h"
@@ -96,10 +98,13 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
     throw FileError(QStringLiteral("ファイル %1 は開けません").arg(factory));
   const QByteArray bytes = source.readAll();
   // The old store goes to the trash first, so the restore can be undone.
-  // Where the trash refuses it, a copy beside it keeps the old values.
+  // Where nothing takes it, a copy beside it keeps the old values.
+  QString note;
   if (QFileInfo::exists(working)) {
-    QString reason;
-    if (!f.Dlg().MoveToTrash(working, &reason)) {
+    const FileTrash::Outcome out =
+        f.Dlg().MoveToTrash(working, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+    note = out.Note(QFileInfo(working).fileName());
+    if (!out.Moved()) {
       const QString backup = f.Path(QString::fromLatin1(StoreFile::kBackup));
       QFile::remove(backup);
       if (!QFile::copy(working, backup))
@@ -109,5 +114,31 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
   if (!TextFile::WriteBytesAtomically(working, bytes))
     throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));
   f.StoreWatch().SavedBytes(bytes);
-  f.Message(QStringLiteral("データを復元しました。立ち上げなおしてください。"));
+  ReloadRestoredStore();
+  QString done =
+      QStringLiteral("データを初期のデータに戻しました。表示中の計算も初期のデータで計算しなおしました。");
+  if (!note.isEmpty()) done += QLatin1Char('\r') + note;
+  f.Message(done);
+}
+
+void CalculatorDispatch::ReloadRestoredStore() {
+  // What the window shows stays: the calculator on screen, the heating
+  // material, the comparison table's count and the picked-up text (where
+  // the old store held them at all).
+  const StoreCell kept[] = {StoreCells::kCalculatorCode, StoreCells::kCylinderPanelKind,
+                            StoreCells::kHeatingMaterial, StoreCells::kExportCounter, StoreCells::kPickUp};
+  QString keptTexts[std::size(kept)];
+  for (size_t i = 0; i < std::size(kept); ++i) keptTexts[i] = f.Store().GetCell(kept[i]);
+  const HeatLossCalculator* onScreen = heatLoss_.OnScreen();
+  StoreActions::LoadStore(f);
+  for (size_t i = 0; i < std::size(kept); ++i)
+    if (!keptTexts[i].isEmpty()) f.Store().SetCell(kept[i], keptTexts[i]);
+  // The surface fields that every calculator reads, as the start-up fills
+  // them: a store bad enough to be restored may have stopped the start-up
+  // before it did.
+  heatLoss_.Flat().Back();
+  if (onScreen)
+    heatLoss_.Select(*onScreen);
+  else if (f.IsShown("Panel14"))
+    heating_.BackHeating();
 }

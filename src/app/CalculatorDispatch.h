@@ -31,9 +31,13 @@ class CalculatorDispatch : public Subsystem {
   // calculator code.
   void ExportResults();
   // 復元. ask: the single click asks first; the double click copies at once.
+  // The store in memory becomes the factory copy too, and the calculator
+  // on screen is loaded from it again and run.
   void RestoreFactoryStore(bool ask);
 
  private:
+  void ReloadRestoredStore();
+
   HeatLossPanels& heatLoss_;
   HeatingPanel& heating_;
   MemoViews& memos_;

@@ -1,15 +1,20 @@
 #include "app/TForm1.h"
 
+#include <QCloseEvent>
 #include <QFont>
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
+#include "app/UnsavedWork.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
+#include "operations/coefficient/CorrelationPicker.h"
 #include "operations/design/InsulationDesign.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "operations/hints/HintLine.h"
+#include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
@@ -17,9 +22,9 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   setWindowTitle(QStringLiteral("サーモラver_1.522"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  // The client area of the 920 x 593 window: the upper area (912 x 321)
-  // and the lower area (912 x 238).
-  setFixedSize(912, 559);
+  // The client area of the 920 x 613 window: the upper area (912 x 321),
+  // the lower area (912 x 238) and the hint line (912 x 20).
+  setFixedSize(912, 579);
   QFont font;
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                     QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -30,12 +35,15 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   heating_ = std::make_unique<HeatingPanel>(*this);
   coefficient_ = std::make_unique<CoefficientPanel>(*this);
   memos_ = std::make_unique<MemoViews>(*this);
-  fem_ = std::make_unique<FemSheet>(*this, *memos_);
   analysis_ = std::make_unique<AnalysisView>(*this);
+  fem_ = std::make_unique<FemSheet>(*this, *memos_, *analysis_);
+  hints_ = std::make_unique<HintLine>(*this);
+  picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
+  unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), design_.get()};
+                 analysis_.get(), hints_.get(), picker_.get(), design_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();
@@ -44,5 +52,12 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (unsaved_->MayClose())
+    event->accept();
+  else
+    event->ignore();
+}
 
 void TForm1::StartUp() { Guarded([this] { dispatch_->StartUp(); }); }

@@ -29,9 +29,12 @@ class HeatLossPanels;
 class HeatingPanel;
 class InsulationDesign;
 class CoefficientPanel;
+class CorrelationPicker;
+class HintLine;
 class MemoViews;
 class FemSheet;
 class Subsystem;
+class UnsavedWork;
 
 class TForm1 : public Form {
   Q_OBJECT
@@ -50,6 +53,13 @@ class TForm1 : public Form {
   FemSheet& Fem() { return *fem_; }
   AnalysisView& Analysis() { return *analysis_; }
   InsulationDesign& Design() { return *design_; }
+  HintLine& Hints() { return *hints_; }
+  CorrelationPicker& Picker() { return *picker_; }
+
+ protected:
+  // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
+  // closes the window this way too.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void StartUp();
@@ -60,7 +70,10 @@ class TForm1 : public Form {
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<HintLine> hints_;
+  std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<InsulationDesign> design_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
+  std::unique_ptr<UnsavedWork> unsaved_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

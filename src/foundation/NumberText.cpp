@@ -71,9 +71,31 @@ bool HasNonZeroDigit(const QByteArray& ascii) {
 
 }  // namespace
 
+QString HalfWidthNumber(const QString& text) {
+  QString s = text;
+  for (QChar& c : s) {
+    const char16_t u = c.unicode();
+    if (u >= 0xFF10 && u <= 0xFF19)  // ０ .. ９
+      c = QChar(u - 0xFF10 + '0');
+    else if (u == 0xFF0B)  // ＋
+      c = QLatin1Char('+');
+    else if (u == 0xFF0D || u == 0x2212)  // －, the minus sign −
+      c = QLatin1Char('-');
+    else if (u == 0xFF0E)  // ．
+      c = QLatin1Char('.');
+    else if (u == 0xFF25)  // Ｅ
+      c = QLatin1Char('E');
+    else if (u == 0xFF45)  // ｅ
+      c = QLatin1Char('e');
+    else if (u == 0x3000)  // the full-width blank
+      c = QLatin1Char(' ');
+  }
+  return s;
+}
+
 bool TryToNumber(const QString& text, long double& value) {
   QByteArray ascii;
-  if (!Grammar(text, ascii)) return false;
+  if (!Grammar(HalfWidthNumber(text), ascii)) return false;
   FloatFaults::Keep keep;  // strtold may raise flags of its own
   InCLocale cLocale;
   errno = 0;
@@ -94,7 +116,8 @@ long double ToNumber(const QString& text) {
   return v;
 }
 
-bool TryToInteger(const QString& text, int& value) {
+bool TryToInteger(const QString& typed, int& value) {
+  const QString text = HalfWidthNumber(typed);
   int i = 0;
   const int n = text.size();
   while (i < n && text[i] == QLatin1Char(' ')) ++i;

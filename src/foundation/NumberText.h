@@ -4,8 +4,14 @@
 
 #include <QString>
 
+// The half-width form of the characters a number may hold, as a Japanese
+// input method types them full-width: "５０" -> "50", "－１．５" -> "-1.5",
+// "１Ｅ３" -> "1E3", the full-width blank -> " ". Other characters stay.
+QString HalfWidthNumber(const QString& text);
+
 // Text to number. Accepted: optional blanks around, optional sign, digits
-// with an optional "." and fraction, optional exponent "E"/"e" with sign.
+// with an optional "." and fraction, optional exponent "E"/"e" with sign;
+// each also in its full-width form (HalfWidthNumber).
 // Anything else, and a value out of range, throws ConversionError with
 // "'%s' は浮動小数点数ではありません".
 long double ToNumber(const QString& text);

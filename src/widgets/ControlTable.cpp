@@ -30,8 +30,11 @@ QWidget* Create(const ControlSpec& s, QWidget* parent) {
       label->setTextFormat(Qt::PlainText);
       return label;
     }
-    case Kind::Edit:
-      return new QLineEdit(caption, parent);
+    case Kind::Edit: {
+      auto* edit = new QLineEdit(caption, parent);
+      if (s.flags & kReadOnly) edit->setReadOnly(true);
+      return edit;
+    }
     case Kind::Button:
       return new QPushButton(caption, parent);
     case Kind::Radio:

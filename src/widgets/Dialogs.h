@@ -1,10 +1,13 @@
 // Everything the operations ask of the person and of the platform goes
-// through this interface: messages, the one confirmation, the busy pointer
-// and the shell's file operations. The program uses Qt message boxes; tests
-// and the scenario driver use a recorder.
+// through this interface: messages, the confirmation, the three-way
+// question, the busy pointer and the shell's file operations. The program
+// uses Qt message boxes; tests and the scenario driver use a recorder that
+// answers from a script. The file operations are the program's own in both.
 #pragma once
 
 #include <QString>
+
+#include "store/FileTrash.h"
 
 class Dialogs {
  public:
@@ -16,12 +19,21 @@ class Dialogs {
   // The confirmation box ("確認" with "はい(&Y)" / "いいえ(&N)"); true for yes.
   virtual bool Confirm(const QString& title, const QString& text) = 0;
 
+  // The question before work would be lost: はい / いいえ / キャンセル.
+  // Closing the box is キャンセル.
+  enum class Reply { Yes, No, Cancel };
+  virtual Reply Ask(const QString& title, const QString& text) = 0;
+
   // The busy (hourglass) pointer; calls nest.
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;
 
-  // Moves a file to the desktop's trash; false with a reason on failure.
-  virtual bool MoveToTrash(const QString& path, QString* reason) = 0;
+  // Moves a file to the user's trash, or where no trash takes it to
+  // backupFolder (FileTrash). The window, the tests and the driver all move
+  // files for real.
+  virtual FileTrash::Outcome MoveToTrash(const QString& path, const QString& backupFolder) {
+    return FileTrash({FileTrash::HomeTrash(), backupFolder}).Move(path);
+  }
 
   // The user's desktop folder.
   virtual QString DesktopFolder() = 0;

@@ -22,6 +22,7 @@ class Fields {
   virtual ConditionStore& Store() = 0;
 
   bool IsEmpty(const char* name) const { return Text(name).isEmpty(); }
-  // The field's text as a number; ConversionError when it is none.
-  long double Number(const char* name) const;
+  // The field's text as a number; ConversionError when it is none. Digits,
+  // sign, point and E typed full-width read as their half-width forms.
+  virtual long double Number(const char* name) const;
 };

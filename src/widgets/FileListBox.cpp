@@ -54,3 +54,10 @@ bool FileListBox::SelectName(const QString& name) {
   }
   return false;
 }
+
+void FileListBox::ShowSelected(const QString& name) {
+  const QSignalBlocker block(this);
+  const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
+  setCurrentRow(name.isEmpty() || found.isEmpty() ? -1 : row(found.front()));
+  lastRow_ = currentRow();
+}

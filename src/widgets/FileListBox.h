@@ -24,6 +24,10 @@ class FileListBox : public QListWidget {
   QStringList Names() const;
   // Selects the entry with this name (as a click would); false when absent.
   bool SelectName(const QString& name);
+  // Selects the entry with this name, or none when it is absent, without
+  // calling onSelect: the selection goes back to the file on screen when
+  // opening another was called off.
+  void ShowSelected(const QString& name);
 
   std::function<void()> onSelect;
   std::function<void()> onDoubleClick;

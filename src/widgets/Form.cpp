@@ -108,6 +108,18 @@ void Form::SetText(const char* name, const QString& text) {
   }
 }
 
+long double Form::Number(const char* name) const {
+  const QString text = Text(name);
+  const long double value = ToNumber(text);
+  const QString half = HalfWidthNumber(text);
+  if (half != text)
+    if (auto* e = qobject_cast<QLineEdit*>(Control(name))) {
+      FloatFaults::Keep keep;
+      e->setText(half);
+    }
+  return value;
+}
+
 bool Form::IsChecked(const char* name) const {
   auto* b = qobject_cast<QAbstractButton*>(Control(name));
   return b && b->isChecked();

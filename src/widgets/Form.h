@@ -68,6 +68,8 @@ class Form : public QWidget, public Fields {
   // Checks for a pending float fault first, then writes.
   void SetText(const char* name, const QString& text) override;
   bool IsChecked(const char* name) const override;
+  // As Fields::Number; a number typed full-width is shown half-width after.
+  long double Number(const char* name) const override;
 
   // --- look
   // The control's own visibility flag (not that of its panels).

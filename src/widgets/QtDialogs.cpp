@@ -1,7 +1,6 @@
 #include "widgets/QtDialogs.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -34,17 +33,23 @@ bool QtDialogs::Confirm(const QString& title, const QString& text) {
   return box.clickedButton() == yes;
 }
 
+Dialogs::Reply QtDialogs::Ask(const QString& title, const QString& text) {
+  FloatFaults::Keep keep;
+  QMessageBox box(QMessageBox::Question, title, ForDisplay(text), QMessageBox::NoButton, parentWidget_);
+  QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == yes) return Reply::Yes;
+  if (box.clickedButton() == no) return Reply::No;
+  return Reply::Cancel;
+}
+
 void QtDialogs::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void QtDialogs::EndBusy() { QApplication::restoreOverrideCursor(); }
-
-bool QtDialogs::MoveToTrash(const QString& path, QString* reason) {
-  FloatFaults::Keep keep;
-  QFile file(path);
-  if (file.moveToTrash()) return true;
-  if (reason) *reason = file.errorString();
-  return false;
-}
 
 QString QtDialogs::DesktopFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

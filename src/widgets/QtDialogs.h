@@ -1,5 +1,5 @@
-// The program's dialogs: Qt message boxes, the wait cursor, the trash of
-// the desktop and the user's desktop folder.
+// The program's dialogs: Qt message boxes, the wait cursor and the user's
+// desktop folder.
 #pragma once
 
 #include <QObject>
@@ -16,9 +16,9 @@ class QtDialogs : public QObject, public Dialogs {
 
   void Message(const QString& text) override;
   bool Confirm(const QString& title, const QString& text) override;
+  Reply Ask(const QString& title, const QString& text) override;
   void BeginBusy() override;
   void EndBusy() override;
-  bool MoveToTrash(const QString& path, QString* reason) override;
   QString DesktopFolder() override;
 
  private:

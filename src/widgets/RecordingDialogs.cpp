@@ -1,10 +1,6 @@
 #include "widgets/RecordingDialogs.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include "foundation/FloatFaults.h"
 
 RecordingDialogs::RecordingDialogs(const QString& scratchFolder) : scratch(scratchFolder) {
   if (scratch.isEmpty()) scratch = QDir::tempPath() + QStringLiteral("/heatcalc-recording");
@@ -15,30 +11,42 @@ void RecordingDialogs::Message(const QString& text) {
   if (onMessage) onMessage(text);
 }
 
+namespace {
+QString ReplyText(Dialogs::Reply reply) {
+  switch (reply) {
+    case Dialogs::Reply::Yes:
+      return QStringLiteral("yes");
+    case Dialogs::Reply::No:
+      return QStringLiteral("no");
+    case Dialogs::Reply::Cancel:
+      break;
+  }
+  return QStringLiteral("cancel");
+}
+}  // namespace
+
 bool RecordingDialogs::Confirm(const QString& title, const QString& text) {
-  bool yes = false;
+  Reply reply = Reply::No;
   if (!answers.empty()) {
-    yes = answers.front();
+    reply = answers.front() == Reply::Yes ? Reply::Yes : Reply::No;
     answers.pop_front();
   }
-  const QString line = title + QStringLiteral(": ") + text + QStringLiteral(" -> ") +
-                       (yes ? QStringLiteral("yes") : QStringLiteral("no"));
+  const QString line = title + QStringLiteral(": ") + text + QStringLiteral(" -> ") + ReplyText(reply);
   confirmations << line;
   if (onConfirmation) onConfirmation(line);
-  return yes;
+  return reply == Reply::Yes;
 }
 
-bool RecordingDialogs::MoveToTrash(const QString& path, QString* reason) {
-  FloatFaults::Keep keep;
-  const QString trash = scratch + QStringLiteral("/Trash");
-  QDir().mkpath(trash);
-  QFileInfo info(path);
-  QString target = trash + QLatin1Char('/') + info.fileName();
-  for (int i = 1; QFileInfo::exists(target); ++i)
-    target = trash + QLatin1Char('/') + QString::number(i) + QLatin1Char('-') + info.fileName();
-  if (!failTrash && info.isFile() && QFile::rename(path, target)) return true;
-  if (reason) *reason = QStringLiteral("ごみ箱に移せません");
-  return false;
+Dialogs::Reply RecordingDialogs::Ask(const QString& title, const QString& text) {
+  Reply reply = Reply::Cancel;
+  if (!answers.empty()) {
+    reply = answers.front();
+    answers.pop_front();
+  }
+  const QString line = title + QStringLiteral(": ") + text + QStringLiteral(" -> ") + ReplyText(reply);
+  confirmations << line;
+  if (onConfirmation) onConfirmation(line);
+  return reply;
 }
 
 QString RecordingDialogs::DesktopFolder() {

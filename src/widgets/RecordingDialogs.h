@@ -1,6 +1,8 @@
 // Dialogs for tests and the scenario driver: messages are recorded (and
-// passed to an observer), confirmations are answered from a queue (no by
-// default), the trash and the desktop are folders of the test.
+// passed to an observer), confirmations and questions are answered from a
+// queue (no, and キャンセル, when it is empty), the desktop is a folder of
+// the test. Files go to the trash for real, as in the program (FileTrash):
+// a test points XDG_DATA_HOME or HOME at a folder of its own.
 #pragma once
 
 #include <QString>
@@ -16,23 +18,27 @@ class RecordingDialogs : public Dialogs {
 
   void Message(const QString& text) override;
   bool Confirm(const QString& title, const QString& text) override;
-  void BeginBusy() override { ++busyDepth; ++busyCount; }
+  Reply Ask(const QString& title, const QString& text) override;
+  void BeginBusy() override {
+    ++busyDepth;
+    ++busyCount;
+  }
   void EndBusy() override { --busyDepth; }
-  bool MoveToTrash(const QString& path, QString* reason) override;
   QString DesktopFolder() override;
 
-  // Queues the answer of the next confirmation.
-  void Answer(bool yes) { answers.push_back(yes); }
+  // Queues the answer of the next confirmation or question. A confirmation
+  // takes キャンセル as no; a question takes yes and no as はい and いいえ.
+  void Answer(bool yes) { answers.push_back(yes ? Reply::Yes : Reply::No); }
+  void Answer(Reply reply) { answers.push_back(reply); }
   // Returns and forgets what was recorded.
   QStringList TakeMessages();
 
-  QStringList messages;                 // "message" texts, in order
-  QStringList confirmations;            // "title: text -> yes/no"
-  std::deque<bool> answers;
+  QStringList messages;       // "message" texts, in order
+  QStringList confirmations;  // "title: text -> yes/no/cancel", questions too
+  std::deque<Reply> answers;
   std::function<void(const QString&)> onMessage;       // message shown
   std::function<void(const QString&)> onConfirmation;  // "title: text -> yes"
   int busyDepth = 0;
   int busyCount = 0;
-  QString scratch;  // holds Trash/ and Desktop/
-  bool failTrash = false;
+  QString scratch;  // holds Desktop/
 };

@@ -48,9 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         // boundary
         ToNumberCase{"  7  ", true, 7}, ToNumberCase{".5", true, 0.5L}, ToNumberCase{"5.", true, 5},
         ToNumberCase{"-0", true, 0}, ToNumberCase{"0007", true, 7}, ToNumberCase{"1e4000", true, 1e4000L},
+        // full-width, as a Japanese input method types them
+        ToNumberCase{"１", true, 1}, ToNumberCase{"－１．５Ｅ２", true, -150}, ToNumberCase{"　５０　", true, 50},
         // invalid
         ToNumberCase{"", false, 0}, ToNumberCase{" ", false, 0}, ToNumberCase{"abc", false, 0},
-        ToNumberCase{"1,5", false, 0}, ToNumberCase{"１", false, 0}, ToNumberCase{"nan", false, 0},
+        ToNumberCase{"1,5", false, 0}, ToNumberCase{"nan", false, 0},
         ToNumberCase{"inf", false, 0}, ToNumberCase{"-INF", false, 0}, ToNumberCase{"1e5000", false, 0},
         ToNumberCase{"1e-5000", false, 0}, ToNumberCase{"1e", false, 0}, ToNumberCase{"e5", false, 0},
         ToNumberCase{".", false, 0}, ToNumberCase{"-", false, 0}, ToNumberCase{"1 2", false, 0},
@@ -89,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ToIntegerCase{"", false, 0}, ToIntegerCase{" ", false, 0},
                       ToIntegerCase{"1.0", false, 0}, ToIntegerCase{"1e3", false, 0},
                       ToIntegerCase{"2147483648", false, 0}, ToIntegerCase{"-2147483649", false, 0},
-                      ToIntegerCase{"99999999999999999999", false, 0}, ToIntegerCase{"１", false, 0},
+                      ToIntegerCase{"99999999999999999999", false, 0}, ToIntegerCase{"１２", true, 12},
                       ToIntegerCase{"abc", false, 0}, ToIntegerCase{"-", false, 0}));
 
 TEST(ToNumber, FailedConversionLeavesNoFloatFlagBehind) {

@@ -173,7 +173,7 @@ TEST_F(Save, EmptyRequiredFieldWritesNothingAndSaysNothing) {
   EXPECT_EQ(folder.Store(), before);
 }
 
-TEST_F(Save, FlatSaveWritesItsSixteenCells) {
+TEST_F(Save, FlatSaveWritesItsFifteenCells) {
   form->Dispatch().Select(Calculator::FlatPlate);
   Set("Edit5", QStringLiteral("12"));
   Set("Edit24", QStringLiteral("45"));
@@ -181,8 +181,7 @@ TEST_F(Save, FlatSaveWritesItsSixteenCells) {
   EXPECT_EQ(TakeMessages(), QStringList{kSaved});
   EXPECT_EQ(Cell(3, 21), QStringLiteral("12"));
   EXPECT_EQ(Cell(4, 22), QStringLiteral("45"));
-  // (4,21) holds the relative humidity, empty: not checked.
-  EXPECT_TRUE(folder.Store().contains("\r\n21,\" \",\" \",12,,\" \",\r\n"));
+  EXPECT_TRUE(folder.Store().contains("\r\n21,\" \",\" \",12,\" \",\" \",\r\n"));
 }
 
 // A failed write says so and leaves the old file whole. A read-only folder
@@ -384,7 +383,8 @@ class Restore : public FormFixture {
   const QString question = QStringLiteral(
       "確認: 基本データに異常値が入力された場合、正常な起動ができません。\r初期のデータに変更してよいですか "
       "-> ");
-  const QString done = QStringLiteral("データを復元しました。立ち上げなおしてください。");
+  const QString done =
+      QStringLiteral("データを初期のデータに戻しました。表示中の計算も初期のデータで計算しなおしました。");
 };
 
 TEST_F(Restore, ClickAsksAndNoKeepsTheStore) {
@@ -393,17 +393,40 @@ TEST_F(Restore, ClickAsksAndNoKeepsTheStore) {
   EXPECT_EQ(folder.Store(), QByteArray("changed\r\n"));
 }
 
+// The restore takes effect at once: the store in memory is the factory copy
+// too, the calculator on screen shows its factory conditions and results,
+// and the next Save keeps them instead of writing the old values back.
 TEST_F(Restore, ClickAnsweredYesCopiesTheFactoryStoreAndKeepsTheOldOne) {
   form->Store().SetCell(2, 2, QStringLiteral("0.5"));
+  Set("Edit16", QStringLiteral("0.5"));
   dialogs->Answer(true);
   Click("Label19");
   EXPECT_EQ(dialogs->confirmations, QStringList{question + QStringLiteral("yes")});
   EXPECT_EQ(TakeMessages(), QStringList{done});
   EXPECT_EQ(folder.Store(), folder.FactoryStore());
-  EXPECT_EQ(Cell(2, 2), QStringLiteral("0.5")) << "the table is not reloaded";
-  QFile trashed(folder.Path("scratch/Trash/heatwork.csv"));
+  EXPECT_EQ(Cell(2, 2), QStringLiteral("0.9")) << "the store in memory is the factory copy";
+  EXPECT_EQ(Text("Edit16"), QStringLiteral("0.9")) << "the calculator on screen is loaded again";
+  EXPECT_FALSE(Text("Edit18").isEmpty()) << "and run";
+  QFile trashed(Trashed(QStringLiteral("heatwork.csv")));
   ASSERT_TRUE(trashed.open(QIODevice::ReadOnly)) << "the old store can be taken back";
   EXPECT_EQ(trashed.readAll(), QByteArray("changed\r\n"));
+
+  Click("Button6");
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("デ－タを保存しました")});
+  ConditionStore saved;
+  saved.Load(folder.Path("G1de-ta/heatwork.csv"));
+  EXPECT_EQ(saved.GetCell(2, 2), QStringLiteral("0.9"));
+
+  // In heating mode the heating calculator stays on screen and is loaded again.
+  ConditionStore factory;
+  factory.Load(folder.Path("G1de-ta/heatworkA.csv"));
+  Click("Button30");
+  Set("Edit35", QStringLiteral("123"));
+  DblClick("Label19");
+  EXPECT_EQ(TakeMessages(), QStringList{done});
+  EXPECT_TRUE(form->IsShown("Panel14"));
+  EXPECT_EQ(Text("Edit35"), factory.GetCell(4, 41));
+  EXPECT_NE(Text("Edit46"), QString()) << "and run";
 }
 
 TEST_F(Restore, DoubleClickCopiesWithoutAsking) {

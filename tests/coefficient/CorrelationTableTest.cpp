@@ -10,6 +10,7 @@
 #include "CoefficientWindow.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
 #include "operations/coefficient/CorrelationEvaluation.h"
+#include "operations/hints/HintLine.h"
 
 namespace {
 
@@ -240,6 +241,10 @@ TEST_F(CorrelationTable, EveryEntryEvaluatesToItsWorkedValues) {
     for (const GridText& t : c.items) SetItem(t.column, t.row, QString::fromUtf8(t.text));
     Evaluate();
     EXPECT_EQ(TakeMessages(), QStringList());
+    // Plausible items in their units: no unit hint (a range hint may come).
+    const QString hint = form->Hints().Text();
+    EXPECT_FALSE(hint.contains(QStringLiteral("の値のようです")) || hint.contains(QStringLiteral("範囲外です")))
+        << hint.toStdString();
     for (const Expect& e : c.expected) {
       const QString actual = e.field ? Text(e.field) : Item(e.column, e.row);
       EXPECT_EQ(actual, QString::fromUtf8(e.text))

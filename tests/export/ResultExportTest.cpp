@@ -66,7 +66,7 @@ TEST_F(ExportTest, CylinderModesDifferInRowTwoAndTheirLastRows) {
   EXPECT_EQ(Rows(), 24);
   EXPECT_EQ(Cell(0, 0), QStringLiteral("円筒の放熱"));
   EXPECT_EQ(Cell(2, 2), form->Text("Edit3"));
-  EXPECT_EQ(Cell(0, 18), QStringLiteral("Stefan-Boltzman定数"));
+  EXPECT_EQ(Cell(0, 18), QStringLiteral("Stefan-Boltzman定数 ×10^-8"));
   EXPECT_EQ(Cell(2, 18), form->Store().GetCell(2, 1));
   EXPECT_EQ(Cell(0, 22), QStringLiteral("放射放熱量 W"));
 

@@ -1,10 +1,15 @@
 // Physical checks of the assembled system: written into the sheet by 実行,
-// read back and solved here. A strip between two fixed temperatures gives
-// the linear profile of one-dimensional conduction; a plate cooled by a
-// fluid gives the temperatures of resistances in series.
+// read back and solved here, and solved by the program itself, whose
+// temperatures and boundary flows 実行 writes beside the table. A strip
+// between two fixed temperatures gives the linear profile of
+// one-dimensional conduction; a plate cooled by a fluid gives the
+// temperatures of resistances in series.
 #include <cmath>
 
 #include "FemWindow.h"
+#include "foundation/NumberText.h"
+#include "widgets/ChartView.h"
+#include "operations/analysis/AnalysisView.h"
 #include "operations/fem/FemSheet.h"
 
 namespace {
@@ -33,14 +38,33 @@ std::vector<QStringList> Strip(int n) {
   return rows;
 }
 
-class FemPhysicsTest : public FemWindow {};
+class FemPhysicsTest : public FemWindow {
+ protected:
+  // The program's own temperatures: those of the sheet's system within
+  // 1e-9 relative, and shown in hundredths in column 10 of the element rows.
+  std::vector<long double> Solved(int m) {
+    const std::vector<long double> own = Solve(ReadSystem(m));
+    const FemSolution& s = Sheet().Solution();
+    EXPECT_EQ(s.status, FemSolveStatus::Solved);
+    if (s.temperatures.size() != own.size()) {
+      ADD_FAILURE() << "the program solved " << s.temperatures.size() << " temperatures";
+      return own;
+    }
+    EXPECT_EQ(Cell(10, 2), "温度℃");
+    for (int e = 0; e < m; ++e) {
+      EXPECT_NEAR(s.temperatures[e], own[e], 1e-9L * fabsl(own[e])) << "T" << e + 1;
+      EXPECT_EQ(Cell(10, e + 3), RoundHundredths(s.temperatures[e])) << "T" << e + 1;
+    }
+    return s.temperatures;
+  }
+};
 
 TEST_F(FemPhysicsTest, StripBetweenFixedTemperaturesIsLinear) {
   const int n = 6, m = 2 * n;
   Set(1, 1, QString::number(m));
   TypeTable(Strip(n));
   RunTwice();
-  const std::vector<long double> t = Solve(ReadSystem(m));
+  const std::vector<long double> t = Solved(m);
   const long double length = n * kSide;
   for (int i = 1; i <= n; ++i) {
     for (int half = 0; half < 2; ++half) {
@@ -49,6 +73,28 @@ TEST_F(FemPhysicsTest, StripBetweenFixedTemperaturesIsLinear) {
       EXPECT_NEAR(t[2 * i - 2 + half], expected, 0.001L * expected) << "element " << 2 * i - 1 + half;
     }
   }
+
+  // Fourier's law through the whole strip, λ·(b·t)·ΔT/L = 3 W, enters at
+  // the hot row and leaves at the cold one; the sum closes.
+  const FemBalance& balance = Sheet().Solution().balance;
+  ASSERT_EQ(balance.flows.size(), 2u);
+  EXPECT_NEAR(balance.flows[0].heat, 3, 1e-9L);
+  EXPECT_NEAR(balance.flows[1].heat, -3, 1e-9L);
+  EXPECT_LE(fabsl(balance.sum), 1e-9L * balance.largest);
+  EXPECT_FALSE(balance.unbalanced);
+  EXPECT_EQ(QStringList({Cell(11, 2), Cell(11, m + 3), Cell(11, m + 4), Cell(11, 0), Cell(11, 1)}),
+            QStringList({"熱流W", "3", "-3", "熱流の和W", "0"}));
+
+  // The chart of the temperatures by element number: the column's values.
+  const ChartPlot& plot = form->Analysis().Chart().Plot();
+  EXPECT_EQ(QStringList({plot.xCaption, plot.yCaption}), QStringList({"要素番号", "温度 ℃"}));
+  ASSERT_EQ(plot.curves.size(), 1u);
+  ASSERT_EQ(plot.curves[0].points.size(), static_cast<size_t>(m));
+  for (int e = 1; e <= m; ++e) {
+    EXPECT_EQ(plot.curves[0].points[e - 1].x, e);
+    EXPECT_EQ(RoundHundredths(plot.curves[0].points[e - 1].y), Cell(10, e + 2)) << "T" << e;
+  }
+  EXPECT_FALSE(form->Analysis().IsOpen());  // drawn, not brought up over the sheet
 }
 
 TEST_F(FemPhysicsTest, ConvectiveBoundaryMatchesResistancesInSeries) {
@@ -60,7 +106,7 @@ TEST_F(FemPhysicsTest, ConvectiveBoundaryMatchesResistancesInSeries) {
              {"air", "400", "20"},
              {"高温", "", "100"}});
   RunTwice();
-  const std::vector<long double> t = Solve(ReadSystem(2));
+  const std::vector<long double> t = Solved(2);
 
   // By hand in SI units: conduction a/3 through λ·b·t, then the film.
   const long double area = 0.020L * 0.005L;
@@ -69,6 +115,9 @@ TEST_F(FemPhysicsTest, ConvectiveBoundaryMatchesResistancesInSeries) {
   const long double q = (kHot - fluid) / (rThird + rThird + rThird + rFilm);
   EXPECT_NEAR(t[0], kHot - q * rThird, 1e-4L * t[0]);
   EXPECT_NEAR(t[1], kHot - 2 * q * rThird, 1e-4L * t[1]);
+  // The heat leaves through the fluid's row (5) and enters at the wall's (6).
+  EXPECT_NEAR(ToNumber(Cell(11, 5)), -q, 1e-3L);
+  EXPECT_NEAR(ToNumber(Cell(11, 6)), q, 1e-3L);
 }
 
 TEST_F(FemPhysicsTest, FixedElementTemperatureHoldsThatElement) {
@@ -80,7 +129,7 @@ TEST_F(FemPhysicsTest, FixedElementTemperatureHoldsThatElement) {
   rows.push_back({"T4", "", "30"});
   TypeTable(rows);
   RunTwice();
-  const std::vector<long double> t = Solve(ReadSystem(m));
+  const std::vector<long double> t = Solved(m);
   EXPECT_NEAR(t[3], 30, 1e-9);
   // P1 at a/3, Q2 at a + 2a/3 from the hot wall.
   const long double x1 = kSide / 3, x4 = kSide + 2 * kSide / 3;

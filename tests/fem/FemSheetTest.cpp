@@ -269,6 +269,21 @@ TEST_F(FemSheetTest, RepeatedRunsKeepTheBlockInPlace) {
   EXPECT_EQ(Cell(6, 7), "MMULT(MINVERSE(C10:C10),E10:E10)");
 }
 
+TEST_F(FemSheetTest, RowsTypedOverTheOldBlockStay) {
+  // The table grows by two rows, the second on the old block's header row
+  // (7); the old block below it goes, the typed rows stay.
+  TypePair();
+  RunTwice();
+  Set(1, 6, "外壁２");
+  Set(3, 6, "50");
+  Set(1, 7, "メモ");
+  Run();
+  EXPECT_EQ(QStringList({Cell(1, 6), Cell(3, 6), Cell(1, 7)}), QStringList({"外壁２", "50", "メモ"}));
+  EXPECT_EQ(Cell(6, 0), "5");
+  EXPECT_EQ(Cell(1, 10), "T1");  // the new block from row v+4 = 9
+  EXPECT_EQ(Cell(1, 11), "T2");
+}
+
 TEST_F(FemSheetTest, ZeroConductivityStopsWithTheFloatFault) {
   TypePair();
   Set(2, 4, "0");

@@ -1,7 +1,8 @@
 // The sheet as the engineer uses it: saved as a grid memo, opened in a
 // spreadsheet program (LibreOffice without a window), the formula text
 // entered as an array formula. The temperatures it computes must be the
-// ones of this test's own solution. Skipped where LibreOffice is missing.
+// ones of this test's own solution and the ones the program solved and
+// shows beside the element rows. Skipped where LibreOffice is missing.
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -49,6 +50,8 @@ TEST_F(FemSpreadsheetTest, ArrayFormulaGivesTheTemperatures) {
   RunTwice();
   const int m = 4, v = ToInteger(Cell(6, 0));
   const std::vector<long double> expected = Solve(ReadSystem(m));
+  const FemSolution& program = Sheet().Solution();
+  ASSERT_EQ(program.temperatures.size(), static_cast<size_t>(m));
 
   // Saved under a name through the name panel the first run opened.
   form->Edit("Edit56")->setText(QStringLiteral("有限要素法"));
@@ -75,6 +78,8 @@ TEST_F(FemSpreadsheetTest, ArrayFormulaGivesTheTemperatures) {
   for (int e = 0; e < m; ++e) {
     const long double t = ToNumber(lines[e + 1]);
     EXPECT_NEAR(t, expected[e], 1e-9L * fabsl(expected[e])) << "T" << e + 1;
+    EXPECT_NEAR(t, program.temperatures[e], 1e-9L * fabsl(program.temperatures[e])) << "T" << e + 1;
+    EXPECT_EQ(Cell(10, e + 3), RoundHundredths(program.temperatures[e])) << "T" << e + 1;
     EXPECT_GT(t, 20);
     EXPECT_LT(t, 100);
   }

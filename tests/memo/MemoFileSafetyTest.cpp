@@ -19,6 +19,11 @@ using MemoFileSafetyTest = MemoWindow;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 TEST_F(MemoFileSafetyTest, DeleteAsksAndMovesTheFileToTheTrash) {
   WriteLines(U("memo/a.txt"), {U("ファイルA")});
   Click("Button22");
@@ -33,7 +38,8 @@ TEST_F(MemoFileSafetyTest, DeleteAsksAndMovesTheFileToTheTrash) {
   dialogs->Answer(true);
   Click("Button42");
   EXPECT_FALSE(QFile::exists(Path("memo/a.txt")));
-  EXPECT_TRUE(QFile::exists(dialogs->scratch + QStringLiteral("/Trash/a.txt")));
+  EXPECT_EQ(FileBytes(Trashed(U("a.txt"))), Cp932::Encode(U("ファイルA\r\n")));
+  EXPECT_TRUE(QFile::exists(folder.Path("home/.local/share/Trash/info/a.txt.trashinfo")));
   EXPECT_EQ(form->Text("Memo2"), QString());
   EXPECT_EQ(form->List("FileListBox1")->Names(), QStringList());
   EXPECT_FALSE(form->Control("Button47")->isEnabled());
@@ -53,16 +59,22 @@ TEST_F(MemoFileSafetyTest, DeletingAGridMemoKeepsTheGridAndTheUnsavedTextMemo) {
   EXPECT_TRUE(form->IsShown("StringGrid3"));
 }
 
-TEST_F(MemoFileSafetyTest, FailedDeleteIsSaidAndKeepsTheText) {
+// Where no trash can be made (a file stands where the user's data folder
+// should be), a deleted memo goes to the program's backup folder, and the
+// message names it.
+TEST_F(MemoFileSafetyTest, WithoutATrashADeletedMemoGoesToTheBackupFolder) {
+  folder.Write("blocked", "a file, not a folder");
+  qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("blocked/share")));
   WriteLines(U("memo/a.txt"), {U("ファイルA")});
   Click("Button22");
   Select("FileListBox1", U("a.txt"));
-  dialogs->failTrash = true;
   dialogs->Answer(true);
   Click("Button42");
-  EXPECT_EQ(Messages(), QStringList{U("ファイル a.txt を削除できません。\rごみ箱に移せません")});
-  EXPECT_TRUE(QFile::exists(Path("memo/a.txt")));
-  EXPECT_EQ(form->Text("Memo2"), U("ファイルA"));
+  EXPECT_EQ(Messages(),
+            QStringList{U("ごみ箱が使えないため、ファイル a.txt はフォルダ %1 に移しました。").arg(Path(U("trash")))});
+  EXPECT_FALSE(QFile::exists(Path("memo/a.txt")));
+  EXPECT_EQ(Bytes(U("trash/a.txt")), Cp932::Encode(U("ファイルA\r\n")));
+  EXPECT_EQ(form->Text("Memo2"), QString());
 }
 
 TEST_F(MemoFileSafetyTest, DesktopCopyReportsWhatHappened) {
@@ -94,7 +106,7 @@ TEST_F(MemoFileSafetyTest, DesktopCopyReportsWhatHappened) {
   EXPECT_EQ(Messages(), QStringList{U("データを保存しました")});
   ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
   EXPECT_EQ(copy.readAll(), Cp932::Encode(U("新しい,表\r\n")));
-  EXPECT_TRUE(QFile::exists(dialogs->scratch + U("/Trash/表.csv")));
+  EXPECT_EQ(FileBytes(Trashed(U("表.csv"))), Cp932::Encode(U("x,y\r\n")));
 }
 
 TEST_F(MemoFileSafetyTest, DesktopCopyOfAVanishedFileSaysSo) {
@@ -112,6 +124,7 @@ TEST_F(MemoFileSafetyTest, FileThatIsNotCodePage932ChangesNothing) {
   WriteBytes(U("memocsv/壊れ.csv"), QByteArray("a,\x81\x20\r\n"));
   Click("Button22");
   form->Memo("Memo2")->setPlainText(U("今の文"));
+  dialogs->Answer(Dialogs::Reply::No);  // the unsaved text may go
   Select("FileListBox1", U("壊れ.txt"));
   QStringList m = Messages();
   ASSERT_EQ(m.size(), 1);
@@ -121,6 +134,7 @@ TEST_F(MemoFileSafetyTest, FileThatIsNotCodePage932ChangesNothing) {
 
   Click("Button22");
   form->Grid("StringGrid3")->SetCell(3, 3, U("表の値"));
+  dialogs->Answer(Dialogs::Reply::No);
   Select("FileListBox1", U("壊れ.csv"));
   m = Messages();
   ASSERT_EQ(m.size(), 1);
@@ -233,7 +247,8 @@ TEST_F(MemoFileSafetyTest, ReadOnlyMemoFoldersRefuseEveryWriteAndLoseNothing) {
     Select("FileListBox1", U("a.txt"));
     dialogs->Answer(true);
     Click("Button42");
-    EXPECT_EQ(Messages(), QStringList{U("ファイル a.txt を削除できません。\rごみ箱に移せません")});
+    const QString nowhere = U("ごみ箱にもフォルダ %1 にも移せません").arg(Path(U("trash")));
+    EXPECT_EQ(Messages(), QStringList{U("ファイル a.txt を削除できません。\r") + nowhere});
     EXPECT_EQ(form->Text("Memo2"), U("ファイルA"));
 
     form->Memo("Memo2")->setPlainText(U("書きかけの文"));
@@ -244,8 +259,9 @@ TEST_F(MemoFileSafetyTest, ReadOnlyMemoFoldersRefuseEveryWriteAndLoseNothing) {
 
     Click("Button22");
     form->Grid("StringGrid3")->SetCell(2, 2, U("表の値"));
+    dialogs->Answer(true);  // replace t.csv: its old file cannot leave the folder
     SaveAs(U("t"));
-    EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません").arg(Path(U("memocsv/t.csv")))});
+    EXPECT_EQ(Messages(), QStringList{U("メモ t.csv を置き換えられません。\r") + nowhere});
     EXPECT_EQ(form->Grid("StringGrid3")->Cell(2, 2), U("表の値"));
   }
   EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files | QDir::Hidden), QStringList{U("a.txt")});
@@ -292,6 +308,7 @@ TEST_F(MemoFileSafetyTest, HundredThousandLineMemosOpenWholeAndSaveBackUnchanged
   const qint64 openText = clock.elapsed();
   EXPECT_EQ(form->Memo("Memo2")->blockCount(), 100000);
   clock.restart();
+  dialogs->Answer(true);  // replaces the file it came from
   SaveAs(U("長文"));
   const qint64 saveText = clock.elapsed();
   EXPECT_EQ(Messages(), QStringList{U("メモを保存しました")});
@@ -303,6 +320,7 @@ TEST_F(MemoFileSafetyTest, HundredThousandLineMemosOpenWholeAndSaveBackUnchanged
   EXPECT_EQ(form->Grid("StringGrid3")->RowCount(), 100000);
   EXPECT_EQ(form->Grid("StringGrid3")->Cell(2, 99999), U("24999.75"));
   clock.restart();
+  dialogs->Answer(true);
   SaveAs(U("長表"));
   const qint64 saveGrid = clock.elapsed();
   EXPECT_EQ(Messages(), QStringList{U("デ－タを保存しました")});

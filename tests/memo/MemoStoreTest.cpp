@@ -119,12 +119,49 @@ TEST_F(MemoStoreTest, GridMemoLinesHave59CommasAndQuoteWhatNeedsIt) {
   EXPECT_TRUE(form->IsShown("StringGrid3"));
 }
 
+// Saving under the name of an existing memo asks first: いいえ keeps the
+// file and the name panel for another name, はい moves the old file to the
+// trash, where it can be taken back, and writes the new one.
+TEST_F(MemoStoreTest, SavingOverAnExistingMemoAsksAndTrashesTheOldFile) {
+  WriteLines(U("memo/既存.txt"), {U("古い文")});
+  WriteLines(U("memocsv/既存.csv"), {U("古い,表")});
+  Click("Button22");
+  for (const char* file : {"既存.txt", "既存.csv"}) {
+    const bool grid = QString::fromUtf8(file).endsWith(U(".csv"));
+    const QString path = (grid ? U("memocsv/") : U("memo/")) + U(file);
+    const QByteArray old = Bytes(path);
+    if (grid) {
+      Click("Button22");
+      form->Grid("StringGrid3")->SetCell(0, 0, U("新しい表"));
+    } else {
+      form->Memo("Memo2")->setPlainText(U("新しい文"));
+    }
+    SaveAs(U("既存"));
+    EXPECT_EQ(dialogs->confirmations,
+              QStringList{U("確認: メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します） -> no")
+                              .arg(U(file))});
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_TRUE(form->IsShown("Panel15"));
+
+    dialogs->Answer(true);
+    SaveAs(U("既存"));
+    EXPECT_EQ(Messages(), QStringList{grid ? U("デ－タを保存しました") : U("メモを保存しました")});
+    EXPECT_TRUE(Bytes(path).startsWith(Cp932::Encode(grid ? U("新しい表,") : U("新しい文\r\n"))));
+    QFile trashed(Trashed(U(file)));
+    ASSERT_TRUE(trashed.open(QIODevice::ReadOnly)) << file;
+    EXPECT_EQ(trashed.readAll(), old);
+    EXPECT_FALSE(form->IsShown("Panel15"));
+    dialogs->confirmations.clear();
+  }
+}
+
 TEST_F(MemoStoreTest, GridMemoFileIsReadByTheRowRules) {
   WriteLines(U("memocsv/読込.csv"), {U("見出し"), U("a,,b"), U("a b"), U("a,b,"), U("\"x,y\",\"\"\"q\"")});
   Click("Button22");
   Click("Button22");
   StringGrid* grid = form->Grid("StringGrid3");
   grid->SetCell(5, 10, U("前の内容"));
+  dialogs->Answer(Dialogs::Reply::No);  // the unsaved cell may go
   Select("FileListBox1", U("読込.csv"));
   EXPECT_EQ(grid->Cell(0, 0), U("見出し"));
   EXPECT_EQ(grid->RowTexts(1).mid(0, 4), (QStringList{U("a"), U(" "), U("b"), QString()}));
@@ -148,6 +185,7 @@ TEST_F(MemoStoreTest, LongGridMemoFileKeepsEveryLineWhenSavedAgain) {
   Click("Button22");
   Select("FileListBox1", U("長い.csv"));
   EXPECT_EQ(form->Grid("StringGrid3")->RowCount(), 150);
+  dialogs->Answer(true);  // replaces the file it came from
   SaveAs(U("長い"));
   Messages();
   EXPECT_EQ(Bytes(U("memocsv/長い.csv")), Cp932::Encode(saved.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
@@ -174,6 +212,7 @@ TEST_F(MemoStoreTest, SameEntryIsNotReloadedUntilAnotherWasChosen) {
   form->Memo("Memo2")->setPlainText(U("書きかけ"));
   Select("FileListBox1", U("a.txt"));
   EXPECT_EQ(form->Text("Memo2"), U("書きかけ"));
+  dialogs->Answer(Dialogs::Reply::No);  // the changed text may go
   Select("FileListBox1", U("b.txt"));
   Select("FileListBox1", U("a.txt"));
   EXPECT_EQ(form->Text("Memo2"), U("ファイルA"));

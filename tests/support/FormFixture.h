@@ -1,6 +1,8 @@
 // The real window on a temporary program folder with recording dialogs.
 // Every message a test does not take is a failure: a window test must say
-// which messages it expects (TakeMessages) and none other may appear.
+// which messages it expects (TakeMessages) and none other may appear. The
+// user's data folder (XDG_DATA_HOME) is home/.local/share of the test's
+// folder, so that files deleted go to a trash of the test's own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@ class FormFixture : public ::testing::Test {
   // Opens the window (the start-up sequence runs). Tests that prepare the
   // folder first call it themselves after their changes.
   void Open() {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("home/.local/share")));
     dialogs = std::make_unique<RecordingDialogs>(folder.Path("scratch"));
     form = std::make_unique<TForm1>(folder.Dir(), *dialogs);
   }
@@ -36,6 +39,8 @@ class FormFixture : public ::testing::Test {
   QString Text(const char* name) const { return form->Text(name); }
   void Set(const char* name, const QString& text) { form->Edit(name)->setText(text); }
   QString Cell(int c, int r) const { return form->Store().GetCell(c, r); }
+  // A file deleted by the program, in the trash of the test.
+  QString Trashed(const QString& name) const { return folder.Path("home/.local/share/Trash/files/") + name; }
 
   // A real click / double click with the mouse on a control.
   void Click(const char* name) { Mouse(name, false); }

@@ -21,6 +21,7 @@
 #include <set>
 #include <vector>
 
+#include "foundation/NumberText.h"
 #include "Driver.h"
 #include "widgets/StringGrid.h"
 #include "support/FormFixture.h"
@@ -86,6 +87,10 @@ bool OwnMessage(const QString& m) {
              "^表が大きすぎて結果が入りません。",
              "^要素「.*」が見つかりません。",
              "^要素の厚さ「.*」は1以上の整数にしてください。$",
+             "^要素 .* は境界への熱の通り道がないため、温度が決まりません。",
+             "^係数行列Gの条件数が.*と大きく、温度を正しく求められません。",
+             "^係数行列Gが特異なため、温度を求められません。",
+             "^境界の熱流の和が.* Wで、最大の熱流.* Wに比べてゼロになりません。",
          })
       p.emplace_back(QString::fromUtf8(re), QRegularExpression::DotMatchesEverythingOption);
     return p;
@@ -183,7 +188,7 @@ class Sweep : public FormFixture, public ::testing::WithParamInterface<Calculato
     std::vector<Input> in;
     names.clear();
     for (QLineEdit* e : form->findChildren<QLineEdit*>())
-      if (e->isVisible() && e->isEnabled() && !e->objectName().isEmpty()) {
+      if (e->isVisible() && e->isEnabled() && !e->isReadOnly() && !e->objectName().isEmpty()) {
         names.push_back(e->objectName().toUtf8());
       }
     for (const QByteArray& n : names) in.push_back({n.constData()});
@@ -251,6 +256,9 @@ TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
         const QString b = before.count(k) ? before.at(k) : QString();
         const QString a = after.count(k) ? after.at(k) : QString();
         if (a == b) continue;
+        // A number typed full-width reads as its half-width form, which the
+        // field then shows.
+        if (k == where && a == HalfWidthNumber(b) && a != b) continue;
         if (writes.contains(k)) {
           // A result the calculator writes is a number or a notice, never nan or inf.
           if (a.contains(u"nan", Qt::CaseInsensitive) || a.contains(u"inf", Qt::CaseInsensitive))
@@ -319,7 +327,10 @@ const std::vector<Cell> kFemTable = {{1, 1, "2"},    {1, 3, "T1"},   {2, 3, "50"
                                      {1, 5, "外壁"}, {2, 5, " "},    {3, 5, "100"}};
 const std::vector<const char*> kFemWrites = {
     "(0,1)", "(2,1)", "(3,1)", "(4,1)", "(6,0)", "(7,0)", "(0,4)", "(5,3)", "(6,3)", "(7,3)", "(8,3)",
-    "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)"};
+    "(9,3)", "(5,4)", "(6,4)", "(7,4)", "(8,4)", "(9,4)", "(5,5)", "(6,5)", "(7,5)", "(8,5)", "(9,5)",
+    // The solve in the program: temperatures, flows, their sum and captions.
+    // With another element count typed, other rows are boundaries.
+    "(10,2)", "(10,3)", "(10,4)", "(11,0)", "(11,1)", "(11,2)", "(11,3)", "(11,4)", "(11,5)"};
 
 std::function<void(Sweep&)> Coefficient(const char* number, std::vector<Cell> items) {
   return [number, items](Sweep& s) {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTabBar>
 #include <QTabWidget>
@@ -156,6 +157,14 @@ FileListBox* ListOf(Form& form, const QString& name) {
   return l;
 }
 
+// A folder named in a script: "~/..." lies in the home folder, any other
+// relative path in the working folder.
+QString ScriptPath(Form& form, const QString& path) {
+  if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+    return QDir::homePath() + path.mid(1);
+  return QDir::isAbsolutePath(path) ? path : form.Path(path);
+}
+
 int IntArg(const QString& s) {
   bool ok = false;
   const int v = s.toInt(&ok);
@@ -203,6 +212,12 @@ QString Driver::Query(const QString& command, const QString& rest) {
     if (p.size() < 2) throw DriverError{QStringLiteral("cell GRID C R")};
     const int c = IntArg(p[0]), r = IntArg(p[1]);
     return QStringLiteral("%1(%2,%3)=").arg(name).arg(c).arg(r) + Escape(CellOf(TableOf(form_, name), c, r));
+  }
+  if (command == QLatin1String("files")) {
+    // The names in a folder, sorted; nothing for a folder that is not there.
+    const QStringList names =
+        QDir(ScriptPath(form_, name)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return name + QStringLiteral(" files=") + Escape(names.join(QLatin1Char('|')));
   }
   if (command == QLatin1String("store")) {
     const int c = IntArg(name), r = IntArg(args);
@@ -264,12 +279,15 @@ int Driver::Run(const QString& rawLine) {
         command == QLatin1String("enabled") || command == QLatin1String("checked") ||
         command == QLatin1String("color") || command == QLatin1String("rows") ||
         command == QLatin1String("items") || command == QLatin1String("cell") ||
-        command == QLatin1String("store")) {
+        command == QLatin1String("files") || command == QLatin1String("store")) {
       Print(Query(command, rest));
       return 0;
     }
     QString text;
     const QString name = Head(rest, &text);
+    if ((command == QLatin1String("set") || command == QLatin1String("type")) &&
+        qobject_cast<QLineEdit*>(Find(form_, name)) && static_cast<QLineEdit*>(Find(form_, name))->isReadOnly())
+      throw DriverError{name + QStringLiteral(" is read-only")};
     if (command == QLatin1String("set")) {
       QWidget* w = Reachable(form_, name);
       if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -371,7 +389,13 @@ int Driver::Run(const QString& rawLine) {
       // Not a person's action: saves a picture of the window as PNG.
       if (!form_.grab().save(rest)) throw DriverError{QStringLiteral("cannot write ") + rest};
     } else if (command == QLatin1String("answer")) {
-      dialogs_.Answer(name == QLatin1String("yes"));
+      if (name == QLatin1String("cancel"))
+        dialogs_.Answer(Dialogs::Reply::Cancel);
+      else
+        dialogs_.Answer(name == QLatin1String("yes"));
+    } else if (command == QLatin1String("close")) {
+      // The window's close button; "shown TForm1" tells whether it closed.
+      form_.close();
     } else {
       throw DriverError{QStringLiteral("unknown command ") + command};
     }

@@ -2,7 +2,10 @@
 //
 // Opens the real window offscreen on FOLDER (or on a fresh temporary copy of
 // the shipped data) with recording dialogs, and runs the commands of SCRIPT
-// (or of standard input), one per line.
+// (or of standard input), one per line. Only the message boxes are
+// scripted: files go where the program puts them. On a temporary copy the
+// home folder is a fresh empty one too (HOME, no XDG_DATA_HOME), so that a
+// deleted file lands in a trash of the run, made as for a new account.
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -50,6 +53,10 @@ int main(int argc, char** argv) {
   }
   QTemporaryDir temp;
   if (dir.isEmpty()) {
+    const QString home = temp.path() + QStringLiteral("/home");
+    QDir().mkpath(home);
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_DATA_HOME");
     dir = temp.path() + QStringLiteral("/app");
     if (!CopyShippedData(QCoreApplication::applicationDirPath(), dir)) {
       std::fprintf(stderr, "cannot copy the shipped data\n");

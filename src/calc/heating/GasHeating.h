@@ -6,9 +6,12 @@
 // the final temperature from below.
 #pragma once
 
+#include <atomic>
 #include <cmath>
 
+#include "calc/numeric/Series.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
+#include "calc/heating/SaturatedVapourDensity.h"
 
 namespace heating {
 
@@ -67,37 +70,95 @@ struct GasState {
 // T^4 written as exp(4 ln T).
 inline long double FourthPowerByLog(long double T) { return expl(4.0L * logl(T)); }
 
+// The three temperatures against time (h), in degC, handed out on request.
+// Each series starts at time 0 with the start values (the ambient; the
+// surface 0.01 K above it) and keeps every stride-th step and the last
+// (curves::Kept); set stride with curves::StrideFor to bound long runs.
+// Run at the power GasPowerSearch found, the gas ends at the rise time (to
+// 0.001 h) below T1, within one search step: the last increment, P0 / 100,
+// more would reach T1 or leave the gas no warmer than the wall.
+struct GasCurves {
+  long long stride = 1;
+  curves::Series gas, wall, surface;
+};
+
 // Heats the gas with the power P for the box's steps, starting with all
-// three nodes at the ambient temperature.
-inline GasState IntegrateGas(const GasBox& b, long double P) {
+// three nodes at the ambient temperature. When record is given it receives
+// the curves (the results are the same).
+inline GasState IntegrateGas(const GasBox& b, long double P, GasCurves* record = nullptr) {
   const long double Ta4 = FourthPowerByLog(b.Ta);
   const long double dt = kGasTimeStep;
   long double Tg = b.Ta, Tw = b.Ta, Ts = b.Ta + 0.01L;
+  if (record) {
+    record->gas.assign(1, {0.0L, Tg - kKelvin});
+    record->wall.assign(1, {0.0L, Tw - kKelvin});
+    record->surface.assign(1, {0.0L, Ts - kKelvin});
+  }
   for (long long n = 0; n < b.steps; ++n) {
     const long double R = (FourthPowerByLog(Ts) - Ta4) * b.A * b.eps * b.sigma;
     const long double f = R / (b.h * b.A * (Ts - b.Ta)) + 1.0L;
     Tg = Tg + (P - (Tg - Tw) * b.h * b.A - R) * dt / b.Cg;
     Tw = Tw + ((Tg - Tw) * b.h + R / b.A - (Tw - Ts) * b.k) * b.A * dt / b.Cw;
     Ts = (b.k * b.A * Tw + f * b.h * b.A * b.Ta) / (b.k * b.A + f * b.h * b.A);
+    if (record && curves::Kept(n + 1, b.steps, record->stride)) {
+      const long double t = (n + 1) * dt;
+      record->gas.push_back({t, Tg - kKelvin});
+      record->wall.push_back({t, Tw - kKelvin});
+      record->surface.push_back({t, Ts - kKelvin});
+    }
   }
   return {Tg, Tw, Ts};
 }
 
-// The largest tested power that leaves the gas below T1 and warmer than
-// the wall; P0 itself when none does.
-inline long double GasPowerSearch(const GasBox& b) {
-  long double best = b.P0;
-  long double multiplier = 1000.0L;
-  for (int pass = 0; pass < kGasPasses; ++pass) {
+// The gas ends below T1 and warmer than the wall with the power P.
+inline bool GasPowerFits(const GasBox& b, long double P) {
+  const GasState end = IntegrateGas(b, P);
+  return end.Tg < b.T1 && end.Tg - end.Tw > 0.0L;
+}
+
+// Whether the caller asked the search to stop.
+inline bool GasStopped(const std::atomic<bool>* stop) { return stop && stop->load(std::memory_order_relaxed); }
+
+// The passes of the gas search from best, with increments P0 × multiplier /
+// 10, / 100, ...; returns whether the largest candidate of every pass fitted
+// (false as well when stopped).
+inline bool GasSearchPasses(const GasBox& b, long double& best, long double multiplier, int passes,
+                            const std::atomic<bool>* stop = nullptr) {
+  bool ceiling = true;
+  for (int pass = 0; pass < passes; ++pass) {
     multiplier = multiplier / 10.0L;
     const long double increment = b.P0 * multiplier;
     long double P = best;
+    bool top = false;
     for (int i = 0; i < kGasCandidates; ++i) {
+      if (GasStopped(stop)) return false;
       P = P + increment;
-      const GasState end = IntegrateGas(b, P);
-      if (end.Tg < b.T1 && end.Tg - end.Tw > 0.0L) best = P;
+      top = GasPowerFits(b, P);
+      if (top) best = P;
     }
+    ceiling = ceiling && top;
   }
+  return ceiling;
+}
+
+// The largest tested power that leaves the gas below T1 and warmer than
+// the wall; P0 itself when none does. When even the largest power tried
+// (about 1334 P0) fits, the increments grow tenfold until a power no longer
+// fits, and the search runs on from there to the same last increment.
+// When stop is given and becomes true the search ends before its next
+// integration (at most one integration, about 9 ms at the longest rise
+// time, later) and its value means nothing: the caller must drop it.
+inline long double GasPowerSearch(const GasBox& b, const std::atomic<bool>* stop = nullptr) {
+  long double best = b.P0;
+  if (!GasSearchPasses(b, best, 1000.0L, kGasPasses, stop)) return best;
+  long double multiplier = 10000.0L;  // best + P0 × multiplier is tried next
+  int passes = kGasPasses + 1;
+  while (!GasStopped(stop) && GasPowerFits(b, best + b.P0 * multiplier) && multiplier < 1e30L) {
+    best = best + b.P0 * multiplier;
+    multiplier = multiplier * 10.0L;
+    ++passes;
+  }
+  GasSearchPasses(b, best, multiplier, passes, stop);
   return best;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "calc/numeric/Series.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
 #include "calc/heating/SaturatedVapourDensity.h"
 
@@ -91,32 +92,83 @@ struct HeatingHistory {
   long double lostEnergy;      // W·h lost to the surroundings on the way
 };
 
-// Heats the contents with the constant power B (W) for 80 steps.
-inline HeatingHistory SimulateHeating(const Tank& m, long double B) {
+// The heat-up against time (h), handed out on request, in degC. Run at the
+// power HeaterPowerSearch found, the contents end at the rise time as the
+// simulation takes it (80 steps of HeatingTimeStep) at or below T1, within
+// one search step (0.01 W more would end above T1). When the search finds
+// 0 W (the surroundings alone heat the contents) they may end above T1.
+struct HeatingCurves {
+  // The contents: (0, T0), then one point after each step, 81 points.
+  curves::Series content;
+  // Insulated only (empty otherwise, where the surface is the contents):
+  // the outer surface the step uses, at the step's start, clamped at T1 as
+  // in the simulation, and at the end the same for the final contents; 81
+  // points at the times of the content points.
+  curves::Series surface;
+};
+
+// Heats the contents with the constant power B (W) for 80 steps. When
+// record is given it receives the curves (the results are the same).
+inline HeatingHistory SimulateHeating(const Tank& m, long double B, HeatingCurves* record = nullptr) {
   long double M = m.T0;
   long double lost = 0.0L;
+  if (record) {
+    record->content.assign(1, {0.0L, M - kKelvin});
+    record->surface.clear();
+  }
   for (int i = 0; i < kHeatingSteps; ++i) {
     long double S = m.insulated ? OuterSurfaceTemperature(M, m.surface) : M;
     if (S > m.T1) S = m.T1;
     const long double P = TankLoss(m, S);
+    if (record && m.insulated) record->surface.push_back({i * m.dt, S - kKelvin});
     M = M + (B - P) / m.C * m.dt;
     lost = lost + P * m.dt;
+    if (record) record->content.push_back({(i + 1) * m.dt, M - kKelvin});
+  }
+  if (record && m.insulated) {
+    long double S = OuterSurfaceTemperature(M, m.surface);
+    if (S > m.T1) S = m.T1;
+    record->surface.push_back({kHeatingSteps * m.dt, S - kKelvin});
   }
   return {M, lost};
 }
 
-// The largest tested power that does not overshoot T1 (0 .. 1,111,111.1 W).
-inline long double HeaterPowerSearch(const Tank& m) {
-  long double Q = 0.0L;
-  long double step = 1000000.0L;
-  for (int pass = 0; pass < kPowerPasses; ++pass) {
+// The decimal search from Q: passes with steps first/10, first/100, ...,
+// each trying Q, Q + step, ..., Q + 10 steps and keeping the largest power
+// that does not carry the contents beyond T1. Returns whether the largest
+// candidate of every pass was kept (the search met its ceiling).
+inline bool DecimalPowerSearch(const Tank& m, long double& Q, long double first, int passes) {
+  long double step = first;
+  bool ceiling = true;
+  for (int pass = 0; pass < passes; ++pass) {
     step = step / 10.0L;
     long double B = Q - step;
+    bool top = false;
     for (int i = 0; i < kPowerCandidates; ++i) {
       B = B + step;
-      if (SimulateHeating(m, B).endTemperature <= m.T1) Q = B;
+      top = SimulateHeating(m, B).endTemperature <= m.T1;
+      if (top) Q = B;
     }
+    ceiling = ceiling && top;
   }
+  return ceiling;
+}
+
+// The largest tested power, to 0.01 W, that does not overshoot T1. The
+// search tries 0 .. 1,111,111.1 W; when even its largest power falls short
+// of T1 (a large tank heated quickly), the bracket grows tenfold until a
+// power overshoots, and the same decimal search runs on within it.
+inline long double HeaterPowerSearch(const Tank& m) {
+  long double Q = 0.0L;
+  if (!DecimalPowerSearch(m, Q, 1000000.0L, kPowerPasses)) return Q;
+  long double span = 10000000.0L;  // Q + span is tried next
+  int passes = kPowerPasses + 1;   // the last step stays 0.01 W
+  while (SimulateHeating(m, Q + span).endTemperature <= m.T1 && span < 1e30L) {
+    Q = Q + span;
+    span = span * 10.0L;
+    ++passes;
+  }
+  DecimalPowerSearch(m, Q, span, passes);
   return Q;
 }
 

@@ -5,7 +5,11 @@
 // tenth of the gap between wall and gas.
 #pragma once
 
+#include <atomic>
 #include <cmath>
+
+#include "calc/numeric/Series.h"
+#include "calc/heating/SaturatedVapourDensity.h"
 
 namespace heating {
 
@@ -38,17 +42,54 @@ inline long double WallTimeStep(const WalledGas& g) {
   return dt;
 }
 
-inline long double WallConvectionOnly(const WalledGas& g, long long steps, long double dt) {
+// The gas temperature against time (h), in degC, handed out on request:
+// (0, T0), then every stride-th step and the last (curves::Kept); set
+// stride with curves::StrideFor, as a run may have 10 million steps.
+struct WallCurve {
+  long long stride = 1;
+  curves::Series gas;
+};
+
+// Each integration below takes two optional companions; without them it
+// computes exactly what it computes alone, at the same speed.
+//   record: receives the curve of the gas temperature.
+//   stop:   looked at every 16384 steps (a fraction of a millisecond);
+//           once true the integration ends early and its value means
+//           nothing: the caller must drop it.
+inline bool WallStopped(const std::atomic<bool>* stop, long long n) {
+  return stop && (n & 0x3FFF) == 0 && stop->load(std::memory_order_relaxed);
+}
+
+inline void WallRecord(WallCurve* record, long long n, long long steps, long double dt, long double Tg) {
+  if (!record) return;
+  if (n == 0)
+    record->gas.assign(1, {0.0L, Tg - kKelvin});
+  else if (curves::Kept(n, steps, record->stride))
+    record->gas.push_back({n * dt, Tg - kKelvin});
+}
+
+inline long double WallConvectionOnly(const WalledGas& g, long long steps, long double dt,
+                                      WallCurve* record = nullptr, const std::atomic<bool>* stop = nullptr) {
   long double Tg = g.T0;
-  for (long long n = 0; n < steps; ++n) Tg = Tg + (g.Th - Tg) * g.h * g.A / g.Cg * dt;
+  WallRecord(record, 0, steps, dt, Tg);
+  for (long long n = 0; n < steps; ++n) {
+    if (WallStopped(stop, n)) break;
+    Tg = Tg + (g.Th - Tg) * g.h * g.A / g.Cg * dt;
+    WallRecord(record, n + 1, steps, dt, Tg);
+  }
   return Tg;
 }
 
-inline long double WallRadiationOnly(const WalledGas& g, long long steps, long double dt) {
+inline long double WallRadiationOnly(const WalledGas& g, long long steps, long double dt,
+                                     WallCurve* record = nullptr, const std::atomic<bool>* stop = nullptr) {
   const long double Th4 = g.Th * g.Th * g.Th * g.Th;
   long double Tg = g.T0;
-  for (long long n = 0; n < steps; ++n)
+  WallRecord(record, 0, steps, dt, Tg);
+  for (long long n = 0; n < steps; ++n) {
+    if (WallStopped(stop, n)) break;
     Tg = Tg + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A / g.Cg * dt;
+    WallRecord(record, n + 1, steps, dt, Tg);
+  }
   return Tg;
 }
 
@@ -57,14 +98,23 @@ struct WallBothResult {
   long double Tg;
 };
 
-inline WallBothResult WallConvectionAndRadiation(const WalledGas& g, long long steps, long double dt) {
+// On an overshoot the curve ends at the last step before it.
+inline WallBothResult WallConvectionAndRadiation(const WalledGas& g, long long steps, long double dt,
+                                                 WallCurve* record = nullptr,
+                                                 const std::atomic<bool>* stop = nullptr) {
   const long double Th4 = g.Th * g.Th * g.Th * g.Th;
   long double Tg = g.T0;
+  WallRecord(record, 0, steps, dt, Tg);
   for (long long n = 0; n < steps; ++n) {
+    if (WallStopped(stop, n)) break;
     const long double rise =
         ((g.Th - Tg) * g.h * g.A + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A) / g.Cg * dt;
-    if (!(rise >= 0.0L)) return {true, Tg};
+    if (!(rise >= 0.0L)) {
+      if (record && n > 0 && !curves::Kept(n, steps, record->stride)) record->gas.push_back({n * dt, Tg - kKelvin});
+      return {true, Tg};
+    }
     Tg = Tg + rise;
+    WallRecord(record, n + 1, steps, dt, Tg);
   }
   return {false, Tg};
 }

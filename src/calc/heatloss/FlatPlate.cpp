@@ -55,7 +55,7 @@ long double CoolingTimeStep(long double hours) {
   return Rounding::Nearest(hours * 10000000 / kCoolingSteps) / 10000000;
 }
 
-FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling) {
+FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling, curves::Series* plate) {
   long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   long double A = in.A;
   // Heat capacity of the structure, kcal/K, with the area as entered.
@@ -67,13 +67,25 @@ FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs&
   long double Tp = in.Ti;
   const long double dt = CoolingTimeStep(cooling.hours);
   long double Ts = in.Ta - 100;
+  // The history is written in place: a call in the march, even one never
+  // made, would slow it by a sixth.
+  curves::Point* history = nullptr;
+  if (plate) {
+    plate->assign(kCoolingSteps + 1, {0, Tp - kKelvin});
+    history = plate->data();
+  }
   for (int i = 0; i < kCoolingSteps; ++i) {
     Ts = SurfaceScan(Tp, U, A, in, kCoolingPoints);
     const long double Q = SurfaceLoss(Ts, in.Ta, A, in.h, in.e, in.sigma).total;
     // W, h and kcal/K combined as they stand.
     Tp = Tp - Q * dt / C;
+    if (history) history[i + 1] = {(i + 1) * dt, Tp - kKelvin};
   }
-  return Results(Ts, Tp, A, in);
+  FlatPlateResult r = Results(Ts, Tp, A, in);
+  // Both faces: the structure conducts from its middle over half its
+  // thickness, as in U above, so the interface lies that far from Tp.
+  if (cooling.bothFaces) r.interface = Tp - (r.total / A) * in.L1 / (in.k1 * 2) - kKelvin;
+  return r;
 }
 
 }  // namespace HeatLossCalc

@@ -4,6 +4,8 @@
 // air gains heat: a negative loss (HeatGain.h), and warms over the hours.
 #pragma once
 
+#include "calc/numeric/Series.h"
+
 namespace HeatLossCalc {
 
 struct FlatPlateInputs {
@@ -40,8 +42,14 @@ long double FlatConductance(long double L1, long double k1, long double L2, long
 FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in);
 
 // Cooling over 2000 time steps; the structure stores the heat. With both
-// faces the area doubles and the structure conducts from its middle.
-FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling);
+// faces the area doubles and the structure conducts from its middle (at the
+// plate temperature) over half its thickness to each face; the interface
+// lies on that half.
+// When plate is given it receives the plate temperature (degC) against the
+// time (h): (0, Ti) and then one point after each step, 2001 points; the
+// last equals the result's plate. The results are the same with or without.
+FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling,
+                                 curves::Series* plate = nullptr);
 
 // The time step of the cooling: t / 2000 rounded to 1E-7 h.
 long double CoolingTimeStep(long double hours);

@@ -67,7 +67,7 @@ FlatWallResult FlatWallHeatGain(const FlatWallInputs& in) {
   return r;
 }
 
-PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in) {
+PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in, PipeFlowHistory* history) {
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
   const long double D2 = D1 + 2 * in.t2;
@@ -85,6 +85,7 @@ PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in) {
   long double Tf = in.Tin;
   long double Ts = Ta, H = 0;
   long double Sc = 0, Sr = 0;
+  if (history) history->Begin(Tf, kPipeSegments);
   for (int i = 1; i <= kPipeSegments; ++i) {
     Ts = GainScan(Ta, 5, 31, [&](long double T) {
       const long double Vo = out(T);
@@ -97,6 +98,7 @@ PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in) {
     Sc = Sc + (Ts - Ta) * Po * dx * in.h;
     Sr = Sr + (Fourth(Ts) - Fourth(Ta)) * Po * dx * in.e * in.sigma;
     Tf = Tf - H * dx / F;
+    if (history) history->Segment(i * dx, Tf, Ts);
   }
   const long double Twf = H / G2pi + Ts;
   PipeFlowResult r;

@@ -36,7 +36,8 @@ FlatWallResult FlatWallHeatGain(const FlatWallInputs& in);
 // Pipe flow with the inlet at or below the air: in each segment the outer
 // surface is found whose heat taken from the air equals what the wall passes
 // to the fluid, and the fluid warms by it over the capacity flow. An inlet
-// at the air temperature exchanges nothing.
-PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in);
+// at the air temperature exchanges nothing. history as for
+// PipeFlowTemperature.
+PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in, PipeFlowHistory* history = nullptr);
 
 }  // namespace HeatLossCalc

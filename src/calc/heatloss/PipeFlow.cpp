@@ -35,9 +35,9 @@ struct Exchange {
 
 }  // namespace
 
-PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in) {
+PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* history) {
   // An inlet at or below the air warms: heat gain.
-  if (!(in.Tin > in.Ta)) return PipeFlowHeatGain(in);
+  if (!(in.Tin > in.Ta)) return PipeFlowHeatGain(in, history);
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
   const long double D2 = D1 + 2 * in.t2;
@@ -55,6 +55,7 @@ PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in) {
   long double Sc = 0, Sr = 0;
   long double H = 0, Oc = 0, Or = 0;
   long double Twf = 0, Tmid = 0, Twa = 0;
+  if (history) history->Begin(Tf, kPipeSegments);
   for (int i = 1; i <= kPipeSegments; ++i) {
     // The side the scanned surface faces, and the temperature beyond the wall.
     const long double Tout = cooling ? TaK : Tf;
@@ -88,6 +89,7 @@ PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in) {
       Tf = Tf + H * dx / F;
     Sc = Sc + Oc;
     Sr = Sr + Or;
+    if (history) history->Segment(i * dx, Tf, cooling ? Tb : H / (G * 2 * kPi) + Tb);
   }
   PipeFlowResult r;
   r.fluid = Tf - kKelvin;

@@ -5,6 +5,8 @@
 // below the air warms: its heat is a negative loss (HeatGain.h).
 #pragma once
 
+#include "calc/heatloss/PipeFlowHistory.h"
+
 namespace HeatLossCalc {
 
 struct PipeFlowInputs {
@@ -33,6 +35,9 @@ struct PipeFlowResult {
 
 inline constexpr int kPipeSegments = 3000;
 
-PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in);
+// When history is given it receives the fluid and outer surface
+// temperatures along the length (see PipeFlowHistory); the results are the
+// same with or without.
+PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* history = nullptr);
 
 }  // namespace HeatLossCalc

@@ -1,17 +1,18 @@
 #include "operations/coefficient/CoefficientPanel.h"
 
 #include <QHeaderView>
+#include <utility>
 
-#include "widgets/ControlTable.h"
+#include "calc/coefficient/SaturatedVapour.h"
 #include "foundation/NumberText.h"
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 #include "operations/coefficient/CorrelationCatalogue.h"
 #include "operations/coefficient/CorrelationEvaluation.h"
 #include "operations/coefficient/FinWallEvaluation.h"
 #include "operations/coefficient/InputMemory.h"
 #include "operations/coefficient/ItemGrid.h"
-#include "calc/coefficient/SaturatedVapour.h"
+#include "widgets/ControlTable.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ void CoefficientPanel::ToggleCoefficientPanel() {
 void CoefficientPanel::SelectCorrelation() {
   const QString number = f.Text("Edit71");
   if (number.isEmpty()) return;
+  ran_ = true;
   grid_->ClearItems();
   for (const char* field : kResultFields) f.SetText(field, QString());
   const CorrelationGroup group = GroupOf(ToInteger(number));
@@ -111,7 +113,13 @@ void CoefficientPanel::SelectCorrelation() {
   write(SharedItems(group));
 }
 
-void CoefficientPanel::EvaluateCorrelation() { evaluation_->EvaluateCorrelation(); }
+void CoefficientPanel::EvaluateCorrelation() {
+  ran_ = true;
+  evaluation_->EvaluateCorrelation();
+}
+
+bool CoefficientPanel::TakeRun() { return std::exchange(ran_, false); }
+
 void CoefficientPanel::RememberInputs() { memory_->RememberInputs(); }
 void CoefficientPanel::RecallInputs() { memory_->RecallInputs(); }
 

@@ -29,7 +29,12 @@ class CoefficientPanel : public Subsystem {
   // 0 to 100 ℃.
   void SaturatedVapourTable();
 
+  // True once after a selection or an evaluation wrote the panel's results
+  // (or emptied them): the hints then look at the panel again.
+  bool TakeRun();
+
  private:
+  bool ran_ = false;
   std::unique_ptr<ItemGrid> grid_;
   std::unique_ptr<InputMemory> memory_;
   std::unique_ptr<FinWallEvaluation> finWall_;

@@ -8,14 +8,14 @@ constexpr CorrelationGroup kForced = CorrelationGroup::ForcedConvection;
 constexpr CorrelationGroup kFinWall = CorrelationGroup::FinAndWall;
 
 const ItemText kNaturalShared[] = {
-    {0, 1, "代表長さDL ｍ"},  {0, 2, "動粘性係数ν m2/s"}, {0, 3, "定圧比熱cp W/kg℃"},
+    {0, 1, "代表長さDL ｍ"},  {0, 2, "動粘性係数ν m2/s"}, {0, 3, "定圧比熱cp W・h/(kg・℃)"},
     {0, 4, "流体密度ρkg/m3"}, {0, 5, "熱伝導率λW/m℃"},    {2, 1, "表面温度T2 ℃"},
     {2, 2, "外気温度T1 ℃"},   {2, 3, "体積膨張率β1/ｋ"},
 };
 
 const ItemText kForcedShared[] = {
     {0, 0, "流速Ｕｍ/ｓ"},      {0, 1, "代表長さDL ｍ"},  {0, 2, "動粘性係数ν m2/s"},
-    {0, 3, "定圧比熱cp W/kg℃"}, {0, 4, "流体密度ρkg/m3"}, {0, 5, "熱伝導率λW/m℃"},
+    {0, 3, "定圧比熱cp W・h/(kg・℃)"}, {0, 4, "流体密度ρkg/m3"}, {0, 5, "熱伝導率λW/m℃"},
 };
 
 // The formula texts are shown as written, full-width characters, blanks and

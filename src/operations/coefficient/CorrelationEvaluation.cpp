@@ -1,15 +1,15 @@
 #include "operations/coefficient/CorrelationEvaluation.h"
 
-#include "foundation/NumberText.h"
-#include "widgets/Form.h"
-#include "operations/coefficient/CorrelationCatalogue.h"
-#include "operations/coefficient/FinWallEvaluation.h"
 #include "calc/coefficient/ForcedConvection.h"
-#include "operations/coefficient/InputMemory.h"
-#include "operations/coefficient/ItemGrid.h"
 #include "calc/coefficient/MantissaExponent.h"
 #include "calc/coefficient/NaturalConvection.h"
 #include "calc/coefficient/SimpleCorrelations.h"
+#include "foundation/NumberText.h"
+#include "operations/coefficient/CorrelationCatalogue.h"
+#include "operations/coefficient/FinWallEvaluation.h"
+#include "operations/coefficient/InputMemory.h"
+#include "operations/coefficient/ItemGrid.h"
+#include "widgets/Form.h"
 
 namespace {
 
@@ -59,59 +59,47 @@ void CorrelationEvaluation::EvaluateCorrelation() {
   memory_.RememberInputs();
 }
 
-void CorrelationEvaluation::Simple(const QString& number) {
-  if (number == QStringLiteral("200")) {
-    finWall_.EvaluateFinOnly();
-    return;
-  }
+std::optional<long double> SimpleOutcome(const ItemGrid& grid, const QString& number) {
   const SimpleCorrelation* c = FindSimpleCorrelation(Key(number));
-  if (!c) return;
+  if (!c) return std::nullopt;
   long double v[ItemGrid::kRows] = {};
-  for (int r = 0; r < c->inputs; ++r) v[r] = grid_.Number(1, r);
-  f.SetText("Edit72", RoundedText(c->h(v), 2));
+  for (int r = 0; r < c->inputs; ++r) v[r] = grid.Number(1, r);
+  return c->h(v);
 }
 
-void CorrelationEvaluation::NaturalConvection(const QString& number) {
-  if (f.IsEmpty("Edit77")) return;
-  const long double L = grid_.Number(1, 1);
-  const long double nu = grid_.Number(1, 2);
-  const long double cp = grid_.Number(1, 3);
-  const long double rho = grid_.Number(1, 4);
-  const long double lambda = grid_.Number(1, 5);
-  if (grid_.Text(1, 5) == QStringLiteral("0")) return;
-  const long double T2 = grid_.Number(3, 1);
-  const long double T1 = grid_.Number(3, 2);
-  const long double beta = grid_.Number(3, 3);
+std::optional<ConvectionOutcome> NaturalOutcome(const ItemGrid& grid, const QString& number) {
+  const long double L = grid.Number(1, 1);
+  const long double nu = grid.Number(1, 2);
+  const long double cp = grid.Number(1, 3);
+  const long double rho = grid.Number(1, 4);
+  const long double lambda = grid.Number(1, 5);
+  if (grid.Text(1, 5) == QStringLiteral("0")) return std::nullopt;
+  const long double T2 = grid.Number(3, 1);
+  const long double T1 = grid.Number(3, 2);
+  const long double beta = grid.Number(3, 3);
 
   NaturalInputs in;
   in.d = NaturalConvectionNumbers(L, nu, cp, rho, lambda, T2, T1, beta);
   in.L = L;
   long double Nu = 0;
   if (const NaturalCorrelation* c = FindNaturalCorrelation(Key(number))) {
-    if (c->extras & kNaturalC) in.C = grid_.Number(1, 0);
-    if (c->extras & kNaturalX) in.X = grid_.Number(3, 0);
-    if (c->extras & kNaturalN) in.n = grid_.Number(3, 4);
-    if (c->extras & kNaturalM) in.m = grid_.Number(3, 5);
+    if (c->extras & kNaturalC) in.C = grid.Number(1, 0);
+    if (c->extras & kNaturalX) in.X = grid.Number(3, 0);
+    if (c->extras & kNaturalN) in.n = grid.Number(3, 4);
+    if (c->extras & kNaturalM) in.m = grid.Number(3, 5);
     Nu = c->nu(in);
   }
-  const long double h = CoefficientFromNusselt(Nu, lambda, L);
-
-  f.SetText("Edit72", RoundedText(h, 1));
-  f.SetText("Edit78", RoundedText(in.d.Re, 0));
-  f.SetText("Edit79", RoundedText(in.d.Pr, 3));
-  f.SetText("Edit82", RoundedText(Nu, 1));
-  f.SetText("Edit80", RoundedText(in.d.Gr, 0));
-  f.SetText("Edit81", MantissaExponentText(in.d.Ra));
+  return ConvectionOutcome{CoefficientFromNusselt(Nu, lambda, L), Nu, in.d.Re, in.d.Pr, in.d.Gr, in.d.Ra};
 }
 
-void CorrelationEvaluation::ForcedConvection(const QString& number) {
-  if (f.IsEmpty("Edit77") || grid_.IsEmpty(1, 0)) return;
-  const long double U = grid_.Number(1, 0);
-  const long double L = grid_.Number(1, 1);
-  const long double nu = grid_.Number(1, 2);
-  const long double cp = grid_.Number(1, 3);
-  const long double rho = grid_.Number(1, 4);
-  const long double lambda = grid_.Number(1, 5);
+std::optional<ConvectionOutcome> ForcedOutcome(const ItemGrid& grid, const QString& number) {
+  if (grid.IsEmpty(1, 0)) return std::nullopt;
+  const long double U = grid.Number(1, 0);
+  const long double L = grid.Number(1, 1);
+  const long double nu = grid.Number(1, 2);
+  const long double cp = grid.Number(1, 3);
+  const long double rho = grid.Number(1, 4);
+  const long double lambda = grid.Number(1, 5);
 
   ForcedInputs in;
   in.d = ForcedConvectionNumbers(U, L, nu, cp, rho, lambda);
@@ -119,18 +107,44 @@ void CorrelationEvaluation::ForcedConvection(const QString& number) {
   in.mu = DynamicViscosity(nu, rho);
   long double Nu = 0;
   if (const ForcedCorrelation* c = FindForcedCorrelation(Key(number))) {
-    if (c->extras & kForcedX) in.X = grid_.Number(3, 0);
+    if (c->extras & kForcedX) in.X = grid.Number(3, 0);
     if (c->extras & kForcedCM) {
-      in.c = grid_.Number(3, 1);
-      in.m = grid_.Number(3, 2);
+      in.c = grid.Number(3, 1);
+      in.m = grid.Number(3, 2);
     }
-    if (c->extras & kForcedMuW) in.muW = grid_.Number(3, 2);
+    if (c->extras & kForcedMuW) in.muW = grid.Number(3, 2);
     Nu = c->nu(in);
   }
-  const long double h = CoefficientFromNusselt(Nu, lambda, L);
+  return ConvectionOutcome{CoefficientFromNusselt(Nu, lambda, L), Nu, in.d.Re, in.d.Pr};
+}
 
-  f.SetText("Edit72", RoundedText(h, 2));
-  f.SetText("Edit78", RoundedText(in.d.Re, 2));
-  f.SetText("Edit79", RoundedText(in.d.Pr, 3));
-  f.SetText("Edit82", RoundedText(Nu, 2));
+void CorrelationEvaluation::Simple(const QString& number) {
+  if (number == QStringLiteral("200")) {
+    finWall_.EvaluateFinOnly();
+    return;
+  }
+  if (const std::optional<long double> h = SimpleOutcome(grid_, number))
+    f.SetText("Edit72", RoundedText(*h, kSimpleDecimals));
+}
+
+void CorrelationEvaluation::NaturalConvection(const QString& number) {
+  if (f.IsEmpty("Edit77")) return;
+  const std::optional<ConvectionOutcome> o = NaturalOutcome(grid_, number);
+  if (!o) return;
+  f.SetText("Edit72", RoundedText(o->h, kNaturalDecimals));
+  f.SetText("Edit78", RoundedText(o->Re, 0));
+  f.SetText("Edit79", RoundedText(o->Pr, 3));
+  f.SetText("Edit82", RoundedText(o->Nu, kNaturalDecimals));
+  f.SetText("Edit80", RoundedText(o->Gr, 0));
+  f.SetText("Edit81", MantissaExponentText(o->Ra));
+}
+
+void CorrelationEvaluation::ForcedConvection(const QString& number) {
+  if (f.IsEmpty("Edit77")) return;
+  const std::optional<ConvectionOutcome> o = ForcedOutcome(grid_, number);
+  if (!o) return;
+  f.SetText("Edit72", RoundedText(o->h, kForcedDecimals));
+  f.SetText("Edit78", RoundedText(o->Re, 2));
+  f.SetText("Edit79", RoundedText(o->Pr, 3));
+  f.SetText("Edit82", RoundedText(o->Nu, kForcedDecimals));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class FinWallEvaluation;
 class InputMemory;
@@ -12,6 +13,27 @@ class Form;
 
 // x as mantissa "E" exponent, the way the panel shows the Rayleigh number.
 QString MantissaExponentText(long double x);
+
+// What a convection formula gives on the items of the grid.
+struct ConvectionOutcome {
+  long double h, Nu;
+  long double Re, Pr;
+  long double Gr = 0, Ra = 0;  // natural convection only
+};
+
+// The decimals the panel shows h and Nu with.
+inline constexpr int kSimpleDecimals = 2;   // h of the simple formulas
+inline constexpr int kNaturalDecimals = 1;  // h and Nu of natural convection
+inline constexpr int kForcedDecimals = 2;   // h and Nu of forced convection
+
+// One formula on the items of the grid, exactly as 計算実行 evaluates it
+// (the values read in the panel's order, a pending fault or a text that is
+// no number ending it with its error), without writing anything. Empty when
+// the panel writes nothing: a conductivity that reads "0" (natural), no
+// velocity (forced), a number without a formula (simple).
+std::optional<ConvectionOutcome> NaturalOutcome(const ItemGrid& grid, const QString& number);
+std::optional<ConvectionOutcome> ForcedOutcome(const ItemGrid& grid, const QString& number);
+std::optional<long double> SimpleOutcome(const ItemGrid& grid, const QString& number);
 
 class CorrelationEvaluation {
  public:

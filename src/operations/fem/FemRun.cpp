@@ -49,7 +49,10 @@ std::vector<FemRun::Area> FemRun::OutputAreas(const FemCells& s, int m, int j, i
            s.Text(1, vPrev + 5 + mPrev) == QString::fromStdString(FemElementName(mPrev + 1)))
       ++mPrev;
     if (mPrev > 0) {
-      areas.push_back({1, mPrev + 6, vPrev + 4, vPrev + 4 + mPrev});
+      // The run leaves column 1 of the header row empty: a name there is a
+      // table row typed over the old block, and stays.
+      const int first = s.Blank(1, vPrev + 4) ? vPrev + 4 : vPrev + 5;
+      areas.push_back({1, mPrev + 6, first, vPrev + 4 + mPrev});
       if (s.Text(mPrev + 5, vPrev + 3).startsWith(QLatin1String("MMULT(")))
         areas.push_back({mPrev + 5, mPrev + 5, vPrev + 3, vPrev + 3});
     }
@@ -114,9 +117,12 @@ void FemRun::PrepareFemRun() {
   s.Set(3, 1, QString::number(n.j));
   s.Set(4, 1, QString::number(n.o));
   for (const Area& a : areas) s.Empty(a.c0, a.c1, a.r0, a.r1);
+  sheet_.ClearFemResults(std::max(vPrev, NamedRowsAfter(s, areas)) + 2);
 
-  // A failed partner check has said so; the system is still written.
-  sheet_.CheckFemPartners();
-  sheet_.AssembleFemSystem();
+  // A failed partner check has said so; the system is still written for
+  // the spreadsheet, but a model whose faces disagree is not solved.
+  const bool partners = sheet_.CheckFemPartners();
+  const FemTable table = sheet_.AssembleFemSystem();
   sheet_.FemSolveFormula();
+  if (partners) sheet_.ShowFemSolution(table);
 }

@@ -1,7 +1,8 @@
 // 実行 on the finite-element sheet: a fill command in (0,1) is carried out;
 // otherwise the table is checked and counted, the first run of a sheet
 // offers saving it, and later runs write the counts, empty the output area
-// and compute (partner check, assembly, formula).
+// and the results of the previous run and compute (partner check, assembly,
+// formula, the solve in the program).
 #pragma once
 
 #include <vector>

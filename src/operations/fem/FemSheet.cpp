@@ -10,8 +10,13 @@ namespace {
 constexpr int kSheetRows = 120;
 }  // namespace
 
-FemSheet::FemSheet(Form& form, MemoViews& memos)
-    : Subsystem(form), fill_(form), solve_(form), run_(form, *this), memos_(memos) {}
+FemSheet::FemSheet(Form& form, MemoViews& memos, AnalysisView& analysis)
+    : Subsystem(form),
+      fill_(form),
+      solve_(form),
+      results_(form, analysis),
+      run_(form, *this),
+      memos_(memos) {}
 
 void FemSheet::Wire() {
   f.OnClick("Label62", [this] { ClearFemCommand(); });

@@ -1,20 +1,25 @@
 // The finite-element plate sheet, typed into the grid memo: "要素法" lays it
-// out, "実行" checks and counts it and writes the conductance system and the
-// spreadsheet formula that solves it. A click on "メモ一覧" empties the
+// out, "実行" checks and counts it, writes the conductance system and the
+// spreadsheet formula that solves it, and solves it in the program: the
+// temperatures and the boundary flows beside the table, the chart of the
+// temperatures in the chart view. A click on "メモ一覧" empties the
 // command cell, a double click names the elements and fills defaults.
 #pragma once
 
 #include "widgets/Subsystem.h"
 #include "operations/fem/FemFill.h"
+#include "operations/fem/FemResults.h"
 #include "operations/fem/FemRun.h"
 #include "operations/fem/FemSolve.h"
 
+class AnalysisView;
 class MemoViews;
 
 class FemSheet : public Subsystem {
  public:
-  // The sheet lives on the grid memo of the memo views.
-  FemSheet(Form& form, MemoViews& memos);
+  // The sheet lives on the grid memo of the memo views; its chart is the
+  // analysis view's.
+  FemSheet(Form& form, MemoViews& memos, AnalysisView& analysis);
   void Wire() override;
 
   // 要素法: shows the grid memo and writes the header cells.
@@ -25,8 +30,12 @@ class FemSheet : public Subsystem {
   void FillFemDefaults() { fill_.FillFemDefaults(); }
   void ClearFemCommand() { fill_.ClearFemCommand(); }
   bool CheckFemPartners() { return solve_.CheckFemPartners(); }
-  void AssembleFemSystem() { solve_.AssembleFemSystem(); }
+  FemTable AssembleFemSystem() { return solve_.AssembleFemSystem(); }
   void FemSolveFormula() { solve_.FemSolveFormula(); }
+  void ClearFemResults(int lastRow) { results_.Clear(lastRow); }
+  void ShowFemSolution(const FemTable& table) { results_.Show(table); }
+  // The last solve in the program, unrounded.
+  const FemSolution& Solution() const { return results_.Solution(); }
 
   // The memo operations the sheet uses.
   void ToggleMemo();
@@ -35,6 +44,7 @@ class FemSheet : public Subsystem {
  private:
   FemFill fill_;
   FemSolve solve_;
+  FemResults results_;
   FemRun run_;
   MemoViews& memos_;
 };

@@ -46,4 +46,25 @@ QString BadThickness(const QString& text) {
   return QStringLiteral("要素の厚さ「%1」は1以上の整数にしてください。").arg(text);
 }
 
+QString FloatingElements(const QString& names) {
+  return QStringLiteral("要素 %1 は境界への熱の通り道がないため、温度が決まりません。"
+                        "接触面に境界か相手の要素を入れ、寸法と熱伝導率を確認してください。")
+      .arg(names);
+}
+
+QString SingularSystem(const QString& condition) {
+  if (condition.isEmpty())
+    return QStringLiteral("係数行列Gが特異なため、温度を求められません。要素と境界のつながりを確認してください。");
+  return QStringLiteral("係数行列Gの条件数が%1と大きく、温度を正しく求められません。"
+                        "熱伝導率や寸法の桁が極端に違わないか確認してください。")
+      .arg(condition);
+}
+
+QString Unbalanced(const QString& sum, const QString& largest) {
+  return QStringLiteral("境界の熱流の和が%1 Wで、最大の熱流%2 Wに比べてゼロになりません。"
+                        "熱の収支が合わないモデルです。"
+                        "一つの相手を二つの面で指定していないか、接触面の相手と寸法を確認してください。")
+      .arg(sum, largest);
+}
+
 }  // namespace FemSheetTexts

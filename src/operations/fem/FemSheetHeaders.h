@@ -28,4 +28,16 @@ QString TableTooLarge(int maxRowsPlusElements);
 QString FillNameNotFound(const QString& name);
 QString BadThickness(const QString& text);
 
+// The solved plate: captions of the result columns and the reasons a run
+// gives no temperatures or a heat balance that does not close.
+inline QString TemperatureCaption() { return QStringLiteral("温度℃"); }
+inline QString FlowCaption() { return QStringLiteral("熱流W"); }
+inline QString FlowSumCaption() { return QStringLiteral("熱流の和W"); }
+// names: the floating elements as the table names them, "T3、T4".
+QString FloatingElements(const QString& names);
+// condition: the estimated condition number as text, empty where the
+// factorisation met a zero pivot.
+QString SingularSystem(const QString& condition);
+QString Unbalanced(const QString& sum, const QString& largest);
+
 }  // namespace FemSheetTexts

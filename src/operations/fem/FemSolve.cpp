@@ -37,7 +37,7 @@ bool FemSolve::CheckFemPartners() {
   return true;
 }
 
-void FemSolve::AssembleFemSystem() {
+FemTable FemSolve::AssembleFemSystem() {
   FemCells s = Cells();
   int thickness = 5;
   if (s.Blank(0, 4)) {
@@ -62,6 +62,7 @@ void FemSolve::AssembleFemSystem() {
     s.Set(m + 2, r, QString());
     s.Set(m + 3, r, NumberText(system.b[e - 1]));
   }
+  return table;
 }
 
 void FemSolve::FemSolveFormula() {

@@ -15,8 +15,9 @@ class FemSolve {
   // other; when all do, writes the headers T1 … Tm of the block at row v+4.
   // Returns false (after its message) when a face is not accepted.
   bool CheckFemPartners();
-  // Writes G (rows v+5 … v+m+4, columns 2 … m+1) and b (column m+3).
-  void AssembleFemSystem();
+  // Writes G (rows v+5 … v+m+4, columns 2 … m+1) and b (column m+3);
+  // returns the table they were assembled from.
+  FemTable AssembleFemSystem();
   // Writes the MMULT(MINVERSE(…)) text into (m+5, v+3).
   void FemSolveFormula();
 

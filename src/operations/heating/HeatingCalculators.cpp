@@ -20,8 +20,9 @@ const char* const kShortRiseTime = "上昇時間0.05ｈ以下は誤差が大き�
 const char* const kLongRiseTime = "処理時間が長くなります。";
 const char* const kDimensionsOutOfRange = "寸法が範囲を超えています。";
 const char* const kTooLittleGas = "気体量が少な過ぎます。";
-// A rise time below zero has no meaning; the calculations would run on it
-// and show numbers, so it is refused.
+// A rise time of zero or below has no meaning; the calculations would run
+// on it and show numbers (the power search would climb without end), so it
+// is refused.
 const char* const kNegativeRiseTime = "上昇時間は0より大きい値にしてください。";
 const char* const kNoHeatingNeeded =
     "加熱は不要です。ヒーターなしでも上昇時間内に加熱後温度に達します（放熱損失は求められません）。";
@@ -63,7 +64,7 @@ void HeatingCalculators::ContainerHeating() {
   WriteVolumeAndMass(in.L, in.W, in.D);
 
   in.riseTime = f.Number("Edit43");
-  if (in.riseTime < 0.0L) {
+  if (!(in.riseTime > 0.0L)) {
     f.Message(Text(kNegativeRiseTime));
     return;
   }
@@ -166,7 +167,7 @@ void HeatingCalculators::WallHeating() {
   }
   WriteVolumeAndMass(L, W, D);
   const long double t = f.Number("Edit43");
-  if (t < 0.0L) {
+  if (!(t > 0.0L)) {
     f.Message(Text(kNegativeRiseTime));
     return;
   }
@@ -205,6 +206,7 @@ void HeatingCalculators::ContentOnlyPower() {
   const long double mass = f.Number("Edit54");
   const long double c = f.Number("Edit45");
   const long double t = f.Number("Edit43");
+  if (!(t > 0.0L)) return;  // refused by the heating run, which says so
   const long double P = heating::ContentOnlyPower(c, mass, rise, t);
   const MaterialRow* row = MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
   if (!row) return;

@@ -25,7 +25,7 @@ const ExportRow kHeatingCommon[] = {
   {20, "必要熱量   　  W",        nullptr, FieldText("Edit46")},
   {21, "放熱損失   　  %",        nullptr, FieldText("Edit47")},
   {22, "加熱後温度での放熱 W",    nullptr, FieldText("Edit48")},
-  {23, "Stefan-Boltzman定数",     nullptr, CellText(StoreCells::kStefanBoltzmannDigits)},
+  {23, "Stefan-Boltzman定数 ×10^-8", nullptr, CellText(StoreCells::kStefanBoltzmannDigits)},
   {24, "表面の放射率",            nullptr, FieldText("Edit16")},
   {25, "対流熱伝達率",            nullptr, FieldText("Edit17")},
 };

@@ -5,7 +5,6 @@
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
 
@@ -42,8 +41,8 @@ const ExportRow kCylinderRows[] = {
 };
 
 const ExportRow kSurfaceRows[] = {
-  {18, "Stefan-Boltzman定数",  nullptr, CellText(kStefanBoltzmannDigits)},
-  {19, "表面の放射率 W/m℃",    nullptr, FieldText("Edit16")},
+  {18, "Stefan-Boltzman定数 ×10^-8", nullptr, CellText(kStefanBoltzmannDigits)},
+  {19, "表面の放射率",         nullptr, FieldText("Edit16")},
   {20, "対流熱伝達率 W/m2℃",   nullptr, FieldText("Edit17")},
   {21, "対流放熱量 W",         nullptr, FieldText("Edit18")},
   {22, "放射放熱量 W",         nullptr, FieldText("Edit19")},
@@ -148,8 +147,6 @@ void CylinderPanel::Back() {
     s.SetCell(CellOfField(*c, "Edit11"),
               NumberText(ToNumber(s.GetCell(CellOfField(*c, "Edit12"))) * 2 + ToNumber(s.GetCell(CellOfField(*c, "Edit10")))));
     f.SetText("Edit21", s.GetCell(CellOfField(*c, "Edit21")));
-    for (const SurfaceCondensation::Controls* h : {&SurfaceCondensation::kCylinder, &SurfaceCondensation::kPipeFlow})
-      SurfaceCondensation::EmptyIfBlank(f, *h);
     f.SetText("Edit22", QStringLiteral("-8"));
   }
   Run();

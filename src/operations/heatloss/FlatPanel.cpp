@@ -3,7 +3,6 @@
 #include "foundation/NumberText.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 
 using namespace StoreCells;
@@ -77,7 +76,6 @@ void FlatPanel::Back() {
   s.SetCell(kCylinderPanelKind, QString::fromLatin1(kHeaterCalculator.kind));
   const std::span<const FieldBinding> fields(kFields);
   for (const FieldBinding& b : fields.first(fields.size() - kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
-  SurfaceCondensation::EmptyIfBlank(f, SurfaceCondensation::kFlat);
   f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));
   // The heater's second outer diameter follows from its cells, as the
   // cylinder panel's Back keeps it, and the heater's 層内側温度 returns.

@@ -22,11 +22,6 @@ Humidity ReadHumidity(Fields& f, const Controls& c) {
   return h;
 }
 
-void EmptyIfBlank(Fields& f, const Controls& c) {
-  const QString text = f.Text(c.humidity);
-  if (!text.isEmpty() && text.trimmed().isEmpty()) f.SetText(c.humidity, QString());
-}
-
 void WriteResult(Fields& f, const Controls& c, std::optional<long double> rh, long double surface, long double air) {
   if (!rh) {
     f.SetText(c.result, QString());

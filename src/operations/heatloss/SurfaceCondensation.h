@@ -28,13 +28,10 @@ struct Humidity {
   std::optional<long double> rh;   // %, 0 < rh <= 100; empty when the field is empty
 };
 
-// Reads the humidity field; a text that is no number or lies outside
+// Reads the humidity field; blanks alone count as empty (a store cell never
+// written restores a blank, as GridRowCsv reads an empty field). A text that is no number or lies outside
 // 0 < rh <= 100 is refused with a message that names the field.
 Humidity ReadHumidity(Fields& f, const Controls& c);
-
-// An empty store cell reads as a blank (GridRowCsv): Back calls this after
-// restoring the field, so that a humidity never saved shows as empty.
-void EmptyIfBlank(Fields& f, const Controls& c);
 
 // Writes the result for a surface at surface degC in air at air degC: the
 // dew point and whether the surface condenses; empty without a humidity.

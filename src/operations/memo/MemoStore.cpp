@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "widgets/Dialogs.h"
@@ -12,7 +13,9 @@
 #include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 #include "operations/memo/MemoName.h"
+#include "store/FileTrash.h"
 #include "store/TextFile.h"
+#include "operations/common/Unsaved.h"
 
 const QString MemoStore::kFemSheetName = QStringLiteral("有限要素法");
 
@@ -37,6 +40,9 @@ void MemoStore::Wire() {
   FileListBox* list = f.List("FileListBox1");
   list->onSelect = [this] { f.Guarded([this] { OpenMemoFile(); }); };
   list->onDoubleClick = [this] { f.Guarded([this] { StartEmptyMemo(); }); };
+  // What the memos hold at the start is nothing typed yet.
+  TextMemoSaved(QString());
+  GridMemoSaved(QString());
 }
 
 bool MemoStore::TextMemoShown() const { return f.IsShown("Memo2"); }
@@ -68,9 +74,21 @@ void MemoStore::RefreshMemoList() {
 void MemoStore::OpenMemoFile() {
   const QString path = f.List("FileListBox1")->SelectedPath();
   if (path.isEmpty()) return;
+  bool replace = false;
+  try {
+    replace = MayReplaceShownMemo();
+  } catch (const AppError&) {
+    ShowSourceInList();
+    throw;
+  }
+  if (!replace) {
+    ShowSourceInList();
+    return;
+  }
   if (TextMemoShown()) {
     const QStringList lines = MemoFiles::ReadLines(path);
     f.Memo("Memo2")->setPlainText(lines.join(QLatin1Char('\n')));
+    TextMemoSaved(path);
   } else if (GridMemoShown()) {
     LoadGridMemoCsv();
   }
@@ -88,19 +106,29 @@ void MemoStore::LoadGridMemoCsv() {
   // A file longer than the grid makes the grid longer, so that saving it
   // again keeps every line.
   if (lines.size() > grid->RowCount()) grid->SetRowCount(static_cast<int>(lines.size()));
-  if (MemoFiles::FillGrid(*grid, lines)) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
+  const bool wide = MemoFiles::FillGrid(*grid, lines);
+  GridMemoSaved(path);
+  if (wide) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
 }
 
 void MemoStore::StartEmptyMemo() {
   if (TextMemoShown()) {
+    if (!MayReplaceShownMemo()) return ShowSourceInList();
     f.Memo("Memo2")->clear();
+    TextMemoSaved(QString());
   } else if (GridMemoShown()) {
     const QString path = f.List("FileListBox1")->SelectedPath();
-    if (QFileInfo(path).completeBaseName() != kFemSheetName) f.Grid("StringGrid3")->ClearCells();
+    if (QFileInfo(path).completeBaseName() == kFemSheetName) return;
+    if (!MayReplaceShownMemo()) return ShowSourceInList();
+    f.Grid("StringGrid3")->ClearCells();
+    GridMemoSaved(QString());
   }
 }
 
-void MemoStore::ClearGridMemo() { f.Grid("StringGrid3")->ClearCells(); }
+void MemoStore::ClearGridMemo() {
+  f.Grid("StringGrid3")->ClearCells();
+  GridMemoSaved(QString());
+}
 
 void MemoStore::ToggleNamePanel() { f.SetShown("Panel15", !f.IsShown("Panel15")); }
 void MemoStore::CloseNamePanel() { f.HideControls({"Panel15"}); }
@@ -129,22 +157,32 @@ void MemoStore::SaveMemo() {
     f.SetText("Edit56", name);
   }
   if (TextMemoShown()) {
-    MemoFiles::WriteLines(MemoPath("memo", name, ".txt"), LinesOf(f.Text("Memo2")));
+    const QString path = MemoPath("memo", name, ".txt");
+    if (!MayReplaceFile(path)) return;
+    MemoFiles::WriteLines(path, LinesOf(f.Text("Memo2")));
+    TextMemoSaved(path);
     f.Message(QStringLiteral("メモを保存しました"));
     RefreshMemoList();
   }
-  if (GridMemoShown()) SaveGridMemoCsv();
+  if (GridMemoShown() && !SaveGridMemoCsv()) return;
   f.HideControls({"Panel15"});
   ToggleMemo();
   ToggleMemo();
 }
 
-void MemoStore::SaveGridMemoCsv() {
-  if (!GridMemoShown()) return;
+bool MemoStore::SaveGridMemoCsv() {
+  if (!GridMemoShown()) return false;
   const QString path = MemoPath("memocsv", f.Text("Edit56"), ".csv");
-  BusyPointer busy(f.Dlg());
-  MemoFiles::WriteLines(path, MemoFiles::GridLines(*f.Grid("StringGrid3")));
+  if (!MayReplaceFile(path)) return false;
+  {
+    BusyPointer busy(f.Dlg());
+    const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+    MemoFiles::WriteLines(path, lines);
+    gridSource_ = path;
+    gridSaved_ = lines;
+  }
   f.Message(QStringLiteral("デ－タを保存しました"));
+  return true;
 }
 
 void MemoStore::DeleteMemoFile() {
@@ -152,17 +190,26 @@ void MemoStore::DeleteMemoFile() {
   if (path.isEmpty()) return;
   const QString fileName = QFileInfo(path).fileName();
   if (!f.Confirm(QStringLiteral("ファイル %1 をごみ箱に移しますか。").arg(fileName))) return;
-  QString reason;
-  if (!f.Dlg().MoveToTrash(path, &reason)) {
-    f.Message(QStringLiteral("ファイル %1 を削除できません。\r%2").arg(fileName, reason));
+  const FileTrash::Outcome out =
+      f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+  if (!out.Moved()) {
+    f.Message(QStringLiteral("ファイル %1 を削除できません。\r%2").arg(fileName, out.reason));
     return;
   }
-  // The text memo showed the file just deleted; a grid memo keeps its
-  // table, and unsaved text of the hidden text memo stays.
+  // The text memo showed the file just deleted: it is emptied, unless it
+  // has changes, which stay as a new memo. A grid memo keeps its table,
+  // and unsaved text of the hidden text memo stays.
   const bool textMemo = TextMemoShown();
   ToggleMemo();
   ToggleMemo();
-  if (textMemo) f.Memo("Memo2")->clear();
+  if (textSource_ == path) textSource_.clear();
+  if (gridSource_ == path) gridSource_.clear();
+  if (textMemo && !TextMemoChanged()) {
+    f.Memo("Memo2")->clear();
+    TextMemoSaved(QString());
+  }
+  const QString note = out.Note(fileName);
+  if (!note.isEmpty()) f.Message(note);
 }
 
 void MemoStore::CopyMemoToDesktop() {
@@ -187,13 +234,123 @@ void MemoStore::CopyMemoToDesktop() {
     if (!f.Confirm(QStringLiteral("デスクトップに %1 があります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
                        .arg(fileName)))
       return;
-    QString reason;
-    if (!f.Dlg().MoveToTrash(target, &reason)) {
-      f.Message(QStringLiteral("デスクトップの %1 を置き換えられません。\r%2").arg(fileName, reason));
+    const FileTrash::Outcome out =
+        f.Dlg().MoveToTrash(target, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+    if (!out.Moved()) {
+      f.Message(QStringLiteral("デスクトップの %1 を置き換えられません。\r%2").arg(fileName, out.reason));
       return;
     }
+    const QString note = out.Note(fileName);
+    if (!note.isEmpty()) f.Message(note);
   }
   if (!TextFile::WriteBytesAtomically(target, bytes))
     throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(target));
   f.Message(QStringLiteral("データを保存しました"));
+}
+
+// ---------------------------------------------------------------- unsaved changes
+
+void MemoStore::TextMemoSaved(const QString& source) {
+  textSource_ = source;
+  textSaved_ = f.Text("Memo2");
+}
+
+void MemoStore::GridMemoSaved(const QString& source) {
+  gridSource_ = source;
+  gridSaved_ = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+}
+
+bool MemoStore::TextMemoChanged() const { return f.Text("Memo2") != textSaved_; }
+
+bool MemoStore::GridMemoChanged() const { return MemoFiles::GridLines(*f.Grid("StringGrid3")) != gridSaved_; }
+
+namespace {
+QString Caption(const char* memo, const QString& source) {
+  const QString file = source.isEmpty() ? QStringLiteral("新規") : QFileInfo(source).fileName();
+  return QString::fromUtf8(memo) + QStringLiteral("（") + file + QStringLiteral("）");
+}
+
+bool SavesBack(const QString& source) {
+  return !source.isEmpty() && !MemoName::IsProtected(QFileInfo(source).completeBaseName());
+}
+}  // namespace
+
+QString MemoStore::TextMemoCaption() const { return Caption("テキストメモ", textSource_); }
+QString MemoStore::GridMemoCaption() const { return Caption("表メモ", gridSource_); }
+
+bool MemoStore::MayReplaceShownMemo() {
+  const bool text = TextMemoShown();
+  if (text ? !TextMemoChanged() : !GridMemoShown() || !GridMemoChanged()) return true;
+  const QString item = text ? TextMemoCaption() : GridMemoCaption();
+  switch (f.Dlg().Ask(QStringLiteral("確認"), Unsaved::Question({item}))) {
+    case Dialogs::Reply::Yes:
+      return text ? SaveTextMemoBack() : SaveGridMemoBack();
+    case Dialogs::Reply::No:
+      return true;
+    case Dialogs::Reply::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool MemoStore::SaveTextMemoBack() {
+  if (!SavesBack(textSource_)) {
+    AskForName(true);
+    return false;
+  }
+  const QString text = f.Text("Memo2");
+  MemoFiles::WriteLines(textSource_, LinesOf(text));
+  textSaved_ = text;
+  f.Message(QStringLiteral("メモを保存しました"));
+  return true;
+}
+
+bool MemoStore::SaveGridMemoBack() {
+  if (!SavesBack(gridSource_)) {
+    AskForName(false);
+    return false;
+  }
+  {
+    BusyPointer busy(f.Dlg());
+    const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+    MemoFiles::WriteLines(gridSource_, lines);
+    gridSaved_ = lines;
+  }
+  f.Message(QStringLiteral("デ－タを保存しました"));
+  return true;
+}
+
+void MemoStore::AskForName(bool textMemo) {
+  const QString& source = textMemo ? textSource_ : gridSource_;
+  const bool isProtected = !source.isEmpty();
+  for (int i = 0; i < 2 && (textMemo ? !TextMemoShown() : !GridMemoShown()); ++i) ToggleMemo();
+  f.ShowControls({"Panel15"});
+  f.Edit("Edit56")->setFocus();
+  f.Message(isProtected ? QStringLiteral("上書きできないメモです。別の名前を付けて保存してください。")
+                        : QStringLiteral("新しいメモです。名前を付けて保存してください。"));
+}
+
+bool MemoStore::MayReplaceFile(const QString& path) {
+  const QFileInfo existing(path);
+  // A link or a folder in the memo's place is refused by the write itself.
+  if (!existing.isFile() || existing.isSymLink()) return true;
+  const QString fileName = existing.fileName();
+  if (!f.Confirm(QStringLiteral("メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
+                     .arg(fileName)))
+    return false;
+  const FileTrash::Outcome out = f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+  if (!out.Moved()) {
+    f.Message(QStringLiteral("メモ %1 を置き換えられません。\r%2").arg(fileName, out.reason));
+    return false;
+  }
+  const QString note = out.Note(fileName);
+  if (!note.isEmpty()) f.Message(note);
+  return true;
+}
+
+void MemoStore::ShowSourceInList() {
+  FileListBox* list = f.List("FileListBox1");
+  const QString& source = TextMemoShown() ? textSource_ : gridSource_;
+  const QString folder = list->Folder() + QLatin1Char('/');
+  list->ShowSelected(source.startsWith(folder) ? source.mid(folder.size()) : QString());
 }

@@ -41,6 +41,17 @@ TEST(GasHeating, SearchStopsBelowT1WithinItsLastIncrement) {
   }
 }
 
+// A bare box whose losses dwarf the gas's own need, over a long time: the
+// power lies beyond the first search's largest candidate (about 1334 P0),
+// and the search goes on until a power no longer fits.
+TEST(GasHeating, PowerBeyondTheFirstCeilingIsFound) {
+  const GasBox box = MakeGasBox(cases::AirBox(50.0L));
+  const long double best = GasPowerSearch(box);
+  EXPECT_GT(best, 1334.0L * box.P0);
+  EXPECT_TRUE(GasPowerFits(box, best));
+  EXPECT_FALSE(GasPowerFits(box, best + box.P0 * 0.01L));
+}
+
 TEST(GasHeating, LossShareToOneDecimal) {
   EXPECT_EQ(GasLossShare(100.0L, 25.0L), 75.0L);
   EXPECT_NEAR(static_cast<double>(GasLossShare(3.0L, 1.0L)), 66.7, 1e-12);
