@@ -29,6 +29,7 @@ class HeatLossPanels;
 class HeatingPanel;
 class CoefficientPanel;
 class CorrelationPicker;
+class CurvePage;
 class HintLine;
 class MemoViews;
 class FemSheet;
@@ -53,6 +54,7 @@ class TForm1 : public Form {
   AnalysisView& Analysis() { return *analysis_; }
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
+  CurvePage& Curves() { return *curves_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -68,6 +70,7 @@ class TForm1 : public Form {
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<CurvePage> curves_;
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<CalculatorDispatch> dispatch_;

@@ -1,24 +1,27 @@
 #include "Driver.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QListWidget>
-#include <QTableWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QThread>
 
 #include "foundation/NumberText.h"
 #include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
+#include "widgets/Form.h"
 #include "widgets/RecordingDialogs.h"
 #include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 
 namespace {
 
@@ -259,6 +262,7 @@ int Driver::Run(const QString& rawLine) {
       const ChartPlot& plot = ChartOf(form_, rest)->Plot();
       Print(rest + QStringLiteral(" axis x=") + Escape(plot.xCaption));
       Print(rest + QStringLiteral(" axis y=") + Escape(plot.yCaption));
+      if (!plot.y2Caption.isEmpty()) Print(rest + QStringLiteral(" axis y2=") + Escape(plot.y2Caption));
       return 0;
     }
     if (command == QLatin1String("get") || command == QLatin1String("shown") ||
@@ -365,6 +369,23 @@ int Driver::Run(const QString& rawLine) {
     } else if (command == QLatin1String("screenshot")) {
       // Not a person's action: saves a picture of the window as PNG.
       if (!form_.grab().save(rest)) throw DriverError{QStringLiteral("cannot write ") + rest};
+    } else if (command == QLatin1String("wait")) {
+      // Until no work runs in the background: no progress bar shows (30 s at most).
+      QElapsedTimer waited;
+      waited.start();
+      auto running = [this] {
+        for (QProgressBar* bar : form_.findChildren<QProgressBar*>())
+          if (bar->isVisibleTo(&form_)) return true;
+        return false;
+      };
+      while (running()) {
+        if (waited.elapsed() > 30000) throw DriverError{QStringLiteral("work in the background did not end")};
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+      }
+    } else if (command == QLatin1String("answer") && name == QLatin1String("file")) {
+      // The path the next save dialog returns.
+      dialogs_.savePaths.push_back(ScriptPath(form_, text));
     } else if (command == QLatin1String("answer")) {
       if (name == QLatin1String("cancel"))
         dialogs_.Answer(Dialogs::Reply::Cancel);

@@ -1,0 +1,88 @@
+#include "operations/curves/CalculatorChart.h"
+
+#include <QLineEdit>
+#include <QSet>
+#include <memory>
+
+#include "foundation/Errors.h"
+#include "operations/analysis/AnalysisView.h"
+#include "operations/curves/CalculatorCurves.h"
+#include "operations/curves/ScreenCalculator.h"
+#include "operations/hints/FieldCatalogue.h"
+#include "widgets/ChartView.h"
+#include "widgets/FieldSnapshot.h"
+#include "widgets/Form.h"
+
+namespace {
+
+ChartPlot Titled(const QString& title) {
+  ChartPlot plot;
+  plot.title = title;
+  return plot;
+}
+
+// The chart of c on the copy, or a title that says why there is none.
+ChartPlot PlotOf(const ScreenCalculator& c, FieldSnapshot& fields, const std::atomic<bool>* stop) {
+  try {
+    return CalculatorCurves(c, fields, stop);
+  } catch (const AppError& e) {
+    return Titled(QStringLiteral("グラフを描けません：") + e.text());
+  } catch (const std::exception& e) {
+    return Titled(QStringLiteral("グラフを描けません：") + QString::fromUtf8(e.what()));
+  }
+}
+
+}  // namespace
+
+CalculatorChart::CalculatorChart(Form& form, AnalysisView& view, HeatLossPanels& panels,
+                                 std::function<void()> busyChanged)
+    : f(form), view_(view), panels_(panels), work_(std::move(busyChanged)) {}
+
+void CalculatorChart::Wire() {
+  // A run writes at least one result field of its panel.
+  QSet<QString> watched;
+  for (const FieldRow& row : FieldCatalogue()) {
+    if (row.role != FieldRole::Result || QLatin1String(row.panel) == QLatin1String("Panel21")) continue;
+    if (watched.contains(QLatin1String(row.field))) continue;
+    watched.insert(QLatin1String(row.field));
+    QObject::connect(f.Edit(row.field), &QLineEdit::textChanged, f.Edit(row.field),
+                     [this] { resultsWritten_ = true; });
+  }
+  f.OnAfterOperation([this](bool) { AfterOperation(); });
+}
+
+void CalculatorChart::AfterOperation() {
+  const ScreenCalculator c = CalculatorOnScreen(f, panels_);
+  const bool ran = std::exchange(resultsWritten_, false);
+  if (!ran && c.identity == drawn_) return;
+  Draw(c);
+}
+
+void CalculatorChart::Draw() { Draw(CalculatorOnScreen(f, panels_)); }
+
+void CalculatorChart::Draw(const ScreenCalculator& c) {
+  drawn_ = c.identity;
+  ChartView& chart = view_.Chart();
+  if (!c) {
+    work_.Cancel();
+    chart.Clear();
+    return;
+  }
+  auto fields = std::make_shared<FieldSnapshot>(f);
+  if (!CurvesMayTakeLong(c)) {
+    work_.Cancel();
+    chart.Draw(PlotOf(c, *fields, nullptr));
+    return;
+  }
+  auto plot = std::make_shared<ChartPlot>();
+  work_.Start(
+      [c, fields, plot](curves::SweepControl& control) { *plot = PlotOf(c, *fields, &control.cancel); },
+      [&chart, plot] { chart.Draw(*plot); });
+  if (work_.Busy()) chart.Draw(Titled(QStringLiteral("グラフを計算しています…")));
+}
+
+void CalculatorChart::Cancel() {
+  if (!work_.Busy()) return;
+  work_.Cancel();
+  view_.Chart().Draw(Titled(QStringLiteral("グラフの計算を中止しました")));
+}
