@@ -74,8 +74,32 @@ TEST_F(ParameterSweep, EachRowIsASingleRunAndTheWindowStaysAsItWas) {
         EXPECT_EQ(Cell(row, k + 1), Text(field.constData())) << "row " << row << " " << field.constData();
       }
     }
+    // 実行 brings the calculator's own chart back over the sweep's.
+    EXPECT_FALSE(Plot().title.endsWith(QStringLiteral("を変えたときの結果"))) << Plot().title.toStdString();
     EXPECT_EQ(TakeMessages(), QStringList());
   }
+}
+
+// A point whose Run refuses its input says why in a column of its own and
+// shows no result: what another input left in the fields is none of its own.
+TEST_F(ParameterSweep, APointTheRunRefusesShowsTheRefusalAndNoResult) {
+  Click("Button7");
+  Prepare({"cylinder", {}, "層厚さ（構造材） mm", "Edit34", "6", "80", "3", "Button1"});
+  Click("SweepRun");
+  Settle();
+  ASSERT_EQ(Grid()->rowCount(), 3);
+  const int notes = Grid()->columnCount() - 1;
+  EXPECT_EQ(Grid()->horizontalHeaderItem(notes)->text(), QStringLiteral("メッセージ"));
+  EXPECT_EQ(Cell(2, 0), QStringLiteral("80"));  // twice 80 mm exceeds the tube's 114.3 mm
+  EXPECT_EQ(Cell(2, notes), QStringLiteral("内層外径と内層厚さを確認してください。"));
+  for (int c = 1; c < notes; ++c) {
+    const QString header = Grid()->horizontalHeaderItem(c)->text();
+    EXPECT_FALSE(Cell(0, c).isEmpty()) << c;
+    // The panel's guard writes the outer diameter before the calculator refuses.
+    if (header != QStringLiteral("外径（保温材） mm")) EXPECT_TRUE(Cell(2, c).isEmpty()) << header.toStdString();
+  }
+  EXPECT_EQ(Cell(0, notes), QString());
+  EXPECT_EQ(TakeMessages(), QStringList()) << "the sweep shows no message box";
 }
 
 TEST_F(ParameterSweep, ALongSweepRunsInTheBackgroundAndStopsAtOnce) {

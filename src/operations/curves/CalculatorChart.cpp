@@ -46,14 +46,17 @@ void CalculatorChart::Wire() {
     if (watched.contains(QLatin1String(row.field))) continue;
     watched.insert(QLatin1String(row.field));
     QObject::connect(f.Edit(row.field), &QLineEdit::textChanged, f.Edit(row.field),
-                     [this] { resultsWritten_ = true; });
+                     [this] { ran_ = true; });
   }
+  // 実行 of each panel (and pipe flow's 放 熱): a run that finds the same
+  // results draws again too, over a sweep's chart.
+  for (const char* run : {"Button1", "Button15", "Button34", "Button69"}) f.OnClick(run, [this] { ran_ = true; });
   f.OnAfterOperation([this](bool) { AfterOperation(); });
 }
 
 void CalculatorChart::AfterOperation() {
   const ScreenCalculator c = CalculatorOnScreen(f, panels_);
-  const bool ran = std::exchange(resultsWritten_, false);
+  const bool ran = std::exchange(ran_, false);
   if (!ran && c.identity == drawn_) return;
   Draw(c);
 }

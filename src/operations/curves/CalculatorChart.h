@@ -1,6 +1,6 @@
 // Draws the calculator on screen in the chart GraphView after every run of
-// it: after an operation that wrote one of its results, or that brought
-// another calculator or mode on screen. The chart comes from a copy of the
+// it: after an operation that wrote one of its results, pressed a panel's
+// 実行, or brought another calculator or mode on screen. The chart comes from a copy of the
 // window's fields (CalculatorCurves), never from the fields themselves;
 // the heating panel's chart is drawn off the window's thread, as its
 // searches take up to seconds. Other views may draw in the chart between
@@ -38,6 +38,6 @@ class CalculatorChart {
   AnalysisView& view_;
   HeatLossPanels& panels_;
   BackgroundWork work_;
-  bool resultsWritten_ = false;
+  bool ran_ = false;  // a result was written or 実行 pressed since the last operation
   QString drawn_;  // the identity of the calculator drawn last
 };
