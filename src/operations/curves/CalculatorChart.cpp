@@ -1,7 +1,6 @@
 #include "operations/curves/CalculatorChart.h"
 
 #include <QLineEdit>
-#include <QSet>
 #include <memory>
 
 #include "foundation/Errors.h"
@@ -40,14 +39,8 @@ CalculatorChart::CalculatorChart(Form& form, AnalysisView& view, HeatLossPanels&
 
 void CalculatorChart::Wire() {
   // A run writes at least one result field of its panel.
-  QSet<QString> watched;
-  for (const FieldRow& row : FieldCatalogue()) {
-    if (row.role != FieldRole::Result || QLatin1String(row.panel) == QLatin1String("Panel21")) continue;
-    if (watched.contains(QLatin1String(row.field))) continue;
-    watched.insert(QLatin1String(row.field));
-    QObject::connect(f.Edit(row.field), &QLineEdit::textChanged, f.Edit(row.field),
-                     [this] { ran_ = true; });
-  }
+  for (const char* field : CalculatorResultFields())
+    QObject::connect(f.Edit(field), &QLineEdit::textChanged, f.Edit(field), [this] { ran_ = true; });
   // 実行 of each panel (and pipe flow's 放 熱): a run that finds the same
   // results draws again too, over a sweep's chart.
   for (const char* run : {"Button1", "Button15", "Button34", "Button69"}) f.OnClick(run, [this] { ran_ = true; });
