@@ -42,8 +42,8 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
-  subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(),
-                 fem_.get(),      analysis_.get(), curves_.get(),  hints_.get(),       picker_.get()};
+  subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
+                 analysis_.get(), curves_.get(), hints_.get(), picker_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

@@ -1,7 +1,7 @@
 #include "widgets/ControlTable.h"
 
-#include <QComboBox>
 #include <QFrame>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,8 +16,8 @@
 
 #include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
-#include "widgets/Form.h"
 #include "widgets/StringGrid.h"
+#include "widgets/Form.h"
 
 namespace {
 

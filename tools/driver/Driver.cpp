@@ -1,27 +1,27 @@
 #include "Driver.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QTableWidget>
 #include <QThread>
+#include <QProgressBar>
 
 #include "foundation/NumberText.h"
 #include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
-#include "widgets/Form.h"
 #include "widgets/RecordingDialogs.h"
 #include "widgets/StringGrid.h"
+#include "widgets/Form.h"
 
 namespace {
 

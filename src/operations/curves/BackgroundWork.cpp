@@ -1,8 +1,11 @@
 #include "operations/curves/BackgroundWork.h"
 
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
+
+#include "foundation/FloatFaults.h"
 
 struct BackgroundWork::Job {
   curves::SweepControl control;
@@ -86,7 +89,17 @@ void BackgroundWork::Poll() {
   if (current_ && current_->Ended()) {
     const std::shared_ptr<Job> job = std::move(current_);
     job->thread.join();
-    if (!job->control.cancel.load() && job->finish) job->finish();
+    if (!job->control.cancel.load() && job->finish) {
+      // Outside an operation the flags may hold what Qt left there; the
+      // finish writes fields, which check them first.
+      FloatFaults::Clear();
+      try {
+        job->finish();
+      } catch (const std::exception&) {
+        // A finish only shows its result; one it cannot show is left out.
+      }
+      FloatFaults::Clear();
+    }
     if (busyChanged_) busyChanged_();
   }
   if (!current_ && retiring_.empty()) timer_.stop();

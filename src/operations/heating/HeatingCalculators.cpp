@@ -2,16 +2,16 @@
 
 #include <cmath>
 
+#include "foundation/NumberText.h"
+#include "calc/numeric/Rounding.h"
+#include "store/ConditionStore.h"
+#include "widgets/Fields.h"
 #include "calc/heating/ContentOnlyPower.h"
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
-#include "calc/heating/WallHeating.h"
-#include "calc/numeric/Rounding.h"
-#include "foundation/NumberText.h"
 #include "operations/heating/HeatingTables.h"
 #include "operations/heating/HeatingTrace.h"
-#include "store/ConditionStore.h"
-#include "widgets/Fields.h"
+#include "calc/heating/WallHeating.h"
 
 using namespace heating;
 
