@@ -10,6 +10,7 @@
 #include "operations/coefficient/CoefficientPanel.h"
 #include "operations/coefficient/CorrelationPicker.h"
 #include "operations/design/InsulationDesign.h"
+#include "operations/curves/CurvePage.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
@@ -37,13 +38,14 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   memos_ = std::make_unique<MemoViews>(*this);
   analysis_ = std::make_unique<AnalysisView>(*this);
   fem_ = std::make_unique<FemSheet>(*this, *memos_, *analysis_);
+  curves_ = std::make_unique<CurvePage>(*this, *analysis_, *heatLoss_, memos_->Memos());
   hints_ = std::make_unique<HintLine>(*this);
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), hints_.get(), picker_.get(), design_.get()};
+                 analysis_.get(), curves_.get(), hints_.get(), picker_.get(), design_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

@@ -30,6 +30,7 @@ class HeatingPanel;
 class InsulationDesign;
 class CoefficientPanel;
 class CorrelationPicker;
+class CurvePage;
 class HintLine;
 class MemoViews;
 class FemSheet;
@@ -55,6 +56,7 @@ class TForm1 : public Form {
   InsulationDesign& Design() { return *design_; }
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
+  CurvePage& Curves() { return *curves_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -70,6 +72,7 @@ class TForm1 : public Form {
   std::unique_ptr<MemoViews> memos_;
   std::unique_ptr<FemSheet> fem_;
   std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<CurvePage> curves_;
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<InsulationDesign> design_;

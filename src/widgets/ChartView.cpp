@@ -29,6 +29,12 @@ struct Range {
     hi = std::max(hi, v);
   }
   bool Empty() const { return !(lo <= hi); }
+  // A little room above and below, so that a curve at the extremes (a
+  // target temperature, a level) stays apart from the frame.
+  Range Padded() const {
+    const double room = (hi - lo) * 0.03;
+    return {lo - room, hi + room};
+  }
 };
 
 QCategoryAxis* Axis(const QString& caption, const std::vector<double>& ticks) {
@@ -46,26 +52,35 @@ QCategoryAxis* Axis(const QString& caption, const std::vector<double>& ticks) {
 
 }  // namespace
 
-std::vector<double> AxisTicks(double lo, double hi, int count) {
+std::vector<double> AxisTicks(double lo, double hi, int count, bool whole) {
   if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) return {0, 1};
   if (hi - lo < 1e-12 * std::max(1.0, std::fabs(hi))) {
     lo -= std::max(0.5, std::fabs(lo) * 0.05);
     hi += std::max(0.5, std::fabs(hi) * 0.05);
   }
-  const double raw = (hi - lo) / std::max(1, count - 1);
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = power;
-  for (double m : {1.0, 2.0, 5.0, 10.0})
-    if (m * power >= raw) {
-      step = m * power;
+  // The step is m × 10^e; a tick k steps from 0 is k·m × 10^e, formed so
+  // that it is the double nearest the decimal it stands for (0.6, not
+  // 0.6000000000000001).
+  const double raw = (hi - lo) / std::max(1, count);
+  int e = static_cast<int>(std::floor(std::log10(raw)));
+  double m = 10;
+  for (double candidate : {1.0, 2.0, 5.0, 10.0})
+    if (candidate * std::pow(10.0, e) >= raw) {
+      m = candidate;
       break;
     }
-  const double first = std::floor(lo / step) * step;
+  if (whole && e < 0) {
+    m = 1;
+    e = 0;
+  }
+  const double scale = std::pow(10.0, std::abs(e));  // exact up to 10^22
+  auto tick = [&](double k) { return e < 0 ? k * m / scale : k * m * scale; };
+  const double step = tick(1);
+  const double firstK = std::floor(lo / step);
   std::vector<double> ticks;
-  for (double t = first; ticks.size() < 100; t = first + step * static_cast<double>(ticks.size())) {
-    // Snap away the binary noise of the additions, so that 0.30000000000000004 reads 0.3.
-    ticks.push_back(std::round(t / step) * step);
-    if (t >= hi - step * 1e-9) break;
+  for (double k = firstK; ticks.size() < 100; k += 1) {
+    ticks.push_back(tick(k));
+    if (ticks.back() >= hi - step * 1e-9) break;
   }
   if (ticks.size() < 2) ticks.push_back(ticks.front() + step);
   return ticks;
@@ -95,22 +110,34 @@ void ChartView::Draw(const ChartPlot& plot) {
   titleFont.setBold(true);
   c->setTitleFont(titleFont);
 
-  Range x, y;
+  // The right-hand axis serves only where it has a caption.
+  const bool twoAxes = !plot.y2Caption.isEmpty();
+  auto onRight = [twoAxes](const ChartCurve& c) { return twoAxes && c.rightAxis; };
+  Range x, y, y2;
   for (const ChartCurve& curve : plot.curves)
     for (const ChartPoint& p : curve.points) {
       x.Add(p.x);
-      if (curve.style != ChartCurve::Mark) y.Add(p.y);
+      if (curve.style != ChartCurve::Mark) (onRight(curve) ? y2 : y).Add(p.y);
     }
+  if (y.Empty() && !y2.Empty()) y = y2;
   if (x.Empty() || y.Empty()) {
     c->legend()->setVisible(false);
     return;
   }
-  const std::vector<double> xTicks = AxisTicks(x.lo, x.hi);
+  const std::vector<double> xTicks = AxisTicks(x.lo, x.hi, 6, plot.wholeX);
+  y = y.Padded();
   const std::vector<double> yTicks = AxisTicks(y.lo, y.hi);
   QCategoryAxis* xAxis = Axis(plot.xCaption, xTicks);
   QCategoryAxis* yAxis = Axis(plot.yCaption, yTicks);
   c->addAxis(xAxis, Qt::AlignBottom);
   c->addAxis(yAxis, Qt::AlignLeft);
+  QCategoryAxis* y2Axis = nullptr;
+  if (!y2.Empty()) {
+    y2 = y2.Padded();
+    y2Axis = Axis(plot.y2Caption, AxisTicks(y2.lo, y2.hi));
+    y2Axis->setGridLineVisible(false);
+    c->addAxis(y2Axis, Qt::AlignRight);
+  }
 
   int colour = 0;
   for (ChartCurve& curve : drawn_.curves) {
@@ -120,15 +147,22 @@ void ChartView::Draw(const ChartPlot& plot) {
       const double at = curve.points.front().x;
       curve.points = {{at, yTicks.front()}, {at, yTicks.back()}};
     }
-    for (const ChartPoint& p : curve.points) series->append(p.x, p.y);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(curve.points.size()));
+    for (const ChartPoint& p : curve.points) points.append(QPointF(p.x, p.y));
+    series->replace(points);
     QPen pen(curve.style == ChartCurve::Mark ? QColor(0x80, 0x80, 0x80)
                                             : kColours[colour++ % std::size(kColours)]);
     pen.setWidthF(curve.style == ChartCurve::Line ? 2.0 : 1.2);
     if (curve.style != ChartCurve::Line) pen.setStyle(Qt::DashLine);
     series->setPen(pen);
+    if (curve.dots) {
+      series->setPointsVisible(true);
+      series->setMarkerSize(6);
+    }
     c->addSeries(series);
     series->attachAxis(xAxis);
-    series->attachAxis(yAxis);
+    series->attachAxis(y2Axis && onRight(curve) && curve.style != ChartCurve::Mark ? y2Axis : yAxis);
   }
   c->legend()->setVisible(true);
   // A mark shows its caption in the legend once, however many lines it has.

@@ -21,12 +21,18 @@ struct ChartCurve {
   QString title;  // its legend text
   std::vector<ChartPoint> points;
   Style style = Line;
+  bool rightAxis = false;  // read against the right-hand axis (ChartPlot::y2Caption)
+  bool dots = false;       // a dot at every point (the few points of a sweep)
 };
 
 struct ChartPlot {
   QString title;
   QString xCaption, yCaption;  // with units: "時間 h", "温度 ℃"
   std::vector<ChartCurve> curves;
+  // The right-hand axis of the curves marked rightAxis; empty: none, and
+  // every curve is read against the left axis.
+  QString y2Caption;
+  bool wholeX = false;  // x ticks at whole numbers only (element numbers)
 };
 
 class ChartView : public QChartView {
@@ -49,6 +55,7 @@ class ChartView : public QChartView {
   ChartPlot drawn_;
 };
 
-// Round steps for an axis from lo to hi: about `count` ticks at 1, 2 or 5
-// times a power of ten, the first at or below lo and the last at or above hi.
-std::vector<double> AxisTicks(double lo, double hi, int count = 6);
+// Round steps for an axis from lo to hi: at most `count` steps of 1, 2 or 5
+// times a power of ten, the first at or below lo and the last at or above hi;
+// whole: the step is a whole number (at least 1).
+std::vector<double> AxisTicks(double lo, double hi, int count = 6, bool whole = false);

@@ -1,12 +1,17 @@
 #include "widgets/ControlTable.h"
 
 #include <QFrame>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <stdexcept>
 
 #include "widgets/ChartView.h"
@@ -55,6 +60,22 @@ QWidget* Create(const ControlSpec& s, QWidget* parent) {
       return new FileListBox(parent);
     case Kind::Chart:
       return new ChartView(parent);
+    case Kind::Choice:
+      return new QComboBox(parent);
+    case Kind::CheckList:
+      return new QListWidget(parent);
+    case Kind::Progress: {
+      auto* bar = new QProgressBar(parent);
+      bar->setTextVisible(false);
+      return bar;
+    }
+    case Kind::Table: {
+      auto* table = new QTableWidget(parent);
+      table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      table->verticalHeader()->hide();
+      table->verticalHeader()->setDefaultSectionSize(18);
+      return table;
+    }
   }
   return nullptr;
 }

@@ -9,16 +9,20 @@
 class Form;
 
 enum class Kind {
-  Panel,   // a coloured frame (QFrame)
-  Label,   // a caption (QLabel); clicks reach the operations wired to it
-  Edit,    // a single-line field (QLineEdit)
-  Button,  // a push button
-  Radio,   // a radio button; the ones of one parent exclude each other
-  Group,   // a titled group box
-  Memo,    // a multi-line text area (QPlainTextEdit)
-  Grid,    // a StringGrid; caption "columns,rows"
-  List,    // a FileListBox
-  Chart,   // a ChartView
+  Panel,      // a coloured frame (QFrame)
+  Label,      // a caption (QLabel); clicks reach the operations wired to it
+  Edit,       // a single-line field (QLineEdit)
+  Button,     // a push button
+  Radio,      // a radio button; the ones of one parent exclude each other
+  Group,      // a titled group box
+  Memo,       // a multi-line text area (QPlainTextEdit)
+  Grid,       // a StringGrid; caption "columns,rows"
+  List,       // a FileListBox
+  Chart,      // a ChartView
+  Choice,     // a drop-down list to choose one entry from (QComboBox)
+  CheckList,  // a list whose entries are checked (QListWidget)
+  Progress,   // a progress bar
+  Table,      // a read-only table with captioned columns (QTableWidget)
 };
 
 enum ControlFlags : unsigned {

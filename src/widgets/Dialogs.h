@@ -1,6 +1,7 @@
 // Everything the operations ask of the person and of the platform goes
 // through this interface: messages, the confirmation, the three-way
-// question, the busy pointer and the shell's file operations. The program
+// question, the busy pointer, the save dialog and the shell's file
+// operations. The program
 // uses Qt message boxes; tests and the scenario driver use a recorder that
 // answers from a script. The file operations are the program's own in both.
 #pragma once
@@ -37,6 +38,11 @@ class Dialogs {
 
   // The user's desktop folder.
   virtual QString DesktopFolder() = 0;
+
+  // The system's save dialog: the path chosen for a file to write, starting
+  // at `suggested`, with the name filter `filter` ("PNG 画像 (*.png)");
+  // empty when the dialog was called off.
+  virtual QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) = 0;
 };
 
 // Shows the busy pointer for the life of the object, restored also when an

@@ -1,6 +1,7 @@
 #include "widgets/QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -53,4 +54,9 @@ void QtDialogs::EndBusy() { QApplication::restoreOverrideCursor(); }
 
 QString QtDialogs::DesktopFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString QtDialogs::SaveFileName(const QString& title, const QString& suggested, const QString& filter) {
+  FloatFaults::Keep keep;
+  return QFileDialog::getSaveFileName(parentWidget_, title, suggested, filter);
 }

@@ -1,5 +1,5 @@
-// The program's dialogs: Qt message boxes, the wait cursor and the user's
-// desktop folder.
+// The program's dialogs: Qt message boxes, the system's save dialog, the
+// wait cursor and the user's desktop folder.
 #pragma once
 
 #include <QObject>
@@ -20,6 +20,7 @@ class QtDialogs : public QObject, public Dialogs {
   void BeginBusy() override;
   void EndBusy() override;
   QString DesktopFolder() override;
+  QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
 
  private:
   QWidget* parentWidget_ = nullptr;

@@ -55,6 +55,16 @@ QString RecordingDialogs::DesktopFolder() {
   return desktop;
 }
 
+QString RecordingDialogs::SaveFileName(const QString& title, const QString& suggested, const QString&) {
+  QString path;
+  if (!savePaths.empty()) {
+    path = savePaths.front();
+    savePaths.pop_front();
+  }
+  saveDialogs << title + QStringLiteral(": ") + suggested + QStringLiteral(" -> ") + path;
+  return path;
+}
+
 QStringList RecordingDialogs::TakeMessages() {
   QStringList m = messages;
   messages.clear();

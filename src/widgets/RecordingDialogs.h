@@ -1,7 +1,8 @@
 // Dialogs for tests and the scenario driver: messages are recorded (and
 // passed to an observer), confirmations and questions are answered from a
-// queue (no, and キャンセル, when it is empty), the desktop is a folder of
-// the test. Files go to the trash for real, as in the program (FileTrash):
+// queue (no, and キャンセル, when it is empty), the save dialog from a queue
+// of paths (called off when it is empty), the desktop is a folder of the
+// test. Files go to the trash for real, as in the program (FileTrash):
 // a test points XDG_DATA_HOME or HOME at a folder of its own.
 #pragma once
 
@@ -25,6 +26,9 @@ class RecordingDialogs : public Dialogs {
   }
   void EndBusy() override { --busyDepth; }
   QString DesktopFolder() override;
+  // The next path of savePaths, recorded in saveDialogs as "title: suggested
+  // -> path"; called off (empty) when none is queued.
+  QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
 
   // Queues the answer of the next confirmation or question. A confirmation
   // takes キャンセル as no; a question takes yes and no as はい and いいえ.
@@ -36,6 +40,8 @@ class RecordingDialogs : public Dialogs {
   QStringList messages;       // "message" texts, in order
   QStringList confirmations;  // "title: text -> yes/no/cancel", questions too
   std::deque<Reply> answers;
+  std::deque<QString> savePaths;  // the answers of the save dialog
+  QStringList saveDialogs;
   std::function<void(const QString&)> onMessage;       // message shown
   std::function<void(const QString&)> onConfirmation;  // "title: text -> yes"
   int busyDepth = 0;

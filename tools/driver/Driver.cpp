@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QThread>
+#include <QProgressBar>
 
 #include "foundation/NumberText.h"
 #include "widgets/ChartView.h"
@@ -235,7 +237,8 @@ int Driver::Run(const QString& rawLine) {
   try {
     // wait: as expect, but the window may take a while (work on a worker
     // thread): the query is repeated, with the events in between, up to 30 s.
-    if (command == QLatin1String("expect") || command == QLatin1String("wait")) {
+    if (command == QLatin1String("expect") ||
+        (command == QLatin1String("wait") && rest.contains(QStringLiteral(" =")))) {
       int eq = static_cast<int>(rest.indexOf(QStringLiteral(" =")));
       if (eq < 0) throw DriverError{QStringLiteral("expect QUERY = TEXT")};
       QString expected = rest.mid(eq + 2);
@@ -273,6 +276,7 @@ int Driver::Run(const QString& rawLine) {
       const ChartPlot& plot = ChartOf(form_, rest)->Plot();
       Print(rest + QStringLiteral(" axis x=") + Escape(plot.xCaption));
       Print(rest + QStringLiteral(" axis y=") + Escape(plot.yCaption));
+      if (!plot.y2Caption.isEmpty()) Print(rest + QStringLiteral(" axis y2=") + Escape(plot.y2Caption));
       return 0;
     }
     if (command == QLatin1String("get") || command == QLatin1String("shown") ||
@@ -388,6 +392,23 @@ int Driver::Run(const QString& rawLine) {
     } else if (command == QLatin1String("screenshot")) {
       // Not a person's action: saves a picture of the window as PNG.
       if (!form_.grab().save(rest)) throw DriverError{QStringLiteral("cannot write ") + rest};
+    } else if (command == QLatin1String("wait")) {
+      // Until no work runs in the background: no progress bar shows (30 s at most).
+      QElapsedTimer waited;
+      waited.start();
+      auto running = [this] {
+        for (QProgressBar* bar : form_.findChildren<QProgressBar*>())
+          if (bar->isVisibleTo(&form_)) return true;
+        return false;
+      };
+      while (running()) {
+        if (waited.elapsed() > 30000) throw DriverError{QStringLiteral("work in the background did not end")};
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+      }
+    } else if (command == QLatin1String("answer") && name == QLatin1String("file")) {
+      // The path the next save dialog returns.
+      dialogs_.savePaths.push_back(ScriptPath(form_, text));
     } else if (command == QLatin1String("answer")) {
       if (name == QLatin1String("cancel"))
         dialogs_.Answer(Dialogs::Reply::Cancel);

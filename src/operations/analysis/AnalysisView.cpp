@@ -9,7 +9,8 @@
 namespace {
 // clang-format off
 const ControlSpec kGraphPage[] = {
-  {Kind::Chart,  "GraphView",   "GraphPage",  0, 0, 906, 294, ""},
+  // The graph page's tools (operations/curves) stand on its right.
+  {Kind::Chart,  "GraphView",   "GraphPage",  0, 0, 600, 294, ""},
 };
 // The command column's third button, between 資料 and 放熱計算.
 const ControlSpec kGraphButton[] = {

@@ -10,6 +10,7 @@
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
 #include "operations/heating/HeatingTables.h"
+#include "operations/heating/HeatingTrace.h"
 #include "calc/heating/WallHeating.h"
 
 using namespace heating;
@@ -92,6 +93,11 @@ void HeatingCalculators::ContainerHeating() {
   in.lid = f.IsChecked("RadioButton1");
   const Tank tank = MakeTank(in);
   const long double Q = HeaterPowerSearch(tank);
+  if (trace_) {
+    trace_->model = HeatingTrace::Model::Tank;
+    trace_->tank = tank;
+    trace_->tankPower = Q;
+  }
   f.SetText("Edit46", Integer(Q));
 
   // Q = 0: the surroundings alone bring the contents to T1 in time.
@@ -147,7 +153,12 @@ void HeatingCalculators::GasHeating() {
   // The gas starts at the ambient temperature: at or above T1 no power
   // can be found, and none is needed.
   const bool noHeatingNeeded = in.Ta >= in.T1;
-  const long double best = noHeatingNeeded ? 0.0L : GasPowerSearch(box);
+  const long double best = noHeatingNeeded ? 0.0L : GasPowerSearch(box, trace_ ? trace_->stop : nullptr);
+  if (trace_ && !trace_->Stopped()) {
+    trace_->model = HeatingTrace::Model::Gas;
+    trace_->box = box;
+    trace_->gasPower = best;
+  }
   f.SetText("Edit46", RoundedText(best, 1));
   const long double gasOnly = heating::ContentOnlyPower(in.c, f.Number("Edit54"), in.rise, in.riseTime);
   const MaterialRow& gas = MaterialRowOf(Material::Gas);
@@ -189,9 +200,24 @@ void HeatingCalculators::WallHeating() {
     return;
   }
   const auto steps = static_cast<long long>(nearbyintl(t / dt));
-  f.SetText("Edit46", Integer(WallConvectionOnly(gas, steps, dt) - kKelvin));
-  f.SetText("Edit47", Integer(WallRadiationOnly(gas, steps, dt) - kKelvin));
-  const WallBothResult both = WallConvectionAndRadiation(gas, steps, dt);
+  // With a trace the integrations record its curves and watch its flag.
+  const std::atomic<bool>* stop = trace_ ? trace_->stop : nullptr;
+  const bool record = trace_ && trace_->wallCurvePoints > 0;
+  if (record)
+    for (WallCurve* c : {&trace_->convection, &trace_->radiation, &trace_->both})
+      c->stride = curves::StrideFor(steps, trace_->wallCurvePoints);
+  f.SetText(
+      "Edit46",
+      Integer(WallConvectionOnly(gas, steps, dt, record ? &trace_->convection : nullptr, stop) - kKelvin));
+  f.SetText("Edit47", Integer(WallRadiationOnly(gas, steps, dt, record ? &trace_->radiation : nullptr, stop) -
+                              kKelvin));
+  const WallBothResult both =
+      WallConvectionAndRadiation(gas, steps, dt, record ? &trace_->both : nullptr, stop);
+  if (trace_ && !trace_->Stopped()) {
+    trace_->model = HeatingTrace::Model::Wall;
+    trace_->walled = gas;
+    trace_->overshoot = both.overshoot;
+  }
   if (both.overshoot) {
     f.Message(Text(kTooLittleGas));
     return;

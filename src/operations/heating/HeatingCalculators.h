@@ -4,10 +4,13 @@
 #pragma once
 
 class Fields;
+struct HeatingTrace;
 
 class HeatingCalculators {
  public:
-  explicit HeatingCalculators(Fields& form) : f(form) {}
+  // trace, when given, receives the model each calculation ran with and
+  // brings its stop flag (HeatingTrace.h); the results are the same.
+  explicit HeatingCalculators(Fields& form, HeatingTrace* trace = nullptr) : f(form), trace_(trace) {}
 
   // Liquid or solid (gas: hands over to GasHeating after volume and mass).
   void ContainerHeating();
@@ -24,4 +27,5 @@ class HeatingCalculators {
   long double Sigma() const;
 
   Fields& f;
+  HeatingTrace* trace_;
 };

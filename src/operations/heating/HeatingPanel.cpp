@@ -93,13 +93,13 @@ bool HeatingPanel::WallHeatingSelected() const { return f.Radio("RadioButton4")-
 
 void HeatingPanel::RunHeating() { RunOn(f); }
 
-void HeatingPanel::RunOn(Fields& fields) {
+void HeatingPanel::RunTraced(Fields& fields, HeatingTrace* trace) {
   if (fields.IsEmpty("Edit17") || fields.IsEmpty("Edit69")) return;
   const bool wall = fields.IsChecked("RadioButton4");
   const long double before = fields.Number("Edit41");
   const long double after = fields.Number(wall ? "Edit40" : "Edit42");
   if (!(after > before)) return;
-  HeatingCalculators calculators(fields);
+  HeatingCalculators calculators(fields, trace);
   if (wall)
     calculators.WallHeating();
   else

@@ -7,6 +7,7 @@
 
 class ComparisonTable;
 class Fields;
+struct HeatingTrace;
 
 class HeatingPanel : public Subsystem {
  public:
@@ -26,7 +27,10 @@ class HeatingPanel : public Subsystem {
   void SelectLid(bool withLid);
   void RunHeating();
   // The same Run on other fields (a copy of the window's).
-  static void RunOn(Fields& fields);
+  static void RunOn(Fields& fields) { RunTraced(fields, nullptr); }
+  // The same, and trace, when given, receives the model the Run ran with
+  // and brings its stop flag (HeatingTrace.h).
+  static void RunTraced(Fields& fields, HeatingTrace* trace);
   void SaveHeating();
   void BackHeating();
   void ShowMass(bool shown);

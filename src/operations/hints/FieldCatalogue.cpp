@@ -1,5 +1,8 @@
 #include "operations/hints/FieldCatalogue.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr long double kCalorie = 4.1868L;  // kJ per kcal (international table)
@@ -272,6 +275,17 @@ const MistakeRow& MistakeOf(Mistake kind) {
 }
 
 std::span<const FieldRow> FieldCatalogue() { return kFields; }
+
+std::vector<const char*> CalculatorResultFields() {
+  std::vector<const char*> fields;
+  for (const FieldRow& row : kFields) {
+    if (row.role != FieldRole::Result || std::strcmp(row.panel, "Panel21") == 0) continue;
+    if (std::none_of(fields.begin(), fields.end(),
+                     [&](const char* f) { return std::strcmp(f, row.field) == 0; }))
+      fields.push_back(row.field);
+  }
+  return fields;
+}
 
 std::span<const ItemRow> ItemCatalogue() { return kItems; }
 

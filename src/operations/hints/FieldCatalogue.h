@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <span>
+#include <vector>
 
 // A value typed in another unit than the field's: the field's value is
 // typed × factor + offset, or factor / typed for a reciprocal.
@@ -70,6 +71,10 @@ struct FieldRow {
 };
 
 std::span<const FieldRow> FieldCatalogue();
+
+// The result fields of the calculators' panels (the coefficient panel's
+// aside), each once: a run writes at least one of those of its panel.
+std::vector<const char*> CalculatorResultFields();
 
 // An item of the coefficient panel's grid: a caption in column 0 or 2, its
 // value in the column on its right.

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSet>
 
 #include "foundation/FloatFaults.h"
 #include "operations/hints/FieldCatalogue.h"
@@ -34,14 +33,9 @@ void HintLine::Build() {
 void HintLine::Wire() {
   // A run writes at least one result of the panel on screen. The coefficient
   // panel's results belong to its own check.
-  QSet<QString> watched;
-  for (const FieldRow& row : FieldCatalogue()) {
-    if (row.role != FieldRole::Result || QLatin1String(row.panel) == QLatin1String("Panel21")) continue;
-    if (watched.contains(QLatin1String(row.field))) continue;
-    watched.insert(QLatin1String(row.field));
-    QObject::connect(f.Edit(row.field), &QLineEdit::textChanged, f.Edit(row.field),
+  for (const char* field : CalculatorResultFields())
+    QObject::connect(f.Edit(field), &QLineEdit::textChanged, f.Edit(field),
                      [this] { resultsWritten_ = true; });
-  }
   f.OnAfterOperation([this](bool) { AfterOperation(); });
 }
 

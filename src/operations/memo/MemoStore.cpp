@@ -125,6 +125,24 @@ void MemoStore::StartEmptyMemo() {
   }
 }
 
+bool MemoStore::NewGridMemo(const QList<QStringList>& rows) {
+  if (!GridMemoShown()) {
+    // From the text memo or any other view to the grid memo.
+    if (!TextMemoShown()) ToggleMemo();
+    ToggleMemo();
+  }
+  if (!MayReplaceShownMemo()) return false;
+  StringGrid* grid = f.Grid("StringGrid3");
+  grid->ClearCells();
+  GridMemoSaved(QString());
+  if (rows.size() > grid->RowCount()) grid->SetRowCount(static_cast<int>(rows.size()));
+  for (qsizetype r = 0; r < rows.size(); ++r) {
+    if (rows[r].size() > grid->ColCount()) grid->SetColCount(static_cast<int>(rows[r].size()));
+    grid->SetRowTexts(static_cast<int>(r), rows[r]);
+  }
+  return true;
+}
+
 void MemoStore::ClearGridMemo() {
   f.Grid("StringGrid3")->ClearCells();
   GridMemoSaved(QString());

@@ -31,6 +31,10 @@ class MemoStore {
   // Double click on a list entry: a fresh, empty memo (the file stays).
   void StartEmptyMemo();
   void ClearGridMemo();
+  // Shows the grid memo holding rows (a table from another view) as a new
+  // memo not yet saved; unsaved changes of the grid memo are asked about
+  // first, as opening a file asks. False when the question called it off.
+  bool NewGridMemo(const QList<QStringList>& rows);
 
   void ToggleNamePanel();
   void CloseNamePanel();
