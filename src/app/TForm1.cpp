@@ -15,6 +15,7 @@
 #include "operations/hints/HintLine.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
+#include "operations/report/ReportCommands.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
   setObjectName(QStringLiteral("TForm1"));
@@ -38,10 +39,11 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   fem_ = std::make_unique<FemSheet>(*this, *memos_, *analysis_);
   hints_ = std::make_unique<HintLine>(*this);
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
+  reports_ = std::make_unique<ReportCommands>(*this);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), hints_.get(), picker_.get()};
+                 analysis_.get(), hints_.get(), picker_.get(), reports_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

@@ -32,6 +32,7 @@ class CorrelationPicker;
 class HintLine;
 class MemoViews;
 class FemSheet;
+class ReportCommands;
 class Subsystem;
 class UnsavedWork;
 
@@ -53,6 +54,7 @@ class TForm1 : public Form {
   AnalysisView& Analysis() { return *analysis_; }
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
+  ReportCommands& Reports() { return *reports_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -70,6 +72,7 @@ class TForm1 : public Form {
   std::unique_ptr<AnalysisView> analysis_;
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
+  std::unique_ptr<ReportCommands> reports_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire

@@ -1,6 +1,7 @@
 #include "widgets/RecordingDialogs.h"
 
 #include <QDir>
+#include <QPrinter>
 
 RecordingDialogs::RecordingDialogs(const QString& scratchFolder) : scratch(scratchFolder) {
   if (scratch.isEmpty()) scratch = QDir::tempPath() + QStringLiteral("/heatcalc-recording");
@@ -53,6 +54,37 @@ QString RecordingDialogs::DesktopFolder() {
   const QString desktop = scratch + QStringLiteral("/Desktop");
   QDir().mkpath(desktop);
   return desktop;
+}
+
+QString RecordingDialogs::DocumentsFolder() {
+  const QString documents = scratch + QStringLiteral("/Documents");
+  QDir().mkpath(documents);
+  return documents;
+}
+
+QString RecordingDialogs::SaveFileName(const QString& title, const QString& proposed, const QString&) {
+  QString chosen;
+  if (!fileNames.empty()) {
+    chosen = fileNames.front();
+    fileNames.pop_front();
+  }
+  const QString line = title + QStringLiteral(": ") + proposed + QStringLiteral(" -> ") +
+                       (chosen.isEmpty() ? QStringLiteral("cancel") : chosen);
+  confirmations << line;
+  if (onConfirmation) onConfirmation(line);
+  return chosen;
+}
+
+bool RecordingDialogs::SetUpPrinter(QPrinter& printer) {
+  const bool print = Confirm(QStringLiteral("印刷"), printer.docName());
+  if (print) {
+    const QString folder = scratch + QStringLiteral("/Printed");
+    QDir().mkpath(folder);
+    printed << folder + QStringLiteral("/print%1.pdf").arg(printed.size() + 1);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed.back());
+  }
+  return print;
 }
 
 QStringList RecordingDialogs::TakeMessages() {
