@@ -44,7 +44,8 @@ struct Split {
   QString whole, fraction;
 };
 
-Split SplitValue(const QString& value) {
+Split SplitValue(const QString& text) {
+  const QString value = text.trimmed();
   long double x = 0;
   if (!TryToNumber(value, x)) return {false, value, {}};
   qsizetype at = value.indexOf(QLatin1Char('.'));
@@ -57,9 +58,14 @@ Split SplitValue(const QString& value) {
 // without one it only measures (how many pages there will be).
 class Layout {
  public:
-  Layout(QPagedPaintDevice& device, QPainter* painter, int pages)
-      : device_(device), p_(painter), pages_(pages), unit_(device.logicalDpiY() / 25.4) {
-    family_ = ReportFontFamily();
+  // pages: how many the measuring pass found, for the footers.
+  Layout(QPagedPaintDevice& device, QPainter* painter, int pages, const ReportContent& c)
+      : device_(device),
+        p_(painter),
+        pages_(pages),
+        unit_(device.logicalDpiY() / 25.4),
+        family_(ReportFontFamily()),
+        foot_(c.title + QStringLiteral("　") + c.date.toString(QStringLiteral("yyyy-MM-dd"))) {
     y_ = Mm(kTop);
   }
 
@@ -133,21 +139,21 @@ class Layout {
     y_ += h + Mm(4);
   }
 
+  // The footer of the last page.
+  void Finish() { Foot(); }
+
+ private:
   // The footer of the page: the title and date, the page's number.
-  void Foot(const QString& left) {
+  void Foot() {
     if (!p_) return;
     const QFont font = Font(kFootSize, false);
     p_->setFont(font);
     p_->setPen(kGrey);
     const QRectF band(Left(), device_.height() - Mm(kBottom) + Mm(6), Width(), Mm(6));
-    p_->drawText(band, Qt::AlignLeft | Qt::AlignVCenter, left);
+    p_->drawText(band, Qt::AlignLeft | Qt::AlignVCenter, foot_);
     p_->drawText(band, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(page_).arg(pages_));
   }
 
-  void SetFootText(const QString& text) { foot_ = text; }
-  void Finish() { Foot(foot_); }
-
- private:
   double Mm(double mm) const { return mm * unit_; }
   double Left() const { return Mm(kSide); }
   double Width() const { return device_.width() - 2 * Mm(kSide); }
@@ -229,7 +235,7 @@ class Layout {
   }
 
   void NewPage() {
-    Foot(foot_);
+    Foot();
     if (p_) device_.newPage();
     ++page_;
     y_ = Mm(kTop);
@@ -263,15 +269,14 @@ class Layout {
   int pages_;
   double unit_;  // device pixels per millimetre
   QString family_;
+  QString foot_;
   double y_ = 0;
   int page_ = 1;
-  QString foot_;
 };
 
 // One pass over the content; returns the pages it took.
 int Lay(QPagedPaintDevice& device, QPainter* painter, const ReportContent& c, int pages) {
-  Layout layout(device, painter, pages);
-  layout.SetFootText(c.title + QStringLiteral("　") + c.date.toString(QStringLiteral("yyyy-MM-dd")));
+  Layout layout(device, painter, pages, c);
   layout.Header(c);
   layout.Table(QStringLiteral("入力"), c.inputs);
   layout.Table(QStringLiteral("表面の定数"), c.constants);
