@@ -9,6 +9,7 @@
 #include "operations/analysis/AnalysisView.h"
 #include "operations/coefficient/CoefficientPanel.h"
 #include "operations/coefficient/CorrelationPicker.h"
+#include "operations/design/InsulationDesign.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
@@ -39,11 +40,12 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   fem_ = std::make_unique<FemSheet>(*this, *memos_, *analysis_);
   hints_ = std::make_unique<HintLine>(*this);
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
+  design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
   reports_ = std::make_unique<ReportCommands>(*this);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), hints_.get(), picker_.get(), reports_.get()};
+                 analysis_.get(), hints_.get(), picker_.get(), design_.get(), reports_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

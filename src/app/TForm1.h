@@ -27,6 +27,7 @@ class AnalysisView;
 class CalculatorDispatch;
 class HeatLossPanels;
 class HeatingPanel;
+class InsulationDesign;
 class CoefficientPanel;
 class CorrelationPicker;
 class HintLine;
@@ -52,6 +53,7 @@ class TForm1 : public Form {
   MemoViews& Memos() { return *memos_; }
   FemSheet& Fem() { return *fem_; }
   AnalysisView& Analysis() { return *analysis_; }
+  InsulationDesign& Design() { return *design_; }
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
   ReportCommands& Reports() { return *reports_; }
@@ -72,6 +74,7 @@ class TForm1 : public Form {
   std::unique_ptr<AnalysisView> analysis_;
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
+  std::unique_ptr<InsulationDesign> design_;
   std::unique_ptr<ReportCommands> reports_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;

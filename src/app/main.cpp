@@ -18,11 +18,13 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "app/ScreenPlacement.h"
 #include "app/TForm1.h"
 #include "store/Leftovers.h"
 #include "store/WorkingFilesLock.h"
 #include "store/WorkingFolder.h"
 #include "widgets/QtDialogs.h"
+#include "widgets/QtJapanese.h"
 #include "widgets/RecordingDialogs.h"
 
 // The installed shipped data relative to the program's folder, and the
@@ -47,6 +49,7 @@ void PrintLine(const QString& text) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  LoadQtJapanese(app);
   // The user's data folder is then ~/.local/share/heatcalc.
   QCoreApplication::setApplicationName(QStringLiteral("heatcalc"));
   QGuiApplication::setDesktopFileName(QStringLiteral(HEATCALC_APP_ID));
@@ -80,10 +83,7 @@ int main(int argc, char** argv) {
 
   TForm1 form(working.folder, dialogs);
   shown.setParentWidget(&form);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    form.move(area.center() - form.rect().center());
-  }
+  PlaceWindowOnScreen(form);
   form.show();
   if (quitAfterStart) {
     QApplication::processEvents();

@@ -67,6 +67,13 @@ QStringList SetUp(const QString& shipped, const QString& user) {
         QFileInfo::exists(shippedStore) ? shippedStore : Join(shipped, "G1de-ta/heatworkA.csv");
     if (!WriteCopy(from, store)) failed << store;
   }
+  // The stock lists of the insulation design are the engineer's to edit:
+  // copied once, never linked and never copied over.
+  for (const char* editable : {"G1de-ta/hoonzai_atsusa.csv", "G1de-ta/hoonzai_hiyou.csv"}) {
+    const QString from = Join(shipped, editable), to = Join(user, editable);
+    if (!QFileInfo::exists(from) || QFileInfo::exists(to) || QFileInfo(to).isSymLink()) continue;
+    if (!QFileInfo(Join(user, "G1de-ta")).isDir() || !WriteCopy(from, to)) failed << to;
+  }
   for (const char* memos : {"memo", "memocsv"}) {
     const QString folder = Join(user, memos);
     if (QFileInfo::exists(folder)) continue;  // memos the user removed stay removed

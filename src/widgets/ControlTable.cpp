@@ -68,7 +68,10 @@ void BuildControls(Form& form, std::span<const ControlSpec> table) {
     w->setObjectName(QString::fromLatin1(s.name));
     w->setGeometry(s.x, s.y, s.w, s.h);
     if (s.colour) Form::SetBackground(w, s.colour);
-    if (s.flags & kInput) Form::SetBackground(w, 0xB5FFB5);
+    if (s.flags & kInput) {
+      Form::SetBackground(w, 0xB5FFB5);
+      w->setProperty("heatcalcInput", true);
+    }
     if (s.flags & kBold) {
       QFont f = w->font();
       f.setBold(true);

@@ -29,6 +29,8 @@ void FileListBox::Point(const QString& folder, const QString& mask) {
   const QSignalBlocker block(this);
   clear();
   addItems(names);
+  // A name the list cuts off shows whole in its tooltip.
+  for (int i = 0; i < count(); ++i) item(i)->setToolTip(item(i)->text());
   lastRow_ = -1;
   setCurrentRow(-1);
 }

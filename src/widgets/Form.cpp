@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "widgets/Dialogs.h"
 #include "foundation/Errors.h"
 #include "widgets/FileListBox.h"
+#include "widgets/InputMarks.h"
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
@@ -26,7 +29,7 @@ QString Name(const char* name) { return QString::fromLatin1(name); }
 }  // namespace
 
 Form::Form(const QString& appDir, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {}
+    : QWidget(parent), appDir_(appDir), dialogs_(dialogs), marks_(new InputMarks(*this)) {}
 
 Form::~Form() = default;
 
@@ -48,7 +51,12 @@ bool Form::Confirm(const QString& text) {
 
 // ---------------------------------------------------------------- controls
 
-void Form::Register(QWidget* control) { controls_.insert(control->objectName(), control); }
+void Form::Register(QWidget* control) {
+  controls_.insert(control->objectName(), control);
+  marks_->Watch(control);
+  // Enter on a focused button presses it, as Space does.
+  if (qobject_cast<QPushButton*>(control)) control->installEventFilter(this);
+}
 
 QWidget* Form::FindControl(const QString& name) const {
   if (name == objectName()) return const_cast<Form*>(this);
@@ -95,8 +103,10 @@ void Form::SetText(const char* name, const QString& text) {
   QWidget* w = Control(name);
   FloatFaults::Keep keep;
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    marks_->ProgramWrites(e);
     e->setText(text);
     e->setCursorPosition(0);
+    marks_->ProgramWrote();
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     l->setText(text);
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
@@ -110,13 +120,22 @@ void Form::SetText(const char* name, const QString& text) {
 
 long double Form::Number(const char* name) const {
   const QString text = Text(name);
-  const long double value = ToNumber(text);
+  auto* field = qobject_cast<QLineEdit*>(Control(name));
+  marks_->NumberRead();
+  long double value = 0;
+  try {
+    value = ToNumber(text);
+  } catch (const ConversionError&) {
+    if (field) marks_->MarkWrong(field);
+    throw;
+  }
   const QString half = HalfWidthNumber(text);
-  if (half != text)
-    if (auto* e = qobject_cast<QLineEdit*>(Control(name))) {
-      FloatFaults::Keep keep;
-      e->setText(half);
-    }
+  if (half != text && field) {
+    FloatFaults::Keep keep;
+    marks_->ProgramWrites(field);
+    field->setText(half);
+    marks_->ProgramWrote();
+  }
   return value;
 }
 
@@ -161,10 +180,14 @@ void Form::SetBackground(QWidget* w, unsigned rgb) {
   w->setPalette(p);
 }
 
-void Form::SetInputColour(const char* name) { SetBackground(Control(name), kInputColour); }
+void Form::SetInputColour(const char* name) {
+  SetBackground(Control(name), kInputColour);
+  Control(name)->setProperty("heatcalcInput", true);
+}
 
 void Form::SetResultColour(const char* name) {
   QWidget* w = Control(name);
+  w->setProperty("heatcalcInput", false);
   QPalette p = w->palette();
   p.setColor(QPalette::Base, palette().color(QPalette::Base));
   w->setPalette(p);
@@ -206,6 +229,7 @@ void Form::Guarded(const Op& op) {
     ~Depth() { --d; }
   } depth(guardDepth_);
   FloatFaults::Clear();
+  marks_->OperationBegins();
   bool failed = false;
   try {
     op();
@@ -213,12 +237,14 @@ void Form::Guarded(const Op& op) {
     FloatFaults::Clear();
     failed = true;
     dialogs_.Message(e.text());
+    marks_->FocusWrong();
   } catch (const std::exception& e) {
     FloatFaults::Clear();
     failed = true;
     dialogs_.Message(QString::fromUtf8(e.what()));
   }
   FloatFaults::Clear();
+  marks_->OperationEnds(failed);
   for (const AfterOp& listener : afterOperation_) {
     try {
       listener(failed);
@@ -229,6 +255,14 @@ void Form::Guarded(const Op& op) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress)
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled()) {
+        button->click();
+        return true;
+      }
+    }
   const bool isLabel = qobject_cast<QLabel*>(watched) != nullptr;
   auto it = handlers_.find(watched);
   if (it == handlers_.end()) {
@@ -284,4 +318,44 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- Tab order
+
+bool Form::focusNextPrevChild(bool next) {
+  auto* current = qobject_cast<QLineEdit*>(focusWidget());
+  const QWidget* lower = FindControl(QStringLiteral("Panel1"));
+  if (!current || !lower || !lower->isAncestorOf(current)) return QWidget::focusNextPrevChild(next);
+  // The input fields of the panels on screen, panel by panel from the left,
+  // each in reading order: by rows, then from the left.
+  struct Stop {
+    int panel, y, x;
+    QLineEdit* field;
+  };
+  std::vector<Stop> stops;
+  for (QWidget* w : controls_) {
+    auto* e = qobject_cast<QLineEdit*>(w);
+    if (!e || !lower->isAncestorOf(e)) continue;
+    // The field that has the focus counts too, so that Tab goes on from it.
+    const bool input = e->property("heatcalcInput").toBool() && !e->isReadOnly() && e->isEnabled() &&
+                       e->isVisibleTo(this);
+    if (!input && e != current) continue;
+    const QWidget* panel = e;
+    while (panel->parentWidget() != lower) panel = panel->parentWidget();
+    const QPoint at = e->mapTo(this, QPoint(0, 0));
+    stops.push_back({panel->mapTo(this, QPoint(0, 0)).x(), at.y(), at.x(), e});
+  }
+  std::sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
+    if (a.panel != b.panel) return a.panel < b.panel;
+    if (std::abs(a.y - b.y) > 6) return a.y < b.y;
+    return a.x < b.x;
+  });
+  const auto it = std::find_if(stops.begin(), stops.end(), [current](const Stop& s) { return s.field == current; });
+  if (stops.size() < 2 || it == stops.end()) return QWidget::focusNextPrevChild(next);
+  const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(stops.size());
+  const std::ptrdiff_t i = ((it - stops.begin()) + (next ? 1 : -1) + n) % n;
+  QLineEdit* to = stops[static_cast<size_t>(i)].field;
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  to->selectAll();
+  return true;
 }

@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class FileListBox;
+class InputMarks;
 class StringGrid;
 
 
@@ -60,6 +61,8 @@ class Form : public QWidget, public Fields {
   StringGrid* Grid(const char* name) const;
   QPlainTextEdit* Memo(const char* name) const;
   FileListBox* List(const char* name) const;
+  // The marks of a wrong input and of results out of date.
+  InputMarks& Marks() const { return *marks_; }
   // Every control by its name.
   const QHash<QString, QWidget*>& Controls() const { return controls_; }
 
@@ -104,6 +107,9 @@ class Form : public QWidget, public Fields {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab in a field of the lower area goes to the next input field of the
+  // panels on screen in reading order, past results and hidden fields.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   struct Handlers {
@@ -121,5 +127,6 @@ class Form : public QWidget, public Fields {
   QHash<QObject*, Handlers> handlers_;
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
+  InputMarks* marks_;  // a child of the form
 
 };

@@ -1,6 +1,12 @@
 #include "widgets/StringGrid.h"
 
+#include "foundation/Errors.h"
+#include "foundation/NumberText.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -104,7 +110,53 @@ void StringGrid::MarkHeaderRow() {
   }
 }
 
+QString StringGrid::SelectedText() const {
+  const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+  if (ranges.isEmpty()) return currentItem() ? currentItem()->text() : QString();
+  // The bounding block of the selection, row by row.
+  int top = rowCount(), left = columnCount(), bottom = -1, right = -1;
+  for (const QTableWidgetSelectionRange& r : ranges) {
+    top = std::min(top, r.topRow());
+    left = std::min(left, r.leftColumn());
+    bottom = std::max(bottom, r.bottomRow());
+    right = std::max(right, r.rightColumn());
+  }
+  QStringList lines;
+  for (int row = top; row <= bottom; ++row) {
+    QStringList cells;
+    for (int column = left; column <= right; ++column) {
+      const QTableWidgetItem* it = item(row, column);
+      cells << (it && it->isSelected() ? it->text() : QString());
+    }
+    lines << cells.join(QLatin1Char('\t'));
+  }
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void StringGrid::Paste(const QString& text) {
+  QStringList lines = text.split(QLatin1Char('\n'));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  const int top = std::max(0, currentRow()), left = std::max(0, currentColumn());
+  for (int i = 0; i < lines.size() && top + i < rowCount(); ++i) {
+    QString line = lines[i];
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    const QStringList cells = line.split(QLatin1Char('\t'));
+    for (int j = 0; j < cells.size() && left + j < columnCount(); ++j) {
+      if (fixedHeader_ && top + i == 0) continue;
+      SetCell(left + j, top + i, cells[j]);
+    }
+  }
+}
+
 void StringGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    QApplication::clipboard()->setText(SelectedText());
+    return;
+  }
+  if (event->matches(QKeySequence::Paste) && pasteAllowed_) {
+    Paste(QApplication::clipboard()->text());
+    return;
+  }
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onEnter) {
     onEnter();
     return;
@@ -126,4 +178,45 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QTableWidget::eventFilter(watched, event);
+}
+
+long double StringGrid::CellNumber(int column, int row) {
+  try {
+    return ToNumber(Cell(column, row));
+  } catch (const ConversionError&) {
+    emit wrongCell(column, row);
+    throw;
+  }
+}
+
+int StringGrid::CellInteger(int column, int row) {
+  try {
+    return ToInteger(Cell(column, row));
+  } catch (const ConversionError&) {
+    emit wrongCell(column, row);
+    throw;
+  }
+}
+
+void StringGrid::SetHeaderRow(int row) {
+  if (headerRow_ >= 0 && headerRow_ < rowCount()) setRowHidden(headerRow_, false);
+  headerRow_ = row >= 0 && row < rowCount() ? row : -1;
+  if (headerRow_ < 0) {
+    horizontalHeader()->hide();
+    setHorizontalHeaderLabels(QStringList());
+    return;
+  }
+  QStringList labels;
+  for (int c = 0; c < columnCount(); ++c) labels << Cell(c, headerRow_);
+  setHorizontalHeaderLabels(labels);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->show();
+  setRowHidden(headerRow_, true);
+}
+
+void StringGrid::FitColumns(int minimum, int maximum) {
+  FloatFaults::Keep keep;
+  resizeColumnsToContents();
+  for (int c = 0; c < columnCount(); ++c)
+    setColumnWidth(c, std::clamp(columnWidth(c) + 6, minimum, maximum));
 }

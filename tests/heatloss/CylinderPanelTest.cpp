@@ -1,4 +1,6 @@
 // The cylinder and pipe-flow calculators through the real window.
+#include <cmath>
+
 #include "HeatLossWindow.h"
 #include "foundation/NumberText.h"
 
@@ -43,10 +45,24 @@ TEST_F(CylinderPanel, FactoryPipeLosesHeatThroughItsInsulation) {
 }
 
 TEST_F(CylinderPanel, InnerTemperatureBelowAmbientGainsHeat) {
-  // The heat flows inwards: a negative loss, the surface below the air.
+  const QStringList lossCaptions = Texts({"Label16", "Label17", "Label18"});
+  // The heat flows inwards: shown as a gain under gain captions, the surface below the air.
   Set("Edit4", QStringLiteral("10"));
   Enter("Edit4");
-  EXPECT_EQ(Results(), (QStringList{"-27.31", "-15.57", "-42.88", "19.55", "10.01", "10.01"}));
+  EXPECT_EQ(Results(), (QStringList{"27.31", "15.57", "42.88", "19.55", "10.01", "10.01"}));
+  EXPECT_EQ(Texts({"Label16", "Label17", "Label18"}),
+            (QStringList{"対流取得熱量　W", "放射取得熱量　W", "取得熱量計　W"}));
+  // The balance closes as on the hot side: what the surface takes from the
+  // air is what the insulation conducts inwards, 2 pi k L (Ts - Ti) / ln(D2/D1).
+  const long double gain = ToNumber(Text("Edit20")), k = ToNumber(Text("Edit7")), L = ToNumber(Text("Edit13"));
+  const long double conducted = 2 * 3.14159265358979L * k * L * (ToNumber(Text("Edit2")) - ToNumber(Text("Edit21"))) /
+                                logl(ToNumber(Text("Edit11")) / ToNumber(Text("Edit10")));
+  EXPECT_NEAR(static_cast<double>(gain), static_cast<double>(conducted), 0.01 * static_cast<double>(gain));
+  // A hot run again: the loss captions, exactly as before.
+  Set("Edit4", QStringLiteral("180"));
+  Enter("Edit4");
+  EXPECT_EQ(Texts({"Label16", "Label17", "Label18"}), lossCaptions);
+  EXPECT_EQ(Text("Edit20"), QStringLiteral("687.19"));
 }
 
 TEST_F(CylinderPanel, TubeThickerThanItsRadiusIsRefused) {

@@ -95,7 +95,8 @@ class ReportTest : public FormFixture {
                            (surfaceFields == Surface::All ||
                             (surfaceFields == Surface::Inputs && row.role != FieldRole::Result));
       if ((!onPanel && !surface) || !field->isVisibleTo(form.get()) || !field->isEnabled()) continue;
-      if ((row.when && !form->Control(row.when)->isVisibleTo(form.get())) || field->text().isEmpty())
+      if ((row.when && !form->Control(row.when)->isVisibleTo(form.get())) ||
+          field->text().trimmed().isEmpty())
         continue;
       if (QLatin1String(row.field) == QLatin1String("Edit77")) continue;  // the formula: in the method
       const QString caption =
@@ -165,11 +166,15 @@ TEST_F(ReportTest, HeatLossCalculatorsListEveryCaptionAndValue) {
                       QStringLiteral("入力の注意"), Text("HintLine").simplified()});
   EXPECT_TRUE(lines.join(QString()).contains(QStringLiteral("時間を2000段に分けて追う")));
 
-  // The flat wall and the pipe flow with their inner surface.
+  // The flat wall and the pipe flow with their inner surface; the
+  // condensation check of the flat wall's outer surface.
   Do(QStringLiteral("click Button11"));
+  Do(QStringLiteral("set FlatHumidity 80"));
+  Do(QStringLiteral("key FlatHumidity Enter"));
   lines = Report(QStringLiteral("wall.pdf"));
   ExpectEveryField(lines, "Panel9", Surface::All);
-  ExpectLines(lines, {QStringLiteral("平板熱通過 作成日 ") + Today(), QStringLiteral("表面の放射率内 0.5")});
+  ExpectLines(lines, {QStringLiteral("平板熱通過 作成日 ") + Today(), QStringLiteral("表面の放射率内 0.5"),
+                      QStringLiteral("表面の結露 ") + Text("FlatCondensation").simplified()});
   Do(QStringLiteral("click Button7"));
   Do(QStringLiteral("click Button67"));
   lines = Report(QStringLiteral("pipe.pdf"));

@@ -30,6 +30,8 @@ void Install(const QString& prefix) {
   QDir().mkpath(prefix + QStringLiteral("/bin"));
   const QString share = prefix + QStringLiteral("/share/heatcalc");
   Put(share + QStringLiteral("/G1de-ta/heatworkA.csv"), "factory");
+  Put(share + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv"), "stock");
+  Put(share + QStringLiteral("/G1de-ta/hoonzai_hiyou.csv"), "costs");
   Put(share + QStringLiteral("/siryou/01_金属.csv"), "table");
   Put(share + QStringLiteral("/formtext/1_簡易式.txt"), "formula");
   Put(share + QStringLiteral("/text/usage.txt"), "usage");
@@ -83,12 +85,18 @@ TEST(WorkingFolder, InstalledProgramWorksInTheUsersFolder) {
     EXPECT_EQ(info.canonicalFilePath(), share + QLatin1Char('/') + QLatin1String(link)) << link;
   }
   EXPECT_EQ(Slurp(user + QStringLiteral("/siryou/01_金属.csv")), "table");
+  // The stock lists are copies the engineer may edit.
+  for (const char* stock : {"/G1de-ta/hoonzai_atsusa.csv", "/G1de-ta/hoonzai_hiyou.csv"})
+    EXPECT_FALSE(QFileInfo(user + QLatin1String(stock)).isSymLink()) << stock;
+  EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/hoonzai_hiyou.csv")), "costs");
 
   // Later starts keep what the user did.
   Put(user + QStringLiteral("/G1de-ta/heatwork.csv"), "saved");
+  Put(user + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv"), "edited");
   ASSERT_TRUE(QFile::remove(user + QStringLiteral("/memo/sample.txt")));
   c = Start(prefix, user);
   EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/heatwork.csv")), "saved");
+  EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv")), "edited");
   EXPECT_FALSE(QFileInfo::exists(user + QStringLiteral("/memo/sample.txt")));
   EXPECT_EQ(Slurp(share + QStringLiteral("/G1de-ta/heatworkA.csv")), "factory");
 

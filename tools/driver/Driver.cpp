@@ -6,6 +6,10 @@
 #include <QTableWidget>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThread>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -231,15 +235,25 @@ int Driver::Run(const QString& rawLine) {
   QString rest;
   const QString command = Head(line, &rest);
   try {
-    if (command == QLatin1String("expect")) {
+    // wait: as expect, but the window may take a while (work on a worker
+    // thread): the query is repeated, with the events in between, up to 30 s.
+    if (command == QLatin1String("expect") || command == QLatin1String("wait")) {
       int eq = static_cast<int>(rest.indexOf(QStringLiteral(" =")));
       if (eq < 0) throw DriverError{QStringLiteral("expect QUERY = TEXT")};
       QString expected = rest.mid(eq + 2);
       if (expected.startsWith(QLatin1Char(' '))) expected.remove(0, 1);
       QString queryArgs;
       const QString query = Head(rest.left(eq), &queryArgs);
-      const QString printed = Query(query, queryArgs);
-      const QString actual = printed.mid(printed.indexOf(QLatin1Char('=')) + 1);
+      QString actual;
+      QElapsedTimer waited;
+      waited.start();
+      for (;;) {
+        const QString printed = Query(query, queryArgs);
+        actual = printed.mid(printed.indexOf(QLatin1Char('=')) + 1);
+        if (actual == expected || command == QLatin1String("expect") || waited.elapsed() > 30000) break;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+      }
       if (actual != expected) {
         Print(QStringLiteral("MISMATCH: %1: expected '%2', got '%3'").arg(rest.left(eq), expected, actual));
         return 1;
@@ -335,6 +349,15 @@ int Driver::Run(const QString& rawLine) {
       if (i < 0) throw DriverError{name + QStringLiteral(" has no entry ") + text};
       c->setCurrentIndex(i);
       emit c->activated(i);
+    } else if (command == QLatin1String("select") && qobject_cast<QTabWidget*>(Find(form_, name))) {
+      // A tabbed view: a click on the tab of that caption.
+      auto* tabs = static_cast<QTabWidget*>(Reachable(form_, name));
+      int i = tabs->count() - 1;
+      while (i >= 0 && tabs->tabText(i) != text) --i;
+      if (i < 0) throw DriverError{name + QStringLiteral(" has no tab ") + text};
+      const QPoint at = tabs->tabBar()->tabRect(i).center();
+      SendMouse(tabs->tabBar(), QEvent::MouseButtonPress, at);
+      SendMouse(tabs->tabBar(), QEvent::MouseButtonRelease, at);
     } else if (command == QLatin1String("select") && !qobject_cast<FileListBox*>(Find(form_, name))) {
       // A check list: a click on the entry's box turns its check.
       auto* l = qobject_cast<QListWidget*>(Reachable(form_, name));

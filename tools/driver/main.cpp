@@ -18,6 +18,7 @@
 #include "Driver.h"
 #include "widgets/RecordingDialogs.h"
 #include "app/TForm1.h"
+#include "widgets/QtJapanese.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ bool CopyShippedData(const QString& from, const QString& to) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  LoadQtJapanese(app);
   QString dir, script;
   const QStringList args = app.arguments();
   for (int i = 1; i < args.size(); ++i) {

@@ -1,5 +1,8 @@
 #include "operations/coefficient/CoefficientPanel.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QHeaderView>
 #include <utility>
 
@@ -86,7 +89,29 @@ void CoefficientPanel::Wire() {
   f.OnClick("Button70", [this] { EvaluateCorrelation(); });
   f.OnClick("Button78", [this] { RecallInputs(); });
   f.OnClick("Label93", [this] { SaturatedVapourTable(); });
-  f.Grid("StringGrid4")->onEnter = [this] { f.Guarded([this] { EvaluateCorrelation(); }); };
+  f.Grid("StringGrid4")->onEnter = [this] { f.Guarded([this] { EnterInItems(); }); };
+}
+
+// Enter in the item grid: on to the next needed value while one is missing
+// (an item with a caption and no value, in reading order after the current
+// cell), and the evaluation once all are there. 計算実行 evaluates at any time.
+void CoefficientPanel::EnterInItems() {
+  StringGrid* grid = f.Grid("StringGrid4");
+  const bool fin = f.Text("Edit71") == QStringLiteral("201");
+  const int rows = fin ? 1 : ItemGrid::kRows;
+  std::vector<std::pair<int, int>> missing;  // (row, value column)
+  for (int r = 0; r < rows; ++r)
+    for (int c : {0, 2})
+      if (!grid->Cell(c, r).isEmpty() && grid->Cell(c + 1, r).isEmpty()) missing.emplace_back(r, c + 1);
+  if (missing.empty()) {
+    EvaluateCorrelation();
+    return;
+  }
+  const std::pair<int, int> here(grid->currentRow(), grid->currentColumn());
+  auto next = std::find_if(missing.begin(), missing.end(), [&](const auto& m) { return m > here; });
+  if (next == missing.end()) next = missing.begin();
+  grid->setCurrentCell(next->first, next->second);
+  grid->setFocus(Qt::OtherFocusReason);
 }
 
 void CoefficientPanel::ToggleCoefficientPanel() {
@@ -138,4 +163,7 @@ void CoefficientPanel::SaturatedVapourTable() {
     g->SetCell(1, r, RoundedText(p, 2));
     g->SetCell(2, r, RoundedText(VapourContent(T, p), 2));
   }
+  // The captions stay in view while the table scrolls.
+  g->SetHeaderRow(0);
+  g->FitColumns(60, 200);
 }

@@ -23,6 +23,8 @@ class CoefficientPanel : public Subsystem {
   void ToggleCoefficientPanel();
   void SelectCorrelation();
   void EvaluateCorrelation();
+  // Enter in the item grid: the next missing value, or the evaluation.
+  void EnterInItems();
   void RememberInputs();
   void RecallInputs();
   // Fills the reference grid StringGrid2 with saturated water vapour from

@@ -4,6 +4,7 @@
 #include "foundation/NumberText.h"
 #include "widgets/StringGrid.h"
 #include "widgets/Form.h"
+#include "widgets/InputMarks.h"
 
 ItemGrid::ItemGrid(Form& form) : f(form) {}
 
@@ -20,7 +21,8 @@ void ItemGrid::Set(int column, int row, const QString& text) { grid().SetCell(co
 
 long double ItemGrid::Number(int column, int row) const {
   FloatFaults::Check();
-  return ToNumber(Text(column, row));
+  f.Marks().NumberRead();
+  return grid().CellNumber(column, row);
 }
 
 void ItemGrid::ClearItems() {

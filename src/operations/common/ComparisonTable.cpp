@@ -10,9 +10,9 @@ namespace {
 const QString kCounterZero = QStringLiteral("0");
 }  // namespace
 
-void ComparisonTable::WriteBlock(const ExportBlock& block, std::initializer_list<Rows> more,
-                                 const QString& labelSuffix) {
-  if (IsFull(block.firstColumn)) return;
+int ComparisonTable::WriteBlock(const ExportBlock& block, std::initializer_list<Rows> more,
+                                const QString& labelSuffix) {
+  if (IsFull(block.firstColumn)) return -1;
   Start(block.height);
   grid_.SetCell(0, 0, QString::fromUtf8(block.title));
   WriteCaptions({block.rows});
@@ -20,6 +20,7 @@ void ComparisonTable::WriteBlock(const ExportBlock& block, std::initializer_list
   const int c = NextCondition(block.firstColumn, labelSuffix);
   CopyValues(c, {block.rows});
   CopyValues(c, more);
+  return c;
 }
 
 bool ComparisonTable::IsFull(int firstColumn) {

@@ -48,8 +48,9 @@ class ComparisonTable {
 
   // The whole export of a plain block: the title, the captions of the rows,
   // the next condition column labelled "条件N" + labelSuffix, and the values.
-  // Nothing is written when the table is full.
-  void WriteBlock(const ExportBlock& block, std::initializer_list<Rows> more, const QString& labelSuffix = {});
+  // Nothing is written when the table is full. Returns the condition's
+  // column, -1 when nothing was written.
+  int WriteBlock(const ExportBlock& block, std::initializer_list<Rows> more, const QString& labelSuffix = {});
 
   // The steps, for blocks with rules of their own.
   // True (after telling the user) when the next condition column would lie

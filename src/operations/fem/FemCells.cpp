@@ -13,7 +13,7 @@ bool FemCells::Blank(int column, int row) const {
   return t.isEmpty() || t == QLatin1String(" ");
 }
 
-int FemCells::Integer(int column, int row) const { return ToInteger(Text(column, row)); }
+int FemCells::Integer(int column, int row) const { return grid_.CellInteger(column, row); }
 
 void FemCells::Set(int column, int row, const QString& text) { grid_.SetCell(column, row, text); }
 
@@ -51,7 +51,7 @@ FemTable FemCells::ReadNames(int m, int l, int o, int v) const {
   return t;
 }
 
-long double FemCells::Number(int column, int row) const { return ToNumber(Text(column, row)); }
+long double FemCells::Number(int column, int row) const { return grid_.CellNumber(column, row); }
 
 void FemCells::ReadNumbers(FemTable& t) const {
   // Boundaries are read when a face names them, as a note row that merely

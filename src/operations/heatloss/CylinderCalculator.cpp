@@ -3,9 +3,11 @@
 #include "calc/heatloss/Cylinder.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -40,15 +42,16 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
 namespace {
 
 void Run(Fields& f) {
+  const SurfaceCondensation::Humidity humidity = ReadHumidity(f, SurfaceCondensation::kCylinder);
+  if (humidity.refused) return;
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
-  f.SetText("Edit18", NumberText(r.convective));
-  f.SetText("Edit19", NumberText(r.radiative));
-  f.SetText("Edit20", NumberText(r.total));
+  HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
   f.SetText("Edit2", RoundHundredths(r.surface));
   f.SetText("Edit21", RoundHundredths(r.interface));
   f.SetText("Edit1", f.Text("Edit21"));
+  WriteResult(f, SurfaceCondensation::kCylinder, humidity.rh, r.surface, in->Ta);
 }
 
 // clang-format off
@@ -70,6 +73,7 @@ const FieldBinding kFields[] = {
   {"Edit66", {6, 33}},         // pipe inner diameter
   {"Edit67", {6, 34}},         // flow
   {"Edit68", {6, 35}},         // ambient temperature (pipe)
+  {"CylinderHumidity", {3, 31}},  // relative humidity of the air, %; empty: not checked
 };
 
 const SelectionStep kSelection[] = {
@@ -85,6 +89,10 @@ const SelectionStep kSelection[] = {
   {SelectionStep::Show, "Edit3"}, {SelectionStep::Show, "Edit10"}, {SelectionStep::Show, "Edit11"},
   {SelectionStep::InputColour, "Edit4"}, {SelectionStep::InputColour, "Edit34"},
   {SelectionStep::Enable, "Edit34"},
+  {SelectionStep::Show, "CylinderHumidityCaption"}, {SelectionStep::Show, "CylinderHumidity"},
+  {SelectionStep::Show, "CylinderCondensation"},
+  {SelectionStep::Hide, "PipeHumidityCaption"}, {SelectionStep::Hide, "PipeHumidity"},
+  {SelectionStep::Hide, "PipeCondensation"},
 };
 const SelectionStep kAfterBack[] = {{SelectionStep::Show, "Button67"}};
 // clang-format on

@@ -3,6 +3,7 @@
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
@@ -47,6 +48,12 @@ const ExportRow kSurfaceRows[] = {
   {22, "放射放熱量 W",         nullptr, FieldText("Edit19")},
   {23, "放熱量計 W",           nullptr, FieldText("Edit20")},
 };
+// The same rows once a column holds a heat gain (a negative loss).
+const HeatFlowDisplay::SignedRow kSignedSurfaceRows[] = {
+  {21, "対流放熱量 W（負は取得熱）"},
+  {22, "放射放熱量 W（負は取得熱）"},
+  {23, "放熱量計 W（負は取得熱）"},
+};
 
 const ExportRow kPipeFlowRows[] = {
   {18, "比熱 kcal/kg℃", nullptr, FieldText("Edit64")},
@@ -83,6 +90,9 @@ void CylinderPanel::ExportCylinderBlock(Form& f, ComparisonTable& table) {
   const int c = table.NextCondition(kFirstColumn, QString());
   table.CopyValues(c, {kCylinderRows, modeRows});
   if (!f.IsShown("Button69")) table.Grid().SetCell(c, 2, f.Text("Edit3"));
+  if (!pipeFlow)
+    HeatFlowDisplay::SignGains(table.Grid(), c, kFirstColumn, HeatFlowDisplay::ShowsSurfaceGain(f),
+                               kSignedSurfaceRows);
 }
 
 const HeatLossCalculator& CylinderPanel::OnScreen() const {

@@ -23,6 +23,7 @@ const FieldBinding kFields[] = {
   {"Edit31", {3, 25}},  // thickness, structure
   {"Edit32", {4, 25}},  // thickness, insulation
   {"Edit33", {3, 26}},  // flux density
+  {"FlatHumidity", {4, 21}},  // relative humidity of the air, %; empty: not checked
   // The cooling inputs of the flat plate; Back restores them last.
   {"Edit73", {5, 23}},  // density
   {"Edit74", {5, 24}},  // specific heat

@@ -5,12 +5,15 @@
 
 #include "calc/heatloss/FlatPlate.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/FlatPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -82,35 +85,38 @@ bool FlatPlateCools(Fields& f) { return f.Text("Button71") != kSteady; }
 
 namespace {
 
-void WriteResults(Fields& f, const FlatPlateResult& r) {
+using SurfaceCondensation::Humidity;
+
+void WriteResults(Fields& f, const FlatPlateResult& r, const Humidity& humidity) {
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.surface));
-  f.SetText("Edit18", RoundHundredths(r.convective));
-  f.SetText("Edit19", RoundHundredths(r.radiative));
-  f.SetText("Edit20", RoundHundredths(r.total));
-  f.SetText("Edit33", RoundHundredths(r.flux));
+  HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
+  HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
+  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.surface, f.Number("Edit25"));
 }
 
-void HeatLoss(Fields& f) {
+void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  WriteResults(f, FlatPlateSteady(*in));
+  WriteResults(f, FlatPlateSteady(*in), humidity);
 }
 
-void Cooling(Fields& f) {
+void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
-  WriteResults(f, r);
+  WriteResults(f, r, humidity);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }
 
 void Run(Fields& f) {
+  const Humidity humidity = ReadHumidity(f, SurfaceCondensation::kFlat);
+  if (humidity.refused) return;
   if (!FlatPlateCools(f))
-    HeatLoss(f);
+    HeatLoss(f, humidity);
   else
-    Cooling(f);
+    Cooling(f, humidity);
 }
 
 // Button71: switches between the steady loss and the cooling, then runs.
@@ -148,13 +154,19 @@ const ExportRow kCoolingExportRows[] = {
 };
 // clang-format on
 
+// The flux row once a column holds a heat gain (a negative loss).
+const HeatFlowDisplay::SignedRow kSignedFlux[] = {{12, "伝熱密度 W/cm2（負は取得熱）"}};
+
 void Export(Form& f, ComparisonTable& table) {
   const ExportBlock block{"平板放熱", 17, 2, FlatPanel::CommonExportRows()};
   const bool cooling = f.Text("Button71") != kSteady;
   const ComparisonTable::Rows cooled = cooling ? ComparisonTable::Rows(kCoolingExportRows) : ComparisonTable::Rows();
   // In natural cooling the label says whether one face or both give off heat.
   const QString suffix = cooling ? QStringLiteral(" ") + f.Text("Label30").left(2) : QString();
-  table.WriteBlock(block, {kExportRows, cooled}, suffix);
+  const int column = table.WriteBlock(block, {kExportRows, cooled}, suffix);
+  if (column >= 0 && cooling)
+    HeatFlowDisplay::SignGains(table.Grid(), column, block.firstColumn, HeatFlowDisplay::ShowsFluxGain(f),
+                               kSignedFlux);
 }
 
 // clang-format off

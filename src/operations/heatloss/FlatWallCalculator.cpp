@@ -3,12 +3,15 @@
 // the ambient air.
 #include "calc/heatloss/FlatWall.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/FlatPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -59,6 +62,8 @@ std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
 namespace {
 
 void Run(Fields& f) {
+  const SurfaceCondensation::Humidity humidity = ReadHumidity(f, SurfaceCondensation::kFlat);
+  if (humidity.refused) return;
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return;
   const FlatWallResult r = FlatWallTransmission(*in);
@@ -66,10 +71,9 @@ void Run(Fields& f) {
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.outerSurface));
   f.SetText("Edit27", RoundHundredths(r.innerSurface));
-  f.SetText("Edit18", RoundHundredths(r.convective));
-  f.SetText("Edit19", RoundHundredths(r.radiative));
-  f.SetText("Edit20", RoundHundredths(r.total));
-  f.SetText("Edit33", RoundHundredths(r.flux));
+  HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
+  HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
+  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.outerSurface, f.Number("Edit25"));
 }
 
 // clang-format off
@@ -83,8 +87,15 @@ const ExportRow kExportRows[] = {
 };
 // clang-format on
 
-void Export(Form&, ComparisonTable& table) {
-  table.WriteBlock({"平板熱通過", 14, 2, FlatPanel::CommonExportRows()}, {kExportRows});
+// The flux row once a column holds a heat gain (a negative loss).
+const HeatFlowDisplay::SignedRow kSignedFlux[] = {{13, "伝熱密度 W/cm2（負は取得熱）"}};
+
+void Export(Form& f, ComparisonTable& table) {
+  const ExportBlock block{"平板熱通過", 14, 2, FlatPanel::CommonExportRows()};
+  const int column = table.WriteBlock(block, {kExportRows});
+  if (column >= 0)
+    HeatFlowDisplay::SignGains(table.Grid(), column, block.firstColumn, HeatFlowDisplay::ShowsFluxGain(f),
+                               kSignedFlux);
 }
 
 // Cooling over time ends with this selection.

@@ -1,5 +1,7 @@
 #include "operations/heatloss/HeatLossPanels.h"
 
+#include <QLabel>
+
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "widgets/ControlTable.h"
@@ -63,6 +65,17 @@ const ControlSpec kCylinderPanel[] = {
   {Kind::Label,  "Label64", "Panel20",  4, 172,  85,  16, "外気温度℃"},
   {Kind::Edit,   "Edit68",  "Panel20",  4, 188,  85,  20, "",               kInput},
 
+  // The relative humidity and the condensation check (SurfaceCondensation.h):
+  // the cylinder's under its air temperature Edit3; pipe flow's in the
+  // title row and the column its selection leaves empty, as Panel20 covers
+  // the air column.
+  {Kind::Label,  "CylinderHumidityCaption", "Panel5", kC4, Row(1) + 3, 89, 16, "相対湿度 %",  kHidden},
+  {Kind::Edit,   "CylinderHumidity",        "Panel5", kC4, Row(2), kW, 20, "",           kInput | kHidden},
+  {Kind::Label,  "CylinderCondensation",    "Panel5", kC4, Row(3) + 3, 89, 62, "",       kHidden},
+  {Kind::Label,  "PipeHumidityCaption",     "Panel5", 212,   5, 70, 16, "相対湿度 %",     kHidden},
+  {Kind::Edit,   "PipeHumidity",            "Panel5", 284,   2, 62, 20, "",           kInput | kHidden},
+  {Kind::Label,  "PipeCondensation",        "Panel5", kC1, Row(3) + 3, kW + 4, 62, "", kHidden},
+
   {Kind::Panel,  "Panel6",  "Panel1", 688,   8, 105,  73, "",               0, kPanel},
   {Kind::Button, "Button1", "Panel6",   6,   3,  93,  21, "実行"},
   {Kind::Button, "Button6", "Panel6",   6,  26,  93,  21, "保存"},
@@ -93,7 +106,8 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Label,  "Label24", "Panel9", kCap, Row(4) + 3, 100, 16, "厚さ　ｍｍ"},
   {Kind::Edit,   "Edit31",  "Panel9", kC2, Row(4), kW, 20, "",               kInput},
   {Kind::Edit,   "Edit32",  "Panel9", kC3, Row(4), kW, 20, "",               kInput},
-  {Kind::Label,  "Label25", "Panel9", kCap, Row(5) + 3, 100, 16, "伝熱密度　W/cm2"},
+  // Wide enough for its heat-gain caption 取得熱密度 (HeatFlowDisplay.h).
+  {Kind::Label,  "Label25", "Panel9", kCap, Row(5) + 3, kC2 - kCap - 4, 16, "伝熱密度　W/cm2"},
   {Kind::Edit,   "Edit33",  "Panel9", kC2, Row(5), kW, 20, ""},
   {Kind::Button, "Button71","Panel9", kCap, 170, 90, 22, "定温放熱"},
   // Below the cooling fields, so its caption never runs under Edit73.
@@ -106,6 +120,10 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Edit,   "Edit75",  "Panel9", kC3, 186, kW, 20, "",               kInput | kHidden},
   {Kind::Label,  "Label71", "Panel9", kC4, 170, 90, 16, "ｈ時間後の温度℃",  kHidden},
   {Kind::Edit,   "Edit76",  "Panel9", kC4, 186, kW, 20, "",               kHidden},
+  // The relative humidity under the air temperature Edit25, above the cooling fields.
+  {Kind::Label,  "FlatHumidityCaption", "Panel9", kC4, Row(1) + 3, 89, 16, "相対湿度 %"},
+  {Kind::Edit,   "FlatHumidity",        "Panel9", kC4, Row(2), kW, 20, "",        kInput},
+  {Kind::Label,  "FlatCondensation",    "Panel9", kC4, Row(3) + 3, 89, 62, ""},
 
   {Kind::Panel,  "Panel8",  "Panel1", 688,   8, 105,  73, "",               kHidden, kPanel},
   {Kind::Button, "Button15","Panel8",   6,   3,  93,  21, "実行"},
@@ -123,9 +141,11 @@ const ControlSpec kSelectionPanel[] = {
 // Fields whose Enter key runs the cylinder panel / the flat panel.
 const char* const kCylinderEnterFields[] = {"Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",  "Edit9",
                                             "Edit10", "Edit12", "Edit13", "Edit21", "Edit34", "Edit64",
-                                            "Edit65", "Edit66", "Edit67", "Edit68", "Edit70"};
+                                            "Edit65", "Edit66", "Edit67", "Edit68", "Edit70", "CylinderHumidity",
+                                            "PipeHumidity"};
 const char* const kFlatEnterFields[] = {"Edit5",  "Edit23", "Edit25", "Edit26", "Edit27", "Edit29",
-                                        "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75"};
+                                        "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75",
+                                        "FlatHumidity"};
 
 void Apply(Form& f, std::span<const SelectionStep> steps) {
   for (const SelectionStep& s : steps) {
@@ -155,6 +175,8 @@ void HeatLossPanels::Build() {
   BuildControls(f, kCylinderPanel);
   BuildControls(f, kFlatPanel);
   BuildControls(f, kSelectionPanel);
+  for (const char* result : {"CylinderCondensation", "PipeCondensation", "FlatCondensation"})
+    f.Label(result)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   int y = 26;
   for (const HeatLossCalculator* c : kHeatLossCalculators) {
     if (!c->selectButton) continue;

@@ -3,6 +3,7 @@
 #include "calc/heatloss/Heater.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
@@ -43,9 +44,7 @@ void Run(Fields& f) {
   const HeaterInputs& in = *surface;
   const long double Ts = HeaterSurfaceTemperature(in);
   const HeaterLosses q = HeaterSurfaceLosses(in, Ts);
-  f.SetText("Edit18", NumberText(q.convective));
-  f.SetText("Edit19", NumberText(q.radiative));
-  f.SetText("Edit20", NumberText(q.total));
+  HeatFlowDisplay::WriteSurfaceFlows(f, q.convective, q.radiative, q.total, NumberText);
   f.SetText("Edit2", RoundHundredths(Ts));
   f.SetText("Edit14", RoundHundredths(HeaterFluxDensity(in)));
 
@@ -107,6 +106,10 @@ const SelectionStep kSelection[] = {
   {SelectionStep::Enable, "Edit7"}, {SelectionStep::Enable, "Edit8"}, {SelectionStep::Enable, "Edit10"},
   {SelectionStep::Disable, "Edit34"},
   {SelectionStep::ResultColour, "Edit4"},
+  {SelectionStep::Hide, "CylinderHumidityCaption"}, {SelectionStep::Hide, "CylinderHumidity"},
+  {SelectionStep::Hide, "CylinderCondensation"},
+  {SelectionStep::Hide, "PipeHumidityCaption"}, {SelectionStep::Hide, "PipeHumidity"},
+  {SelectionStep::Hide, "PipeCondensation"},
 };
 // clang-format on
 

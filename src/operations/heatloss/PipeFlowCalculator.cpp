@@ -5,9 +5,11 @@
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceCondensation.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -63,7 +65,18 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
 
 namespace {
 
+// The coldest outer surface along the pipe, degC: the end's (r) or, where a
+// cold fluid enters, the inlet's (a run of length 0 gives the inlet section).
+long double ColdestSurface(const PipeFlowInputs& in, const PipeFlowResult& r) {
+  PipeFlowInputs inlet = in;
+  inlet.Lp = 0;
+  const long double atInlet = PipeFlowTemperature(inlet).wallAmbientSide;
+  return atInlet < r.wallAmbientSide ? atInlet : r.wallAmbientSide;
+}
+
 void Run(Fields& f) {
+  const SurfaceCondensation::Humidity humidity = ReadHumidity(f, SurfaceCondensation::kPipeFlow);
+  if (humidity.refused) return;
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return;
   const PipeFlowResult r = PipeFlowTemperature(*in);
@@ -72,12 +85,14 @@ void Run(Fields& f) {
   f.SetText("Edit1", RoundHundredths(r.boundary));
   f.SetText("Edit21", RoundHundredths(r.boundary));
   f.SetText("Edit2", RoundHundredths(r.wallAmbientSide));
-  f.SetText("Edit18", RoundHundredths(r.convective));
-  f.SetText("Edit19", RoundHundredths(r.radiative));
-  f.SetText("Edit20", RoundHundredths(r.total));
+  HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   // The direction: cooled when the ambient is at most the inlet temperature.
   const bool cooled = !(f.Number("Edit68") > f.Number("Edit70"));
   f.SetText("Button69", cooled ? kCooled : kHeated);
+  if (humidity.rh)
+    WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, ColdestSurface(*in, r), f.Number("Edit68"));
+  else
+    WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, 0, 0);
 }
 
 // Button69, whose caption tells the direction of the last run: pressed, it
@@ -116,6 +131,7 @@ const FieldBinding kFields[] = {
   {"Edit66", {6, 72}},         // pipe inner diameter
   {"Edit67", {6, 73}},         // flow
   {"Edit68", {6, 74}},         // ambient temperature
+  {"PipeHumidity", {3, 70}},   // relative humidity of the air, %; empty: not checked
 };
 
 const SelectionStep kSelection[] = {
@@ -125,6 +141,10 @@ const SelectionStep kSelection[] = {
   {SelectionStep::Show, "Edit69"}, {SelectionStep::Show, "Edit83"}, {SelectionStep::Show, "Label65"},
   {SelectionStep::Show, "Label97"}, {SelectionStep::Show, "Button69"},
   {SelectionStep::Show, "Panel20"},
+  {SelectionStep::Hide, "CylinderHumidityCaption"}, {SelectionStep::Hide, "CylinderHumidity"},
+  {SelectionStep::Hide, "CylinderCondensation"},
+  {SelectionStep::Show, "PipeHumidityCaption"}, {SelectionStep::Show, "PipeHumidity"},
+  {SelectionStep::Show, "PipeCondensation"},
 };
 // clang-format on
 

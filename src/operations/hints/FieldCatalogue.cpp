@@ -61,6 +61,7 @@ constexpr Quantity kAreaM2{"m2", nullptr, true, 0.0001L, 100000, false, {Mistake
 constexpr Quantity kPowerW{"W", nullptr, true, 0, 10000000, false, {kNone}};
 constexpr Quantity kFlow{"m3/h", nullptr, true, 0, 100000, false, {kNone}};
 constexpr Quantity kHours{"h", nullptr, true, 0, 1000, false, {Mistake::SecondsForHours}};
+constexpr Quantity kHumidity{"％", nullptr, true, 1, 100, false, {kNone}};
 
 // Units of results and of fields that are not checked.
 constexpr Quantity kNumber{"", nullptr, false, 0, 0, false, {kNone}};
@@ -136,6 +137,9 @@ const FieldRow kFields[] = {
   {"Edit66", "Panel20", "Label100", nullptr,  nullptr,   In,     &kBoreM},
   {"Edit67", "Panel20", "Label101", nullptr,  nullptr,   In,     &kFlow},
   {"Edit68", "Panel20", "Label64", nullptr,   nullptr,   In,     &kAmbient},
+  // The relative humidity of the air (empty: condensation not checked).
+  {"CylinderHumidity", "Panel5", "CylinderHumidityCaption", nullptr, nullptr, In, &kHumidity},
+  {"PipeHumidity",     "Panel5", "PipeHumidityCaption",     nullptr, nullptr, In, &kHumidity},
 
   // The flat panel.
   {"Edit5",  "Panel9",  "Label20", nullptr,   nullptr,   In,     &kAreaM2},
@@ -154,6 +158,11 @@ const FieldRow kFields[] = {
   {"Edit74", "Panel9",  "Label69", nullptr,   nullptr,   In,     &kSpecificHeat},
   {"Edit75", "Panel9",  "Label70", nullptr,   nullptr,   In,     &kHours},
   {"Edit76", "Panel9",  "Label71", nullptr,   nullptr,   Out,    &kCelsius},
+  {"FlatHumidity", "Panel9", "FlatHumidityCaption", nullptr, nullptr, In,  &kHumidity},
+
+  // The insulation design's target value: its unit follows the target
+  // (DesignValueCaption).
+  {"DesignValue", "DesignPage", "DesignValueCaption", nullptr, nullptr, In, &kNumber},
 
   // The heating panel; in wall heating Edit40 holds the wall temperature
   // and the three results are temperatures.

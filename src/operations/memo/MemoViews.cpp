@@ -64,6 +64,7 @@ void MemoViews::Build() {
   BuildControls(f, kUpperArea);
   StringGrid* memo = f.Grid("StringGrid3");
   memo->SetFixedHeaderRow(true);
+  memo->SetPasteAllowed(true);
   memo->setColumnWidth(0, 133);
 
   // Text memo and formula view: both scroll bars; the long-cell box wraps

@@ -9,6 +9,13 @@
 #include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 
+#include <algorithm>
+
+namespace {
+// The widths a reference column may take to show its texts, px.
+constexpr int kNarrowest = 60, kWidest = 320;
+}  // namespace
+
 void ReferenceViewer::Wire() {
   f.OnClick("Button23", [this] { ToggleReference(); });
   f.OnDblClick("Panel11", [this] { HideReferenceList(); });
@@ -64,7 +71,9 @@ void ReferenceViewer::OpenReferenceFile() {
 }
 
 void ReferenceViewer::ClearReferenceGrid() {
-  if (f.IsShown("StringGrid2")) f.Grid("StringGrid2")->ClearCells();
+  if (!f.IsShown("StringGrid2")) return;
+  f.Grid("StringGrid2")->ClearCells();
+  f.Grid("StringGrid2")->SetHeaderRow(-1);
 }
 
 void ReferenceViewer::LoadReferenceCsv() {
@@ -80,7 +89,19 @@ void ReferenceViewer::LoadReferenceCsv() {
   grid->SetRowCount(static_cast<int>(lines.size()));
   // Fields beyond the grid's columns are not shown; the engineer is told,
   // so a wide table is not taken for a short one.
-  if (MemoFiles::FillGrid(*grid, lines)) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
+  const bool wide = MemoFiles::FillGrid(*grid, lines);
+  // The column captions (the first line of several fields, below the title
+  // and the source, with rows below it) stay in view while the rows scroll;
+  // each column takes the width of its texts.
+  int header = -1;
+  for (int r = 0; r < std::min(grid->RowCount() - 1, 5) && header < 0; ++r) {
+    int filled = 0;
+    for (int c = 0; c < grid->ColCount(); ++c) filled += grid->Cell(c, r).trimmed().isEmpty() ? 0 : 1;
+    if (filled >= 2) header = r;
+  }
+  grid->SetHeaderRow(header);
+  grid->FitColumns(kNarrowest, kWidest);
+  if (wide) f.Message(MemoFiles::WideLinesMessage(path, grid->ColCount()));
 }
 
 void ReferenceViewer::ShowLongCell(QPoint pos) {

@@ -47,6 +47,19 @@ const ChoiceRow kChoices[] = {
   {"加熱方法",   "GroupBox1", {"RadioButton3", "RadioButton4"}, false},
   {"熱の向き",   "Button69",  {"Button69", nullptr},           true},
 };
+
+// Results a panel writes into a label of several lines: the condensation
+// check of the outer surface.
+struct NoteRow {
+  const char* caption;
+  const char* label;
+};
+
+const NoteRow kNotes[] = {
+  {"表面の結露", "CylinderCondensation"},
+  {"表面の結露", "PipeCondensation"},
+  {"表面の結露", "FlatCondensation"},
+};
 // clang-format on
 
 // The surface fields of Panel4 that are constants of the surface model.
@@ -113,6 +126,16 @@ void ReadChoices(Form& f, const char* panel, ReportContent& r) {
   }
 }
 
+void ReadNotes(Form& f, const char* panel, ReportContent& r) {
+  const QWidget* inside = f.Control(panel);
+  for (const NoteRow& row : kNotes) {
+    const QString text =
+        f.Text(row.label).split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    if (inside->isAncestorOf(f.Control(row.label)) && Shows(f, row.label) && !text.trimmed().isEmpty())
+      r.results.push_back({QString::fromUtf8(row.caption), text.trimmed(), QString()});
+  }
+}
+
 // σ as the panel shows it: its digits and the exponent of its factor.
 void ReadConstants(Form& f, ReportContent& r) {
   QString sigma = f.Text("Edit15");
@@ -173,6 +196,7 @@ ReportContent ReadReport(Form& f, const QDate& date) {
   }
   ReadChoices(f, panel->panel, r);
   ReadFields(f, panel->panel, r);
+  ReadNotes(f, panel->panel, r);
   ReadConstants(f, r);
   // The surface results of Panel4 belong to the heat-loss calculators.
   if (panel->family == CalculatorFamily::HeatLoss) ReadFields(f, "Panel4", r, true);
