@@ -82,8 +82,8 @@ find_program(HEATCALC_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(HEATCALC_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  # Add libqt6printsupport6 and libqt6charts6 here once the program links them.
-  list(APPEND heatcalc_deb_depends libqt6core6 libqt6gui6 libqt6widgets6 libqt6concurrent6 libstdc++6 libc6)
+  list(APPEND heatcalc_deb_depends libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6svg6
+       libqt6printsupport6 libqt6concurrent6 libstdc++6 libc6)
 endif()
 list(JOIN heatcalc_deb_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # The Wayland platform and the desktop's input methods and file dialogs.

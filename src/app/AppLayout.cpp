@@ -39,13 +39,14 @@ const ControlSpec kAppControls[] = {
 
   // Command column.
   {Kind::Panel,  "Panel12", "Panel1", 800,   9, 105, 225, "",                         0, kPanel},
-  // Seven buttons: the analysis view adds グラフ (GraphButton) at y 70.
-  {Kind::Button, "Button22","Panel12",  6,   8,  93,  26, "メモ"},
-  {Kind::Button, "Button23","Panel12",  6,  39,  93,  26, "資料"},
-  {Kind::Button, "Button29","Panel12",  6, 101,  93,  26, "放熱計算"},
-  {Kind::Button, "Button30","Panel12",  6, 132,  93,  26, "加熱計算"},
-  {Kind::Button, "Button44","Panel12",  6, 163,  93,  26, "結果一括保存"},
-  {Kind::Button, "Button21","Panel12",  6, 194,  93,  26, "利用方法"},
+  // Eight rows of 24 px: the analysis view adds グラフ (GraphButton) at
+  // y 60, the report 報告書 and 印刷 side by side at y 168.
+  {Kind::Button, "Button22","Panel12",  6,   6,  93,  24, "メモ"},
+  {Kind::Button, "Button23","Panel12",  6,  33,  93,  24, "資料"},
+  {Kind::Button, "Button29","Panel12",  6,  87,  93,  24, "放熱計算"},
+  {Kind::Button, "Button30","Panel12",  6, 114,  93,  24, "加熱計算"},
+  {Kind::Button, "Button44","Panel12",  6, 141,  93,  24, "結果一括保存"},
+  {Kind::Button, "Button21","Panel12",  6, 195,  93,  24, "利用方法"},
 };
 // clang-format on
 

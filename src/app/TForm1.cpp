@@ -17,6 +17,7 @@
 #include "operations/hints/HintLine.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
+#include "operations/report/ReportCommands.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
   setObjectName(QStringLiteral("TForm1"));
@@ -42,10 +43,11 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   hints_ = std::make_unique<HintLine>(*this);
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
+  reports_ = std::make_unique<ReportCommands>(*this);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), curves_.get(), hints_.get(), picker_.get(), design_.get()};
+                 analysis_.get(), curves_.get(), hints_.get(), picker_.get(), design_.get(), reports_.get()};
 
   BuildAppLayout(*this);
   for (Subsystem* s : subsystems_) s->Build();

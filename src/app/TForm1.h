@@ -34,6 +34,7 @@ class CurvePage;
 class HintLine;
 class MemoViews;
 class FemSheet;
+class ReportCommands;
 class Subsystem;
 class UnsavedWork;
 
@@ -57,6 +58,7 @@ class TForm1 : public Form {
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
   CurvePage& Curves() { return *curves_; }
+  ReportCommands& Reports() { return *reports_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -76,6 +78,7 @@ class TForm1 : public Form {
   std::unique_ptr<HintLine> hints_;
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<InsulationDesign> design_;
+  std::unique_ptr<ReportCommands> reports_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire

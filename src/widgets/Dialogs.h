@@ -1,14 +1,17 @@
 // Everything the operations ask of the person and of the platform goes
 // through this interface: messages, the confirmation, the three-way
-// question, the busy pointer, the save dialog and the shell's file
-// operations. The program
-// uses Qt message boxes; tests and the scenario driver use a recorder that
-// answers from a script. The file operations are the program's own in both.
+// question, the file name to save under, the printer, the busy pointer and
+// the shell's file operations. The program uses Qt message boxes and the
+// system's file and print dialogs; tests and the scenario driver use a
+// recorder that answers from a script. The file operations are the
+// program's own in both.
 #pragma once
 
 #include <QString>
 
 #include "store/FileTrash.h"
+
+class QPrinter;
 
 class Dialogs {
  public:
@@ -38,11 +41,18 @@ class Dialogs {
 
   // The user's desktop folder.
   virtual QString DesktopFolder() = 0;
+  // The user's documents folder.
+  virtual QString DocumentsFolder() = 0;
 
-  // The system's save dialog: the path chosen for a file to write, starting
-  // at `suggested`, with the name filter `filter` ("PNG 画像 (*.png)");
-  // empty when the dialog was called off.
-  virtual QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) = 0;
+  // The system's save dialog, opened at `proposed` (a folder and a file
+  // name); filter as QFileDialog takes it ("PDF (*.pdf)"). The path chosen,
+  // or an empty text when the person cancels. Whether to replace a file
+  // that is there is asked by the dialog itself.
+  virtual QString SaveFileName(const QString& title, const QString& proposed, const QString& filter) = 0;
+
+  // The system's print dialog on `printer`: true when the person prints,
+  // with the printer set up as chosen.
+  virtual bool SetUpPrinter(QPrinter& printer) = 0;
 };
 
 // Shows the busy pointer for the life of the object, restored also when an

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "foundation/FloatFaults.h"
@@ -56,7 +59,24 @@ QString QtDialogs::DesktopFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
-QString QtDialogs::SaveFileName(const QString& title, const QString& suggested, const QString& filter) {
+QString QtDialogs::DocumentsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString QtDialogs::SaveFileName(const QString& title, const QString& proposed, const QString& filter) {
   FloatFaults::Keep keep;
-  return QFileDialog::getSaveFileName(parentWidget_, title, suggested, filter);
+  QFileDialog dialog(parentWidget_, title, proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without its ending gets the filter's ("*.pdf"), before the
+  // dialog asks whether to replace a file of that name.
+  const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+  if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+bool QtDialogs::SetUpPrinter(QPrinter& printer) {
+  FloatFaults::Keep keep;
+  QPrintDialog dialog(&printer, parentWidget_);
+  return dialog.exec() == QDialog::Accepted;
 }

@@ -1,5 +1,5 @@
-// The program's dialogs: Qt message boxes, the system's save dialog, the
-// wait cursor and the user's desktop folder.
+// The program's dialogs: Qt message boxes, the system's save and print
+// dialogs, the wait cursor and the user's desktop and documents folders.
 #pragma once
 
 #include <QObject>
@@ -20,7 +20,9 @@ class QtDialogs : public QObject, public Dialogs {
   void BeginBusy() override;
   void EndBusy() override;
   QString DesktopFolder() override;
-  QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
+  QString DocumentsFolder() override;
+  QString SaveFileName(const QString& title, const QString& proposed, const QString& filter) override;
+  bool SetUpPrinter(QPrinter& printer) override;
 
  private:
   QWidget* parentWidget_ = nullptr;

@@ -1,6 +1,7 @@
 #include "widgets/RecordingDialogs.h"
 
 #include <QDir>
+#include <QPrinter>
 
 RecordingDialogs::RecordingDialogs(const QString& scratchFolder) : scratch(scratchFolder) {
   if (scratch.isEmpty()) scratch = QDir::tempPath() + QStringLiteral("/heatcalc-recording");
@@ -55,14 +56,35 @@ QString RecordingDialogs::DesktopFolder() {
   return desktop;
 }
 
-QString RecordingDialogs::SaveFileName(const QString& title, const QString& suggested, const QString&) {
-  QString path;
-  if (!savePaths.empty()) {
-    path = savePaths.front();
-    savePaths.pop_front();
+QString RecordingDialogs::DocumentsFolder() {
+  const QString documents = scratch + QStringLiteral("/Documents");
+  QDir().mkpath(documents);
+  return documents;
+}
+
+QString RecordingDialogs::SaveFileName(const QString& title, const QString& proposed, const QString&) {
+  QString chosen;
+  if (!fileNames.empty()) {
+    chosen = fileNames.front();
+    fileNames.pop_front();
   }
-  saveDialogs << title + QStringLiteral(": ") + suggested + QStringLiteral(" -> ") + path;
-  return path;
+  const QString line = title + QStringLiteral(": ") + proposed + QStringLiteral(" -> ") +
+                       (chosen.isEmpty() ? QStringLiteral("cancel") : chosen);
+  confirmations << line;
+  if (onConfirmation) onConfirmation(line);
+  return chosen;
+}
+
+bool RecordingDialogs::SetUpPrinter(QPrinter& printer) {
+  const bool print = Confirm(QStringLiteral("印刷"), printer.docName());
+  if (print) {
+    const QString folder = scratch + QStringLiteral("/Printed");
+    QDir().mkpath(folder);
+    printed << folder + QStringLiteral("/print%1.pdf").arg(printed.size() + 1);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed.back());
+  }
+  return print;
 }
 
 QStringList RecordingDialogs::TakeMessages() {

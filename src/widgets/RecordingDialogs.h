@@ -1,8 +1,10 @@
 // Dialogs for tests and the scenario driver: messages are recorded (and
 // passed to an observer), confirmations and questions are answered from a
-// queue (no, and キャンセル, when it is empty), the save dialog from a queue
-// of paths (called off when it is empty), the desktop is a folder of the
-// test. Files go to the trash for real, as in the program (FileTrash):
+// queue (no, and キャンセル, when it is empty), the desktop and the
+// documents are folders of the test. A save dialog answers with the next
+// queued file name (cancelled when there is none); a print dialog takes the
+// next answer of the queue, and a printer set up prints into a PDF file of
+// the scratch folder (printed lists them). Files go to the trash for real, as in the program (FileTrash):
 // a test points XDG_DATA_HOME or HOME at a folder of its own.
 #pragma once
 
@@ -26,9 +28,9 @@ class RecordingDialogs : public Dialogs {
   }
   void EndBusy() override { --busyDepth; }
   QString DesktopFolder() override;
-  // The next path of savePaths, recorded in saveDialogs as "title: suggested
-  // -> path"; called off (empty) when none is queued.
-  QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
+  QString DocumentsFolder() override;
+  QString SaveFileName(const QString& title, const QString& proposed, const QString& filter) override;
+  bool SetUpPrinter(QPrinter& printer) override;
 
   // Queues the answer of the next confirmation or question. A confirmation
   // takes キャンセル as no; a question takes yes and no as はい and いいえ.
@@ -40,11 +42,11 @@ class RecordingDialogs : public Dialogs {
   QStringList messages;       // "message" texts, in order
   QStringList confirmations;  // "title: text -> yes/no/cancel", questions too
   std::deque<Reply> answers;
-  std::deque<QString> savePaths;  // the answers of the save dialog
-  QStringList saveDialogs;
+  std::deque<QString> fileNames;                       // answers of the save dialogs, in order
+  QStringList printed;                                 // the PDF files the printers wrote into
   std::function<void(const QString&)> onMessage;       // message shown
   std::function<void(const QString&)> onConfirmation;  // "title: text -> yes"
   int busyDepth = 0;
   int busyCount = 0;
-  QString scratch;  // holds Desktop/
+  QString scratch;  // holds Desktop/, Documents/ and Printed/
 };

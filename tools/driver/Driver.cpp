@@ -19,7 +19,9 @@
 #include <QThread>
 #include <QProgressBar>
 
+#include "app/TForm1.h"
 #include "foundation/NumberText.h"
+#include "operations/report/ReportCommands.h"
 #include "widgets/ChartView.h"
 #include "widgets/FileListBox.h"
 #include "widgets/RecordingDialogs.h"
@@ -406,11 +408,16 @@ int Driver::Run(const QString& rawLine) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
       }
-    } else if (command == QLatin1String("answer") && name == QLatin1String("file")) {
-      // The path the next save dialog returns.
-      dialogs_.savePaths.push_back(ScriptPath(form_, text));
+    } else if (command == QLatin1String("report")) {
+      // The report of the calculator on screen, as 報告書 writes it, without the save dialog.
+      auto* window = qobject_cast<TForm1*>(&form_);
+      if (!window) throw DriverError{QStringLiteral("no report in this window")};
+      form_.Guarded([&] { window->Reports().WriteReport(ScriptPath(form_, rest)); });
     } else if (command == QLatin1String("answer")) {
-      if (name == QLatin1String("cancel"))
+      // yes, no, cancel: the next question; file PATH: the next save dialog.
+      if (name == QLatin1String("file"))
+        dialogs_.fileNames.push_back(ScriptPath(form_, text));
+      else if (name == QLatin1String("cancel"))
         dialogs_.Answer(Dialogs::Reply::Cancel);
       else
         dialogs_.Answer(name == QLatin1String("yes"));

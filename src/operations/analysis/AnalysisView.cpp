@@ -14,7 +14,7 @@ const ControlSpec kGraphPage[] = {
 };
 // The command column's third button, between 資料 and 放熱計算.
 const ControlSpec kGraphButton[] = {
-  {Kind::Button, "GraphButton", "Panel12",    6, 70,  93,  26, "グラフ"},
+  {Kind::Button, "GraphButton", "Panel12",    6, 60,  93,  24, "グラフ"},
 };
 // clang-format on
 }  // namespace
