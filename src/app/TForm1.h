@@ -33,6 +33,7 @@ class HintLine;
 class MemoViews;
 class FemSheet;
 class Subsystem;
+class SurfaceOptionsView;
 class UnsavedWork;
 
 class TForm1 : public Form {
@@ -53,6 +54,7 @@ class TForm1 : public Form {
   AnalysisView& Analysis() { return *analysis_; }
   HintLine& Hints() { return *hints_; }
   CorrelationPicker& Picker() { return *picker_; }
+  SurfaceOptionsView& Surface() { return *surface_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -72,5 +74,6 @@ class TForm1 : public Form {
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;
+  std::unique_ptr<SurfaceOptionsView> surface_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

@@ -1,11 +1,13 @@
 // 円筒の放熱 on the cylinder panel (code "4"): an insulated tube whose inner
 // surface is held at a given temperature.
 #include "calc/heatloss/Cylinder.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -34,6 +36,7 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
   in.L = f.Number("Edit13");
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
 }
 
@@ -49,6 +52,7 @@ void Run(Fields& f) {
   f.SetText("Edit2", RoundHundredths(r.surface));
   f.SetText("Edit21", RoundHundredths(r.interface));
   f.SetText("Edit1", f.Text("Edit21"));
+  if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.surface);
 }
 
 // clang-format off

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
@@ -11,6 +12,7 @@
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -60,6 +62,7 @@ std::optional<FlatPlateInputs> Prepare(Fields& f) {
   }
   in.k2 = f.Number("Edit30");
   in.k1 = f.Number("Edit29");
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Ti)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
   in.Ti = in.Ti + kKelvin;
   return in;
@@ -82,7 +85,7 @@ bool FlatPlateCools(Fields& f) { return f.Text("Button71") != kSteady; }
 
 namespace {
 
-void WriteResults(Fields& f, const FlatPlateResult& r) {
+void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r) {
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.surface));
@@ -90,19 +93,20 @@ void WriteResults(Fields& f, const FlatPlateResult& r) {
   f.SetText("Edit19", RoundHundredths(r.radiative));
   f.SetText("Edit20", RoundHundredths(r.total));
   f.SetText("Edit33", RoundHundredths(r.flux));
+  if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), r.surface);
 }
 
 void HeatLoss(Fields& f) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  WriteResults(f, FlatPlateSteady(*in));
+  WriteResults(f, *in, FlatPlateSteady(*in));
 }
 
 void Cooling(Fields& f) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
-  WriteResults(f, r);
+  WriteResults(f, *in, r);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }
 

@@ -2,6 +2,7 @@
 // a hot gas (Edit26, inner coefficient Edit69, inner emissivity Edit83) and
 // the ambient air.
 #include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
@@ -9,6 +10,7 @@
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -51,6 +53,7 @@ std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
     in.L1 = f.Number("Edit31") / 1000;
     f.SetText("Edit31", QString());
   }
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Tg)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
   in.Tg = in.Tg + kKelvin;
   return in;
@@ -70,6 +73,7 @@ void Run(Fields& f) {
   f.SetText("Edit19", RoundHundredths(r.radiative));
   f.SetText("Edit20", RoundHundredths(r.total));
   f.SetText("Edit33", RoundHundredths(r.flux));
+  if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.outerSurface);
 }
 
 // clang-format off
