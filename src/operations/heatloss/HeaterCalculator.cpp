@@ -35,7 +35,7 @@ std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   in.P = HeaterCircumference(f.Number("Edit11"));
   in.h = f.Number("Edit17");
   const std::optional<AutoCoefficient> outer = SurfaceOptions::OuterOf(f, HeatLossPanel::Cylinder);
-  if (!outer) return std::nullopt;
+  if (!outer || (outer->on && !SurfaceOptions::WithinRange(f, in.Ta, in.Ta))) return std::nullopt;
   in.outer = *outer;
   return in;
 }

@@ -29,6 +29,7 @@ constexpr StoreCell kTypedOuter{1, 80};
 constexpr StoreCell kTypedInner{2, 80};
 
 constexpr long double kMaxCoefficient = 10000;  // W/m2K, as pipe flow caps a typed one
+constexpr long double kHighest = 2000;          // ℃, the highest temperature of the options
 
 struct OptionCell {
   const char* control;
@@ -177,6 +178,16 @@ std::optional<AutoCoefficient> OuterOf(Fields& f, HeatLossPanel panel) {
   return a;
 }
 
+bool WithinRange(Fields& f, long double T1, long double T2) {
+  for (const long double T : {T1, T2})
+    if (!(T > -HeatLossCalc::kKelvin && T <= kHighest)) {
+      f.Message(
+          QStringLiteral("自動や k(T) を使う計算の温度は -273.15 ℃ より高く 2000 ℃ 以下にしてください。"));
+      return false;
+    }
+  return true;
+}
+
 LayerChanges LayersOf(Fields& f) {
   LayerChanges k;
   k.first = {NumberOrZero(f, kB1), NumberOrZero(f, kC1)};
@@ -258,13 +269,15 @@ std::optional<long double> InnerCoefficientOf(Fields& f, const HeatLossCalc::Pip
 
 void Save(Form& f, Calculator code, HeatLossPanel panel) {
   // A cell keeps its text while it means what the control shows, so a store
-  // whose options were never used is written as it was read; an empty value
-  // is written as the blank an empty field reads as.
+  // whose options were never used is written as it was read. An empty value
+  // and the panel's usual orientation are written as the blank an empty
+  // field reads as.
   ConditionStore& s = f.Store();
   for (const OptionCell& c : CellsOf(code)) {
     const QString value = ValueOf(f, c.control).trimmed();
-    if (value != Shown(s.GetCell(1, c.row), c.control, panel))
-      s.SetCell(1, c.row, value.isEmpty() ? QStringLiteral(" ") : value);
+    if (value == Shown(s.GetCell(1, c.row), c.control, panel)) continue;
+    const bool usual = Is(c.control, kOrientation) && value == QString::fromUtf8(DefaultOrientation(panel));
+    s.SetCell(1, c.row, value.isEmpty() || usual ? QStringLiteral(" ") : value);
   }
 }
 

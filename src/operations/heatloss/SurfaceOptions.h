@@ -72,8 +72,14 @@ bool LayersConduct(Fields& f, HeatLossPanel panel, long double k1, const HeatLos
                    long double k2, const HeatLossCalc::ConductivityChange& c2, long double T1,
                    long double T2);
 
-// Both options into in (outer, k1T, k2T), the layers checked from T1 to T2
-// (℃) when an option is on. False after a message.
+// The temperatures (℃) an option may work with: above absolute zero and up
+// to 2000 ℃, where the air's properties and a fitted k(T) still mean
+// something. Otherwise a message: false.
+bool WithinRange(Fields& f, long double T1, long double T2);
+
+// Both options into in (outer, k1T, k2T); when an option is on, the
+// temperatures T1 and T2 (℃, the air and the inside) must lie within range
+// and each layer conduct between them. False after a message.
 template <class Inputs>
 bool ReadInto(Fields& f, HeatLossPanel panel, Inputs& in, long double T1, long double T2) {
   const std::optional<HeatLossCalc::AutoCoefficient> outer = OuterOf(f, panel);
@@ -82,7 +88,8 @@ bool ReadInto(Fields& f, HeatLossPanel panel, Inputs& in, long double T1, long d
   const LayerChanges k = LayersOf(f);
   in.k1T = k.first;
   in.k2T = k.second;
-  return !in.OptionsOn() || LayersConduct(f, panel, in.k1, in.k1T, in.k2, in.k2T, T1, T2);
+  return !in.OptionsOn() ||
+         (WithinRange(f, T1, T2) && LayersConduct(f, panel, in.k1, in.k1T, in.k2, in.k2T, T1, T2));
 }
 
 // After a run with 自動: Edit17 shows the coefficient at the final surface
