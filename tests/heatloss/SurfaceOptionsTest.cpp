@@ -10,6 +10,8 @@
 #include "calc/surface/AirProperties.h"
 #include "calc/surface/PipeInnerCoefficient.h"
 #include "foundation/NumberText.h"
+#include "operations/heatloss/HeatLossInputs.h"
+#include "widgets/FieldSnapshot.h"
 #include "widgets/StringGrid.h"
 
 namespace {
@@ -128,6 +130,16 @@ TEST_F(SurfaceOptionsWindow, OptionsAreKeptWithEachCalculatorsConditions) {
   const QStringList withOptions = Texts({"Edit2", "Edit20", "Edit21", "Edit17"});
   EXPECT_NE(withOptions.mid(0, 3), plain);
   EXPECT_EQ(Text("KTableButton"), U("k(T) 使用中"));
+  // A view that runs the calculator on a copy of the window (a curve, a
+  // thickness solve) reads the same options.
+  FieldSnapshot copy(*form);
+  const std::optional<HeatLossCalc::CylinderInputs> in = CylinderInputsOf(copy);
+  ASSERT_TRUE(in);
+  EXPECT_TRUE(in->outer.on);
+  EXPECT_EQ(in->outer.orientation, SurfaceCalc::Orientation::VerticalPipe);
+  EXPECT_EQ(in->outer.wind, 2);
+  EXPECT_EQ(in->k2T.b, ToNumber(QStringLiteral("1.1E-4")));
+  EXPECT_EQ(in->k2T.c, ToNumber(QStringLiteral("2E-7")));
   EXPECT_FALSE(form->close()) << "an option alone is a change of the conditions";
   EXPECT_EQ(dialogs->confirmations.size(), 1);
   dialogs->confirmations.clear();
