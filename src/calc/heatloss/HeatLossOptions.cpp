@@ -15,7 +15,8 @@ SurfaceCalc::SurfaceConditions CylinderSurface(const AutoCoefficient& a, long do
   const bool vertical =
       a.orientation == Orientation::VerticalPipe || a.orientation == Orientation::VerticalWall;
   c.orientation = vertical ? Orientation::VerticalPipe : Orientation::HorizontalPipe;
-  c.naturalLength = vertical ? L : D;
+  // A pipe of no length (pipe flow's inlet section alone) stands by its diameter.
+  c.naturalLength = vertical && L > 0 ? L : D;
   return c;
 }
 

@@ -50,8 +50,8 @@ inline SurfaceCalc::TemperatureConductivity WithChange(long double k0, const Con
 
 // The conditions of a cylinder of outer diameter D and length L (m) in air
 // at airC: a horizontal pipe (D for both lengths), or a vertical pipe or
-// wall (its height L, the wind across D); a horizontal face counts as a
-// horizontal pipe.
+// wall (its height L, the wind across D; D when L is 0); a horizontal face
+// counts as a horizontal pipe.
 SurfaceCalc::SurfaceConditions CylinderSurface(const AutoCoefficient& a, long double airC, long double D,
                                                long double L);
 

@@ -309,6 +309,14 @@ TEST(Options, TabulatedCoefficientStaysWithinOneScanStep) {
       EXPECT_NEAR(double(table.wallAmbientSide), double(exact.wallAmbientSide), 0.01);
       EXPECT_NEAR(double(table.total / exact.total), 1, 1e-3);
 
+      // The inlet section alone (a length of 0, as the thickness solve asks
+      // for it) of a vertical pipe: no fault, the fluid leaves as it came.
+      f.Lp = 0;
+      f.outer.orientation = Orientation::VerticalPipe;
+      std::feclearexcept(FE_ALL_EXCEPT);
+      EXPECT_EQ(PipeFlowTemperature(f).fluid, inlet);
+      EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW));
+
       FlatPlateInputs p = FactoryCases::FactoryPlate();
       p.Ti = (inlet > 0 ? 300 : -10) + K;
       p.outer = Automatic(Orientation::HorizontalFacingUp, wind);
