@@ -36,6 +36,7 @@ class MemoViews;
 class FemSheet;
 class ReportCommands;
 class Subsystem;
+class SurfaceOptionsView;
 class UnsavedWork;
 
 class TForm1 : public Form {
@@ -59,6 +60,7 @@ class TForm1 : public Form {
   CorrelationPicker& Picker() { return *picker_; }
   CurvePage& Curves() { return *curves_; }
   ReportCommands& Reports() { return *reports_; }
+  SurfaceOptionsView& Surface() { return *surface_; }
 
  protected:
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
@@ -81,5 +83,6 @@ class TForm1 : public Form {
   std::unique_ptr<ReportCommands> reports_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;
+  std::unique_ptr<SurfaceOptionsView> surface_;
   std::vector<Subsystem*> subsystems_;  // in the order of Build and Wire
 };

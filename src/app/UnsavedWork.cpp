@@ -7,6 +7,7 @@
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingTables.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "operations/memo/MemoStore.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Form.h"
@@ -30,7 +31,8 @@ QString UnsavedWork::ChangedConditions() {
   if (const HeatLossCalculator* c = heatLoss_.OnScreen()) {
     for (const FieldBinding& b : c->fields)
       if (b.saved) cells.push_back({b.field, b.cell});
-    if (Unsaved::ChangedFields(f, cells, saved, [this](Fields& x) { heatLoss_.RunOn(x); }).isEmpty())
+    if (Unsaved::ChangedFields(f, cells, saved, [this](Fields& x) { heatLoss_.RunOn(x); }).isEmpty() &&
+        !SurfaceOptions::Changed(f, saved, c->code, c->panel))
       return QString();
     return f.Text(c->panel == HeatLossPanel::Cylinder ? "Label36" : "Label37");
   }

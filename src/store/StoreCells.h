@@ -48,4 +48,12 @@ inline constexpr StoreCell kConvectiveCoefficient{2, 3};
 // the material selection; read by the heating Run, Save and Back.
 inline constexpr StoreCell kHeatingMaterial{6, 3};
 
+// Column 1 holds the heat-loss calculators' options (自動 for the outer
+// coefficient, its orientation, wind and length, k(T) of the layers, pipe
+// flow's inner coefficient): the heater rows 1-7, the flat panel rows 21-28,
+// the cylinder rows 31-37, pipe flow rows 70-79; row 80 (held in memory
+// only) keeps the coefficients as typed while 自動 shows computed ones. The
+// table of them is operations/heatloss/SurfaceOptions.cpp; a store without
+// them loads as off.
+
 }  // namespace StoreCells

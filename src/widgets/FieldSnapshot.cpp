@@ -1,6 +1,7 @@
 #include "widgets/FieldSnapshot.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <stdexcept>
@@ -19,6 +20,8 @@ FieldSnapshot::FieldSnapshot(const Form& form) : store_(const_cast<Form&>(form).
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
       texts_.insert(it.key(), b->text());
       checked_.insert(it.key(), b->isChecked());
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+      texts_.insert(it.key(), c->currentText());
     }
   }
 }

@@ -11,7 +11,7 @@ class Fields {
  public:
   virtual ~Fields() = default;
 
-  // A field's text, a label's or button's caption.
+  // A field's text, a label's or button's caption, a choice list's entry.
   virtual QString Text(const char* name) const = 0;
   // Checks for a pending floating-point fault first, then writes.
   virtual void SetText(const char* name, const QString& text) = 0;

@@ -1,6 +1,7 @@
 #include "widgets/Form.h"
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -95,6 +96,7 @@ QString Form::Text(const char* name) const {
   if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
   if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
   if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+  if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
   return QString();
 }
 
@@ -115,6 +117,8 @@ void Form::SetText(const char* name, const QString& text) {
     m->setPlainText(text);
   } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
     g->setTitle(text);
+  } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+    c->setCurrentIndex(c->findText(text));  // a text it lacks shows no entry
   }
 }
 

@@ -65,6 +65,15 @@ bool OwnMessage(const QString& m) {
              "^管内径と内層厚さを確認してください。$",
              "^熱量は0以上の値にしてください。$",
              "^相対湿度 %（.*）は 0 より大きく 100 以下の数にしてください。",
+             // the heat-loss options
+             "^円筒の向きは水平管か垂直管にしてください。$",
+             "^平板の向きは垂直壁か水平面にしてください。$",
+             "^風速は0以上の値にしてください（0は無風）。$",
+             "^高さ・長さは0より大きい値にしてください（空欄は面積の平方根）。$",
+             "の熱伝導率 k\\(T\\) が .* で0以下になります。a, b, c を確かめてください。$",
+             "の熱伝導率 k\\(T\\) が0以下になる温度に達します。a, b, c を確かめてください。$",
+             "^管内の熱伝達率を求めるには、",
+             "^自動や k\\(T\\) を使う計算の温度は",
              // heating
              "^上昇時間0.05ｈ以下は誤差が大きくなります。$",
              "^処理時間が長くなります。$",
@@ -366,6 +375,26 @@ std::vector<Input> Cells(const std::vector<Cell>& items, std::vector<const char*
   return in;
 }
 
+// The heat-loss calculators with both options on: 自動 (which writes the
+// coefficient it used into Edit17 and opens the page of its conditions, so
+// their fields are typed into too) and k(T) of the insulation; pipe flow
+// also with its inner coefficient from the fluid (written into Edit69).
+std::function<void(Sweep&)> WithOptions(std::vector<const char*> select,
+                                        std::vector<std::pair<const char*, const char*>> fields = {},
+                                        std::vector<const char*> after = {}) {
+  return [select, fields, after](Sweep& s) {
+    for (const char* n : select) s.Press(n);
+    s.Press("AutoCoefficient");
+    s.SetField("KTableB2", QStringLiteral("1.1E-4"));
+    s.SetField("KTableC2", QStringLiteral("2E-7"));
+    for (auto [field, text] : fields) s.SetField(field, QString::fromUtf8(text));
+    for (const char* n : after) s.Press(n);
+  };
+}
+const std::vector<std::pair<const char*, const char*>> kFlatLength = {{"SurfaceLength", "2"}};
+const std::vector<std::pair<const char*, const char*>> kWater = {{"FluidViscosity", "0.355"},
+                                                                 {"FluidConductivity", "0.67"}};
+
 // The heating calculations write the results, the volume from the
 // dimensions and the insulation thickness.
 const std::vector<const char*> kHeatingWrites = {"Edit39", "Edit46", "Edit47", "Edit48",
@@ -392,6 +421,20 @@ const Calculator kCalculators[] = {
   {"flat_wall", Buttons({"Button11"}), {},
    {"Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit27", "Edit28", "Edit31", "Edit32", "Edit33"}, nullptr, 0,
    RunFlat},
+  {"heater_options", WithOptions({"Button8"}), {},
+   {"Edit1", "Edit2", "Edit4", "Edit11", "Edit14", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21"}, nullptr, 0,
+   RunCylinder},
+  {"cylinder_options", WithOptions({"Button7"}), {},
+   {"Edit1", "Edit2", "Edit11", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21"}, nullptr, 0, RunCylinder},
+  {"pipe_flow_options", WithOptions({"Button7", "Button67"}, kWater, {"InnerAutoCoefficient"}), {},
+   {"Edit1", "Edit2", "Edit4", "Edit11", "Edit14", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit69"},
+   nullptr, 0, RunPipe},
+  {"flat_plate_options", WithOptions({"Button12"}, kFlatLength), {},
+   {"Edit17", "Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit28", "Edit31", "Edit32", "Edit33"}, nullptr, 0,
+   RunFlat},
+  {"flat_wall_options", WithOptions({"Button11"}, kFlatLength), {},
+   {"Edit17", "Edit18", "Edit19", "Edit20", "Edit23", "Edit24", "Edit27", "Edit28", "Edit31", "Edit32", "Edit33"},
+   nullptr, 0, RunFlat},
   {"heating_liquid", Buttons({"Button30", "Button31"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
   {"heating_gas", Buttons({"Button30", "Button32"}), {}, kHeatingWrites, nullptr, 0, RunHeating},
   {"heating_solid", Buttons({"Button30", "Button33"}), {}, kHeatingWrites, nullptr, 0, RunHeating},

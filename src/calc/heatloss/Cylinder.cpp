@@ -6,10 +6,12 @@
 #include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in) {
+  if (in.OptionsOn()) return CylinderWithOptions(in);
   if (in.Ti < in.Ta) return CylinderHeatGain(in);  // colder than the air
   const long double D1 = in.D1;
   const long double D2 = in.t2 * 2 + D1;
@@ -29,6 +31,7 @@ CylinderResult CylinderHeatLoss(const CylinderInputs& in) {
   r.convective = Rounding::Nearest((Ts - Ta) * 100 * h * P * L) / 100;
   r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * L) / 100;
   r.total = r.convective + r.radiative;
+  r.coefficient = h;
   r.surface = Ts - kKelvin;
   r.interface = r.total / (G2 * 2 * kPi * L) + Ts - kKelvin;
   return r;

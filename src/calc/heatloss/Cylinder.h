@@ -4,6 +4,8 @@
 // gains heat: a negative loss (HeatGain.h).
 #pragma once
 
+#include "calc/heatloss/HeatLossOptions.h"
+
 namespace HeatLossCalc {
 
 struct CylinderInputs {
@@ -13,6 +15,10 @@ struct CylinderInputs {
   long double k1 = 0, k2 = 0;  // conductivities, W/mK
   long double h = 0, e = 0, sigma = 0;
   long double L = 0;           // length, m
+  // Off by default: the typed h and constant conductivities.
+  AutoCoefficient outer;
+  ConductivityChange k1T, k2T;  // of layers 1 and 2
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
 };
 
 struct CylinderResult {
@@ -20,6 +26,9 @@ struct CylinderResult {
   long double interface = 0;  // between the layers, degC
   // Losses in W, each rounded to hundredths before their sum.
   long double convective = 0, radiative = 0, total = 0;
+  // The outer convective coefficient at the final surface temperature:
+  // the automatic one, or the typed h.
+  long double coefficient = 0;
 };
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in);

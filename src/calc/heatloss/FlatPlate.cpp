@@ -4,6 +4,7 @@
 #include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
 
@@ -36,6 +37,7 @@ FlatPlateResult Results(long double Ts, long double Tinner, long double A, const
   r.total = q.total;
   r.flux = q.total / (A * 10000);
   r.plate = Tinner - kKelvin;
+  r.coefficient = in.h;
   return r;
 }
 
@@ -46,6 +48,7 @@ long double FlatConductance(long double L1, long double k1, long double L2, long
 }
 
 FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in) {
+  if (in.OptionsOn()) return FlatPlateSteadyWithOptions(in);
   const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   const long double Ts = SurfaceScan(in.Ti, U, in.A, in, kSteadyPoints);
   return Results(Ts, in.Ti, in.A, in);
@@ -56,6 +59,7 @@ long double CoolingTimeStep(long double hours) {
 }
 
 FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling, curves::Series* plate) {
+  if (in.OptionsOn()) return FlatPlateCoolingWithOptions(in, cooling, plate);
   long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   long double A = in.A;
   // Heat capacity of the structure, kcal/K, with the area as entered.

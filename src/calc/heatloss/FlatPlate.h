@@ -4,6 +4,7 @@
 // air gains heat: a negative loss (HeatGain.h), and warms over the hours.
 #pragma once
 
+#include "calc/heatloss/HeatLossOptions.h"
 #include "calc/numeric/Series.h"
 
 namespace HeatLossCalc {
@@ -17,6 +18,10 @@ struct FlatPlateInputs {
   long double sigma = 0;  // Stefan-Boltzmann constant
   long double L1 = 0, k1 = 0;  // structure: thickness m, conductivity W/mK
   long double L2 = 0, k2 = 0;  // insulation
+  // Off by default: the typed h and constant conductivities.
+  AutoCoefficient outer;
+  ConductivityChange k1T, k2T;  // of layers 1 and 2
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
 };
 
 struct CoolingInputs {
@@ -32,6 +37,9 @@ struct FlatPlateResult {
   long double convective = 0, radiative = 0, total = 0;  // W
   long double flux = 0;       // W/cm2
   long double plate = 0;      // cooling: plate temperature at the end, degC
+  // The outer convective coefficient at the final surface temperature:
+  // the automatic one, or the typed h.
+  long double coefficient = 0;
 };
 
 // The two layers in series, W/m2K.

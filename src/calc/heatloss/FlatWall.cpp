@@ -4,10 +4,12 @@
 #include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
 
 FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
+  if (in.OptionsOn()) return FlatWallWithOptions(in);
   if (in.Tg < in.Ta) return FlatWallHeatGain(in);  // gas colder than the air
   const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
@@ -31,6 +33,7 @@ FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
   r.radiative = q.radiative;
   r.total = q.total;
   r.flux = q.total / (A * 10000);
+  r.coefficient = in.h;
   return r;
 }
 

@@ -4,6 +4,8 @@
 // A gas colder than the air gains heat: a negative loss (HeatGain.h).
 #pragma once
 
+#include "calc/heatloss/HeatLossOptions.h"
+
 namespace HeatLossCalc {
 
 struct FlatWallInputs {
@@ -15,6 +17,10 @@ struct FlatWallInputs {
   long double sigma = 0;
   long double L1 = 0, k1 = 0;  // structure: thickness m, conductivity W/mK
   long double L2 = 0, k2 = 0;  // insulation
+  // Off by default: the typed h and constant conductivities.
+  AutoCoefficient outer;
+  ConductivityChange k1T, k2T;  // of layers 1 and 2
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
 };
 
 struct FlatWallResult {
@@ -23,6 +29,9 @@ struct FlatWallResult {
   long double interface = 0;     // between the layers, degC
   long double convective = 0, radiative = 0, total = 0;  // W
   long double flux = 0;          // W/cm2
+  // The outer convective coefficient at the final surface temperature:
+  // the automatic one, or the typed h.
+  long double coefficient = 0;
 };
 
 // The outer surface temperature at which the heat it gives off stays below

@@ -22,4 +22,11 @@ inline long double GainScan(long double Ta, int stages, int points, Accept&& acc
   return Ta - depth;
 }
 
+// The same over ThresholdScan, for a test that passes down to one depth and
+// fails below it.
+template <class Accept>
+inline long double GainThresholdScan(long double Ta, int stages, int points, Accept&& accept) {
+  return Ta - ThresholdScan(0, stages, points, [&](long double d) { return accept(Ta - d); });
+}
+
 }  // namespace HeatLossCalc

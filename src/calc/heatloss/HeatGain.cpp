@@ -33,6 +33,7 @@ CylinderResult CylinderHeatGain(const CylinderInputs& in) {
   r.convective = Rounding::Nearest((Ts - Ta) * 100 * h * P * L) / 100;
   r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * L) / 100;
   r.total = r.convective + r.radiative;
+  r.coefficient = h;
   r.surface = Ts - kKelvin;
   r.interface = r.total / (G2 * 2 * kPi * L) + Ts - kKelvin;
   return r;
@@ -64,6 +65,7 @@ FlatWallResult FlatWallHeatGain(const FlatWallInputs& in) {
   r.radiative = q.radiative;
   r.total = q.total;
   r.flux = q.total / (A * 10000);
+  r.coefficient = in.h;
   return r;
 }
 
@@ -109,6 +111,7 @@ PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in, PipeFlowHistory* histo
   r.convective = Sc;
   r.radiative = Sr;
   r.total = Sc + Sr;
+  r.coefficient = in.h;
   return r;
 }
 

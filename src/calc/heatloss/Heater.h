@@ -3,6 +3,10 @@
 // and radiation. Temperatures in degC, diameters in mm.
 #pragma once
 
+#include <optional>
+
+#include "calc/heatloss/HeatLossOptions.h"
+
 namespace HeatLossCalc {
 
 struct HeaterInputs {
@@ -11,11 +15,17 @@ struct HeaterInputs {
   long double L = 0;      // heated length, m
   long double P = 0;      // sheath circumference, m
   long double h = 0, e = 0, sigma = 0;
+  // Off by default: the typed h. The sheath is a cylinder of the diameter
+  // P / π and the length L.
+  AutoCoefficient outer;
 };
 
 struct HeaterLosses {
   // W, each rounded to hundredths before their sum.
   long double convective = 0, radiative = 0, total = 0;
+  // The convective coefficient at the surface temperature: the automatic
+  // one, or the typed h.
+  long double coefficient = 0;
 };
 
 // The sheath circumference in m of an outer diameter in mm.
@@ -37,5 +47,12 @@ long double HeaterFluxDensity(const HeaterInputs& in);
 // in mm) that conducts Q outwards to its outer temperature Touter.
 long double LayerInnerTemperature(long double Q, long double k, long double L, long double outerD,
                                   long double innerD, long double Touter);
+
+// The same with a conductivity that changes with temperature: the inner
+// face at which the integral of k from Touter equals Q ln(outerD/innerD) /
+// (2π L). Empty when k is not positive at Touter or falls to 0 before.
+std::optional<long double> LayerInnerTemperature(long double Q, const SurfaceCalc::TemperatureConductivity& k,
+                                                 long double L, long double outerD, long double innerD,
+                                                 long double Touter);
 
 }  // namespace HeatLossCalc

@@ -5,6 +5,7 @@
 #include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
 
@@ -37,6 +38,7 @@ struct Exchange {
 
 PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* history) {
   // An inlet at or below the air warms: heat gain.
+  if (in.OptionsOn()) return PipeFlowWithOptions(in, history);
   if (!(in.Tin > in.Ta)) return PipeFlowHeatGain(in, history);
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
@@ -99,6 +101,7 @@ PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* hi
   r.convective = Sc;
   r.radiative = Sr;
   r.total = Sc + Sr;
+  r.coefficient = in.h;
   return r;
 }
 

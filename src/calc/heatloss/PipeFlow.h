@@ -5,6 +5,7 @@
 // below the air warms: its heat is a negative loss (HeatGain.h).
 #pragma once
 
+#include "calc/heatloss/HeatLossOptions.h"
 #include "calc/heatloss/PipeFlowHistory.h"
 
 namespace HeatLossCalc {
@@ -21,6 +22,10 @@ struct PipeFlowInputs {
   long double hi = 0, ei = 0;   // inner surface: convective coefficient, emissivity
   long double h = 0, e = 0;     // outer surface
   long double sigma = 0;
+  // Off by default: the typed h and constant conductivities.
+  AutoCoefficient outer;
+  ConductivityChange k1T, k2T;  // of the pipe wall and the insulation
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
 };
 
 struct PipeFlowResult {
@@ -31,6 +36,9 @@ struct PipeFlowResult {
   long double wallAmbientSide = 0;
   // Heat over the whole length, W.
   long double convective = 0, radiative = 0, total = 0;
+  // The outer convective coefficient at the outer surface of the last segment:
+  // the automatic one, or the typed h.
+  long double coefficient = 0;
 };
 
 inline constexpr int kPipeSegments = 3000;

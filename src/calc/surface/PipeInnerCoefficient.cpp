@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/heatloss/SurfaceLoss.h"
+#include "calc/surface/SurfaceUnits.h"
 
 namespace SurfaceCalc {
 
@@ -24,7 +24,7 @@ PipeInnerParts PipeInnerCoefficient(const PipeFluid& f) {
   const long double mu = f.viscosity / 1000;                  // Pa·s
   const long double cp = f.c * 3600 / 0.86L;  // J/(kg·K): 0.86 kcal/h per W, as the pipe-flow calculator
   PipeInnerParts p;
-  p.Re = 4 * massFlow / (HeatLossCalc::kPi * f.Di * mu);
+  p.Re = 4 * massFlow / (kPi * f.Di * mu);
   p.Pr = mu * cp / f.conductivity;
   if (p.Re <= kLaminarEnd) {
     p.Nu = kLaminar;

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
-#include "calc/heatloss/SurfaceLoss.h"
+#include "calc/surface/SurfaceUnits.h"
 
 namespace SurfaceCalc {
 
 namespace {
 
-using HeatLossCalc::kKelvin;
 constexpr long double kGravity = 9.8L;  // as the coefficient panel
 
 // The powers below are formed from square roots where the exponent allows

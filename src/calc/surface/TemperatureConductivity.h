@@ -5,6 +5,8 @@
 // b = c = 0 every function here gives exactly what a constant k = a gives.
 #pragma once
 
+#include <optional>
+
 namespace SurfaceCalc {
 
 struct TemperatureConductivity {
@@ -39,5 +41,24 @@ long double CylinderLayerFlow(const TemperatureConductivity& k, long double T1, 
 // ln(D2/D1) / 2π). Newton's method on the closed-form integral, to the last
 // bits; k must be positive over the span (ConductivityPositive).
 long double FaceTemperatureForIntegral(const TemperatureConductivity& k, long double T2, long double I);
+
+// ∫ k dT from T1 to T2 (W/m), formed as span times mean: exact for a small
+// span, 0 when T1 = T2.
+long double ConductivityIntegral(const TemperatureConductivity& k, long double T1, long double T2);
+
+// The face temperature T1 of a layer whose other face is at T2, with
+// ∫ k dT from T2 to T1 = I, when it lies short of limit (strictly between T2
+// and limit, or T2 itself for I = 0); empty when the layer would need a face
+// at or beyond limit. I must not point away from limit (its sign is that of
+// limit - T2, or 0), and k must be positive from T2 to limit: then the face
+// is found without leaving that span. A constant or linear k is solved in
+// closed form, a quadratic by Newton's method kept inside the bracket that
+// the integral's sign narrows, to the last bits.
+std::optional<long double> FaceWithin(const TemperatureConductivity& k, long double T2, long double I,
+                                      long double limit);
+
+// The nearest temperature above T (℃) at which k falls to 0; T + 1E5 when k
+// stays positive that far. k(T) must be positive.
+long double ConductivityEndAbove(const TemperatureConductivity& k, long double T);
 
 }  // namespace SurfaceCalc

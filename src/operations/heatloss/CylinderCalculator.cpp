@@ -1,6 +1,7 @@
 // 円筒の放熱 on the cylinder panel (code "4"): an insulated tube whose inner
 // surface is held at a given temperature.
 #include "calc/heatloss/Cylinder.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
@@ -8,6 +9,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -36,6 +38,7 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
   in.L = f.Number("Edit13");
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
 }
 
@@ -52,6 +55,7 @@ void Run(Fields& f) {
   f.SetText("Edit21", RoundHundredths(r.interface));
   f.SetText("Edit1", f.Text("Edit21"));
   WriteResult(f, SurfaceCondensation::kCylinder, humidity.rh, r.surface, in->Ta);
+  if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.surface);
 }
 
 // clang-format off

@@ -5,6 +5,7 @@
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
 
@@ -120,9 +121,11 @@ void CylinderPanel::Save() {
   for (const char* name : {"Edit21", "Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit13",
                            "Edit1", "Edit4"})
     if (f.IsEmpty(name)) return;
-  if (const HeatLossCalculator* c = PanelCalculator(f.Store()))
+  if (const HeatLossCalculator* c = PanelCalculator(f.Store())) {
     for (const FieldBinding& b : c->fields)
       if (b.saved) f.Store().SetCell(b.cell, f.Text(b.field));
+    SurfaceOptions::Save(f, c->code, HeatLossPanel::Cylinder);
+  }
   StoreActions::SaveStore(f);
 }
 
@@ -148,6 +151,7 @@ void CylinderPanel::Back() {
               NumberText(ToNumber(s.GetCell(CellOfField(*c, "Edit12"))) * 2 + ToNumber(s.GetCell(CellOfField(*c, "Edit10")))));
     f.SetText("Edit21", s.GetCell(CellOfField(*c, "Edit21")));
     f.SetText("Edit22", QStringLiteral("-8"));
+    SurfaceOptions::Back(f, c->code, HeatLossPanel::Cylinder);
   }
   Run();
 }

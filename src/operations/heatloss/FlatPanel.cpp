@@ -3,6 +3,7 @@
 #include "foundation/NumberText.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace StoreCells;
@@ -66,6 +67,7 @@ void FlatPanel::Save() {
                            "Edit73", "Edit74", "Edit75"})
     if (f.IsEmpty(name)) return;
   for (const FieldBinding& b : kFields) f.Store().SetCell(b.cell, f.Text(b.field));
+  SurfaceOptions::Save(f, Calculator::FlatPlate, HeatLossPanel::Flat);  // the flat wall shares the cells
   StoreActions::SaveStore(f);
 }
 
@@ -85,5 +87,6 @@ void FlatPanel::Back() {
   f.SetText("Edit21", s.GetCell(CellOfField(heater, "Edit21")));
   f.SetText("Edit22", QStringLiteral("-8"));
   for (const FieldBinding& b : fields.last(kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
+  SurfaceOptions::Back(f, Calculator::FlatPlate, HeatLossPanel::Flat);
   Run();
 }

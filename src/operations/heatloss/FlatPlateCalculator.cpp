@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
@@ -14,6 +15,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -63,6 +65,7 @@ std::optional<FlatPlateInputs> Prepare(Fields& f) {
   }
   in.k2 = f.Number("Edit30");
   in.k1 = f.Number("Edit29");
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Ti)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
   in.Ti = in.Ti + kKelvin;
   return in;
@@ -87,26 +90,27 @@ namespace {
 
 using SurfaceCondensation::Humidity;
 
-void WriteResults(Fields& f, const FlatPlateResult& r, const Humidity& humidity) {
+void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r, const Humidity& humidity) {
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.surface));
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
   WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.surface, f.Number("Edit25"));
+  if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), r.surface);
 }
 
 void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  WriteResults(f, FlatPlateSteady(*in), humidity);
+  WriteResults(f, *in, FlatPlateSteady(*in), humidity);
 }
 
 void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
-  WriteResults(f, r, humidity);
+  WriteResults(f, *in, r, humidity);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }
 

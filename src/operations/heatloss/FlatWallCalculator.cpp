@@ -2,6 +2,7 @@
 // a hot gas (Edit26, inner coefficient Edit69, inner emissivity Edit83) and
 // the ambient air.
 #include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
@@ -12,6 +13,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -54,6 +56,7 @@ std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
     in.L1 = f.Number("Edit31") / 1000;
     f.SetText("Edit31", QString());
   }
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Tg)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
   in.Tg = in.Tg + kKelvin;
   return in;
@@ -74,6 +77,7 @@ void Run(Fields& f) {
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
   WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.outerSurface, f.Number("Edit25"));
+  if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.outerSurface);
 }
 
 // clang-format off

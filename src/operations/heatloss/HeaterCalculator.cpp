@@ -1,12 +1,14 @@
 // ヒーター温度 on the cylinder panel (code "5"): the temperatures of a
 // sheathed heater, its wire in MgO inside a stainless sheath, from its power.
 #include "calc/heatloss/Heater.h"
+#include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -33,10 +35,29 @@ std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
   in.P = HeaterCircumference(f.Number("Edit11"));
   in.h = f.Number("Edit17");
+  const std::optional<AutoCoefficient> outer = SurfaceOptions::OuterOf(f, HeatLossPanel::Cylinder);
+  if (!outer || (outer->on && !SurfaceOptions::WithinRange(f, in.Ta, in.Ta))) return std::nullopt;
+  in.outer = *outer;
   return in;
 }
 
 namespace {
+
+// The inner face of a layer that conducts the power outwards to Touter:
+// with k(T) when its b or c is given. Empty after a message when k falls
+// to 0 on the way.
+std::optional<long double> LayerInner(Fields& f, const HeaterInputs& in, const char* k,
+                                      const ConductivityChange& change, const char* outerD,
+                                      const char* innerD, const char* caption, long double Touter) {
+  if (change.Constant())
+    return LayerInnerTemperature(in.Q, f.Number(k), in.L, f.Number(outerD), f.Number(innerD), Touter);
+  const std::optional<long double> T = LayerInnerTemperature(in.Q, WithChange(f.Number(k), change), in.L,
+                                                             f.Number(outerD), f.Number(innerD), Touter);
+  if (!T)
+    f.Message(QStringLiteral("%1の熱伝導率 k(T) が0以下になる温度に達します。a, b, c を確かめてください。")
+                  .arg(f.Text(caption)));
+  return T;
+}
 
 void Run(Fields& f) {
   const std::optional<HeaterInputs> surface = HeaterInputsOf(f);
@@ -47,15 +68,19 @@ void Run(Fields& f) {
   HeatFlowDisplay::WriteSurfaceFlows(f, q.convective, q.radiative, q.total, NumberText);
   f.SetText("Edit2", RoundHundredths(Ts));
   f.SetText("Edit14", RoundHundredths(HeaterFluxDensity(in)));
+  if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), Ts);
 
-  const long double sheathInner =
-      LayerInnerTemperature(in.Q, f.Number("Edit7"), in.L, f.Number("Edit11"), f.Number("Edit10"), Ts);
-  f.SetText("Edit21", RoundHundredths(sheathInner));
-  f.SetText("Edit1", RoundHundredths(sheathInner));
+  const SurfaceOptions::LayerChanges k = SurfaceOptions::LayersOf(f);
+  const std::optional<long double> sheathInner =
+      LayerInner(f, in, "Edit7", k.second, "Edit11", "Edit10", "Label11", Ts);
+  if (!sheathInner) return;
+  f.SetText("Edit21", RoundHundredths(*sheathInner));
+  f.SetText("Edit1", RoundHundredths(*sheathInner));
 
-  const long double wire =
-      LayerInnerTemperature(in.Q, f.Number("Edit6"), in.L, f.Number("Edit10"), f.Number("Edit9"), sheathInner);
-  f.SetText("Edit4", RoundHundredths(wire));
+  const std::optional<long double> wire =
+      LayerInner(f, in, "Edit6", k.first, "Edit10", "Edit9", "Label10", *sheathInner);
+  if (!wire) return;
+  f.SetText("Edit4", RoundHundredths(*wire));
 }
 
 // clang-format off

@@ -1,6 +1,7 @@
 // Pipe flow on the cylinder panel with Panel20 (code "41"), reached from the
 // cylinder with 切り替え: the temperature of a fluid cooled or heated along
 // an insulated pipe.
+#include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/PipeFlow.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
@@ -10,6 +11,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
+#include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -57,9 +59,17 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
     f.Message(QStringLiteral("管内径と内層厚さを確認してください。"));
     return std::nullopt;
   }
+  // The fluid's own coefficient in place of the typed one (管内自動).
+  if (SurfaceOptions::InnerAuto(f)) {
+    const std::optional<long double> hi = SurfaceOptions::InnerCoefficientOf(f, in);
+    if (!hi) return std::nullopt;
+    in.hi = *hi;
+  }
   in.e = f.Number("Edit16");
   in.ei = f.Number("Edit83");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
+  if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta - kKelvin, in.Tin - kKelvin))
+    return std::nullopt;
   return in;
 }
 
@@ -93,6 +103,7 @@ void Run(Fields& f) {
     WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, ColdestSurface(*in, r), f.Number("Edit68"));
   else
     WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, 0, 0);
+  if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.wallAmbientSide);
 }
 
 // Button69, whose caption tells the direction of the last run: pressed, it

@@ -35,6 +35,15 @@ constexpr Mistake kNone = Mistake::None;
 // Surface and coefficients.
 constexpr Quantity kFraction{"", "小数", true, 0, 1, false, {Mistake::PercentForFraction}};
 constexpr Quantity kCoefficient{"W/(m2・℃)", nullptr, true, 0, 100000, false, {kNone}};
+// The automatic coefficient's conditions: wind up to a gale (0 is still
+// air), a wall's height or a face's length; a layer's change of k with
+// temperature (a calcium silicate's b is about 1E-4, its c about 2E-7).
+constexpr Quantity kWind{"m/s", nullptr, true, 0, 60, true, {kNone}};
+constexpr Quantity kSurfaceLength{"m", nullptr, true, 0.01L, 1000, false, {Mistake::MmForM}};
+constexpr Quantity kSlope{"W/(m・℃2)", nullptr, true, -0.01L, 0.01L, true, {kNone}};
+constexpr Quantity kCurvature{"W/(m・℃3)", nullptr, true, -1E-4L, 1E-4L, true, {kNone}};
+// A fluid in a pipe: a gas's viscosity 0.01 mPa・s, a heavy oil's 10^5.
+constexpr Quantity kFluidViscosity{"mPa・s", nullptr, true, 0.005L, 1E6L, false, {kNone}};
 
 // Temperatures: the air around lies within -60 .. 80 ℃, so a kelvin value
 // (213 .. 353 K) shows; a process temperature may be anything above
@@ -108,11 +117,12 @@ const FieldRow kFields[] = {
   // field     panel      row label   column label when       role    quantity
   // Surface fields and heat-loss results.
   {"Edit16", "Panel4",  "Label14", nullptr,   nullptr,   In,     &kFraction},
-  {"Edit17", "Panel4",  "Label15", nullptr,   nullptr,   In,     &kCoefficient},
+  // Edit17 and Edit69 show the computed coefficients while 自動 is on.
+  {"Edit17", "Panel4",  "Label15", nullptr,   nullptr,   Either, &kCoefficient},
   {"Edit18", "Panel4",  "Label16", nullptr,   nullptr,   Out,    &kWatt},
   {"Edit19", "Panel4",  "Label17", nullptr,   nullptr,   Out,    &kWatt},
   {"Edit20", "Panel4",  "Label18", nullptr,   nullptr,   Out,    &kWatt},
-  {"Edit69", "Panel4",  "Label65", nullptr,   nullptr,   In,     &kCoefficient},
+  {"Edit69", "Panel4",  "Label65", nullptr,   nullptr,   Either, &kCoefficient},
   {"Edit83", "Panel4",  "Label97", nullptr,   nullptr,   In,     &kFraction},
 
   // The cylinder panel: rows of captions, columns of layers; a row of one
@@ -166,6 +176,16 @@ const FieldRow kFields[] = {
   // The insulation design's target value: its unit follows the target
   // (DesignValueCaption).
   {"DesignValue", "DesignPage", "DesignValueCaption", nullptr, nullptr, In, &kNumber},
+
+  // The options page 表面条件 of the heat-loss calculators.
+  {"WindSpeed",         "SurfacePage",  "WindSpeedCaption",     nullptr,          nullptr, In, &kWind},
+  {"SurfaceLength",     "SurfacePage",  "SurfaceLengthCaption", nullptr,          nullptr, In, &kSurfaceLength},
+  {"KTableB1",          "KTable",       "KTableLayer1",         "KTableBCaption", nullptr, In, &kSlope},
+  {"KTableC1",          "KTable",       "KTableLayer1",         "KTableCCaption", nullptr, In, &kCurvature},
+  {"KTableB2",          "KTable",       "KTableLayer2",         "KTableBCaption", nullptr, In, &kSlope},
+  {"KTableC2",          "KTable",       "KTableLayer2",         "KTableCCaption", nullptr, In, &kCurvature},
+  {"FluidViscosity",    "InnerSection", "FluidViscosityCaption",    nullptr,      nullptr, In, &kFluidViscosity},
+  {"FluidConductivity", "InnerSection", "FluidConductivityCaption", nullptr,      nullptr, In, &kConductivity},
 
   // The heating panel; in wall heating Edit40 holds the wall temperature
   // and the three results are temperatures.

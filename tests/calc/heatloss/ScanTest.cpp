@@ -1,6 +1,7 @@
 // The refining scan and the surface model.
 #include <gtest/gtest.h>
 
+#include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/HeaterScan.h"
 #include "calc/heatloss/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
@@ -31,6 +32,27 @@ TEST(RefiningScan, ScansStagesFromTheBestPointAndKeepsTheLastAccepted) {
   EXPECT_NEAR(RefiningScan(0, 5, 31, [](long double T) { return T < 150; }), 149.99L, 1e-9);
   // The last accepted point of a stage wins, also across rejected points.
   EXPECT_NEAR(RefiningScan(0, 1, 31, [](long double T) { return T < 50 || (T > 250 && T < 350); }), 300, 1e-9);
+}
+
+// For a test that holds below a threshold the scan that stops each stage at
+// its first failing point keeps the very value of the full scan, with far
+// fewer evaluations; also at thresholds on the grid and outside the range.
+TEST(ThresholdScan, KeepsTheFullScansValueWithFewerEvaluations) {
+  for (const long double threshold : {-250.0L, 0.0L, 37.123456789L, 150.0L, 299.99L, 1e6L}) {
+    for (const int stages : {5, 6}) {
+      int full = 0, early = 0;
+      const long double a =
+          RefiningScan(-100, stages, 31, [&](long double T) { return ++full, T < threshold; });
+      const long double b =
+          ThresholdScan(-100, stages, 31, [&](long double T) { return ++early, T < threshold; });
+      EXPECT_EQ(a, b) << double(threshold);
+      if (threshold > 0 && threshold < 1000) {
+        EXPECT_LT(3 * early, full);
+      }
+      EXPECT_EQ(GainScan(20, stages, 12, [&](long double T) { return T > threshold - 200; }),
+                GainThresholdScan(20, stages, 12, [&](long double T) { return T > threshold - 200; }));
+    }
+  }
 }
 
 TEST(HeaterScan, KeepsOneStepBelowTheLastPointBelow) {

@@ -1,0 +1,76 @@
+// Pipe flow with the automatic outer coefficient or k(T): the march of
+// PipeFlow.cpp (hot) or HeatGain.cpp (cold) over the same segments and scan
+// points. In each segment the layers give the wall's fluid side that
+// conducts the outer surface's heat; the point passes while the fluid gives
+// that wall more heat than the surface gives off (less, for a fluid colder
+// than the air). The automatic coefficient is read from a table made once
+// per run (ConvectionTable.h).
+#include <cmath>
+
+#include "calc/heatloss/GainScan.h"
+#include "calc/heatloss/OuterSurfaces.h"
+#include "calc/heatloss/RefiningScan.h"
+#include "calc/heatloss/WithOptions.h"
+
+namespace HeatLossCalc {
+
+PipeFlowResult PipeFlowWithOptions(const PipeFlowInputs& in, PipeFlowHistory* history) {
+  const long double Di = in.Di;
+  const long double D1 = 2 * in.t1 + Di;
+  const long double D2 = D1 + 2 * in.t2;
+  const long double Po = D2 * kPi;
+  const long double Pi = Di * kPi;
+  const long double per1 = logl(D1 / Di) / (2 * kPi);
+  const long double per2 = logl(D2 / D1) / (2 * kPi);
+  const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
+  const long double F = in.rho * 1000 * in.V * in.c / 0.86L;  // capacity flow, W/K
+  const long double Ta = in.Ta;
+  const bool cold = !(in.Tin > in.Ta);
+  const long double dx = in.Lp / kPipeSegments;
+  OuterConvection h(in.h, in.outer, OuterSurfaceOf(in));
+  // The fluid stays between the inlet and the air, the surface between the fluid and the air.
+  h.Tabulate(Ta, in.Tin);
+  // W/m leaving the outer surface at T: convection and radiation.
+  auto convection = [&](long double T) { return h.Flux(T) * Po; };
+  auto radiation = [&](long double T) { return (Fourth(T) - Fourth(Ta)) * Po * in.e * in.sigma; };
+
+  long double Tf = in.Tin, TfEntry = Tf;
+  long double Ts = Ta, H = 0, Sc = 0, Sr = 0;
+  if (history) history->Begin(Tf, kPipeSegments);
+  for (int i = 1; i <= kPipeSegments; ++i) {
+    auto accept = [&](long double T) {
+      if (const std::optional<bool> plain = PlainSide(T, Ta, Tf)) return *plain;
+      const long double Vo = convection(T) + radiation(T);
+      long double Tw = 0;
+      if (!LayersCarry(k1, k2, T - kKelvin, Vo * per1, Vo * per2, Tf - kKelvin, nullptr, &Tw)) return false;
+      const long double TwK = Tw + kKelvin;
+      // Heat the fluid gives the wall per metre.
+      const long double Wi = (Tf - TwK) * Pi * in.hi + (Fourth(Tf) - Fourth(TwK)) * Pi * in.ei * in.sigma;
+      return cold ? Vo > Wi : Vo < Wi;
+    };
+    Ts = cold ? GainThresholdScan(Ta, 5, 31, accept) : ThresholdScan(Ta - 100, 5, 31, accept);
+    const long double c = convection(Ts), rad = radiation(Ts);
+    H = c + rad;
+    Sc = Sc + c * dx;
+    Sr = Sr + rad * dx;
+    TfEntry = Tf;
+    Tf = Tf - H * dx / F;
+    if (history) history->Segment(i * dx, Tf, Ts);
+  }
+  // The wall of the last segment, from its surface with the fluid at its entry.
+  long double Tm = Ts - kKelvin, Tw = Ts - kKelvin;
+  if (!LayersCarry(k1, k2, Ts - kKelvin, H * per1, H * per2, TfEntry - kKelvin, &Tm, &Tw))
+    Tm = Tw = TfEntry - kKelvin;
+  PipeFlowResult r;
+  r.fluid = Tf - kKelvin;
+  r.wallFluidSide = Tw;
+  r.boundary = Tm;
+  r.wallAmbientSide = Ts - kKelvin;
+  r.convective = Sc;
+  r.radiative = Sr;
+  r.total = Sc + Sr;
+  r.coefficient = h.Coefficient(Ts);
+  return r;
+}
+
+}  // namespace HeatLossCalc
