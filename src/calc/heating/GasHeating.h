@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cmath>
 
+#include "calc/numeric/RefiningScan.h"
 #include "calc/numeric/Series.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
 #include "calc/heating/SaturatedVapourDensity.h"
@@ -181,20 +182,12 @@ inline long double GasFinalLoss(const GasBox& b) {
   auto lossAt = [&b, Ta4](long double x) {
     return (x - b.Ta) * b.A * b.h + (x * x * x * x - Ta4) * b.A * b.eps * b.sigma;
   };
-  long double best = b.Ta - 100.0L;
-  long double step = 1000.0L;
-  for (int pass = 0; pass < 5; ++pass) {
-    step = step / 10.0L;
-    long double x = best - step;
-    for (int i = 0; i < 31; ++i) {
-      x = x + step;
-      const long double out = lossAt(x);
-      const long double Twi = out / b.A / b.U + x;
-      const long double in = (b.T1 - Twi) * b.A * b.h + (T14 - Twi * Twi * Twi * Twi) * b.A * b.eps * b.sigma;
-      if (out < in) best = x;
-    }
-  }
-  return lossAt(best);
+  return lossAt(Scan::Refining(b.Ta - 100.0L, 5, 31, [&](long double x) {
+    const long double out = lossAt(x);
+    const long double Twi = out / b.A / b.U + x;
+    const long double in = (b.T1 - Twi) * b.A * b.h + (T14 - Twi * Twi * Twi * Twi) * b.A * b.eps * b.sigma;
+    return out < in;
+  }));
 }
 
 }  // namespace heating

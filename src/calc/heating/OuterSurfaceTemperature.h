@@ -3,6 +3,8 @@
 // loss of the outer surface. Found by a decimal search to 0.01 K.
 #pragma once
 
+#include "calc/numeric/RefiningScan.h"
+
 namespace heating {
 
 // A conductivity of exactly 0 would make the wall a perfect insulator and
@@ -33,19 +35,11 @@ inline constexpr int kSurfaceSearchEvaluations = 5 * 31;
 // conducts more than it loses.
 inline long double OuterSurfaceTemperature(long double Tin, const OuterSurface& s) {
   const long double Ta4 = s.Ta * s.Ta * s.Ta * s.Ta;
-  long double best = s.Ta - 100.0L;
-  long double step = 1000.0L;
-  for (int pass = 0; pass < 5; ++pass) {
-    step = step / 10.0L;
-    long double x = best - step;
-    for (int i = 0; i < 31; ++i) {
-      x = x + step;
-      const long double conducted = (Tin - x) * s.U;
-      const long double lost = (x - s.Ta) * s.h + (x * x * x * x - Ta4) * s.eps * s.sigma;
-      if (conducted > lost) best = x;
-    }
-  }
-  return best;
+  return Scan::Refining(s.Ta - 100.0L, 5, 31, [&](long double x) {
+    const long double conducted = (Tin - x) * s.U;
+    const long double lost = (x - s.Ta) * s.h + (x * x * x * x - Ta4) * s.eps * s.sigma;
+    return conducted > lost;
+  });
 }
 
 }  // namespace heating

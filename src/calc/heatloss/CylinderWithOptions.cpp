@@ -6,7 +6,7 @@
 
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/OuterSurfaces.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/WithOptions.h"
 #include "calc/numeric/Rounding.h"
 
@@ -31,7 +31,7 @@ CylinderResult CylinderWithOptions(const CylinderInputs& in) {
     return LayersCarry(k1, k2, T - kKelvin, q * per1, q * per2, in.Ti, nullptr, nullptr);
   };
   const long double Ts =
-      in.Ti < in.Ta ? GainThresholdScan(Ta, 6, 31, accept) : ThresholdScan(Ta, 6, 31, accept);
+      in.Ti < in.Ta ? GainThresholdScan(Ta, 6, 31, accept) : Scan::Threshold(Ta, 6, 31, accept);
   CylinderResult r;
   r.coefficient = h.Coefficient(Ts);
   r.convective = Rounding::Nearest((Ts - Ta) * 100 * r.coefficient * P * in.L) / 100;

@@ -2,7 +2,7 @@
 
 #include "calc/numeric/Rounding.h"
 #include "calc/heatloss/HeatGain.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "calc/heatloss/WithOptions.h"
 
@@ -20,7 +20,7 @@ long double SurfaceScan(long double Tinner, long double U, long double A, const 
   // Colder than the air (also a cooling plate that starts below it): heat gain.
   if (Tinner < in.Ta) return FlatPlateGainSurface(Tinner, U, A, in, kStages, points);
   const long double Ta = in.Ta, h = in.h, e = in.e, sigma = in.sigma;
-  return RefiningScan(Ta - 100, kStages, points, [&](long double T) {
+  return Scan::Refining(Ta - 100, kStages, points, [&](long double T) {
     return (Tinner - T) * U * A > SurfaceLoss(T, Ta, A, h, e, sigma).total;
   });
 }
@@ -58,6 +58,12 @@ long double CoolingTimeStep(long double hours) {
   return Rounding::Nearest(hours * 10000000 / kCoolingSteps) / 10000000;
 }
 
+curves::Point* BeginCoolingHistory(curves::Series* plate, long double Tp) {
+  if (!plate) return nullptr;
+  plate->assign(kCoolingSteps + 1, {0, Tp - kKelvin});
+  return plate->data();
+}
+
 FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling, curves::Series* plate) {
   if (in.OptionsOn()) return FlatPlateCoolingWithOptions(in, cooling, plate);
   long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
@@ -71,13 +77,7 @@ FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs&
   long double Tp = in.Ti;
   const long double dt = CoolingTimeStep(cooling.hours);
   long double Ts = in.Ta - 100;
-  // The history is written in place: a call in the march, even one never
-  // made, would slow it by a sixth.
-  curves::Point* history = nullptr;
-  if (plate) {
-    plate->assign(kCoolingSteps + 1, {0, Tp - kKelvin});
-    history = plate->data();
-  }
+  curves::Point* history = BeginCoolingHistory(plate, Tp);
   for (int i = 0; i < kCoolingSteps; ++i) {
     Ts = SurfaceScan(Tp, U, A, in, kCoolingPoints);
     const long double Q = SurfaceLoss(Ts, in.Ta, A, in.h, in.e, in.sigma).total;

@@ -64,4 +64,10 @@ long double CoolingTimeStep(long double hours);
 
 inline constexpr int kCoolingSteps = 2000;
 
+// The plate history of a cooling march, written in place by the march: a
+// call per step, even one never made, would slow it by a sixth. Sizes the
+// series to every step at Tp (K) and returns its points, or nullptr when no
+// history is asked for.
+curves::Point* BeginCoolingHistory(curves::Series* plate, long double Tp);
+
 }  // namespace HeatLossCalc

@@ -3,7 +3,7 @@
 // both layers carry the surface's heat short of the inner temperature.
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/OuterSurfaces.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
@@ -41,7 +41,7 @@ class PlateWithOptions {
       return LayersCarry(k1_, k2_, T - kKelvin, q * L1_, q * in_.L2, Tinner - kKelvin, nullptr, nullptr);
     };
     if (Tinner < Ta) return GainThresholdScan(Ta, kStages, points, accept);
-    return ThresholdScan(Ta - 100, kStages, points, accept);
+    return Scan::Threshold(Ta - 100, kStages, points, accept);
   }
 
   // The results of a surface at Ts with the structure's inner side at
@@ -87,11 +87,7 @@ FlatPlateResult FlatPlateCoolingWithOptions(const FlatPlateInputs& in, const Coo
   long double Tp = in.Ti;
   const long double dt = CoolingTimeStep(cooling.hours);
   long double Ts = in.Ta - 100;
-  curves::Point* points = nullptr;
-  if (history) {
-    history->assign(kCoolingSteps + 1, {0, Tp - kKelvin});
-    points = history->data();
-  }
+  curves::Point* points = BeginCoolingHistory(history, Tp);
   for (int i = 0; i < kCoolingSteps; ++i) {
     Ts = plate.Surface(Tp, kCoolingPoints);
     const long double Q = plate.Flux(Ts) * A;

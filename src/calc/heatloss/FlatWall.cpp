@@ -2,7 +2,7 @@
 
 #include "calc/heatloss/FlatPlate.h"
 #include "calc/heatloss/HeatGain.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "calc/heatloss/WithOptions.h"
 
@@ -14,7 +14,7 @@ FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
   const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
   long double Qs = 0;  // heat of the last accepted surface temperature
-  const long double Ts = RefiningScan(Ta - 100, 5, 31, [&](long double T) {
+  const long double Ts = Scan::Refining(Ta - 100, 5, 31, [&](long double T) {
     const long double Qo = SurfaceLoss(T, Ta, A, in.h, in.e, in.sigma).total;
     const long double Tw = Qo / A / U + T;  // inner surface that conducts Qo
     const long double Qi = (Tg - Tw) * A * in.hi + (Fourth(Tg) - Fourth(Tw)) * A * in.ei * in.sigma;

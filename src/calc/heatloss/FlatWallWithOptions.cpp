@@ -6,7 +6,7 @@
 // colder than the air, where both are negative).
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/OuterSurfaces.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
@@ -31,7 +31,7 @@ FlatWallResult FlatWallWithOptions(const FlatWallInputs& in) {
     const long double qi = (Tg - TwK) * in.hi + (Fourth(Tg) - Fourth(TwK)) * in.ei * in.sigma;
     return cold ? qo > qi : qo < qi;
   };
-  const long double Ts = cold ? GainThresholdScan(Ta, 5, 31, accept) : ThresholdScan(Ta - 100, 5, 31, accept);
+  const long double Ts = cold ? GainThresholdScan(Ta, 5, 31, accept) : Scan::Threshold(Ta - 100, 5, 31, accept);
   FlatWallResult r;
   r.coefficient = h.Coefficient(Ts);
   r.convective = (Ts - Ta) * A * r.coefficient;

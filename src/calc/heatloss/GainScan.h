@@ -1,14 +1,14 @@
 // The surface temperature scan of a structure colder than the air (a chilled
-// line): the mirror of RefiningScan. Heat flows inwards, so the surface lies
+// line): the mirror of Scan::Refining. Heat flows inwards, so the surface lies
 // between the inner temperature and the air, below the air.
 #pragma once
 
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 
 namespace HeatLossCalc {
 
 // Scans the depth below the air, d = 0, 100, 200, ... K, with the stages and
-// points of RefiningScan, and keeps the deepest point whose surface Ta - d
+// points of Scan::Refining, and keeps the deepest point whose surface Ta - d
 // still passes; the result is Ta - d. accept(T) says that a surface at T
 // would take less heat from the air than it passes inwards, so the balance
 // lies deeper. The first point tested is the air temperature itself; when no
@@ -18,15 +18,15 @@ namespace HeatLossCalc {
 // on the air side: the heat flow is never overstated.
 template <class Accept>
 inline long double GainScan(long double Ta, int stages, int points, Accept&& accept) {
-  const long double depth = RefiningScan(0, stages, points, [&](long double d) { return accept(Ta - d); });
+  const long double depth = Scan::Refining(0, stages, points, [&](long double d) { return accept(Ta - d); });
   return Ta - depth;
 }
 
-// The same over ThresholdScan, for a test that passes down to one depth and
+// The same over Scan::Threshold, for a test that passes down to one depth and
 // fails below it.
 template <class Accept>
 inline long double GainThresholdScan(long double Ta, int stages, int points, Accept&& accept) {
-  return Ta - ThresholdScan(0, stages, points, [&](long double d) { return accept(Ta - d); });
+  return Ta - Scan::Threshold(0, stages, points, [&](long double d) { return accept(Ta - d); });
 }
 
 }  // namespace HeatLossCalc

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "calc/heatloss/CylinderWall.h"
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
-#include "calc/numeric/Rounding.h"
 
 namespace HeatLossCalc {
 
@@ -16,27 +16,9 @@ namespace HeatLossCalc {
 // radiation would turn the comparison round.
 
 CylinderResult CylinderHeatGain(const CylinderInputs& in) {
-  const long double D1 = in.D1;
-  const long double D2 = in.t2 * 2 + D1;
-  const long double G1 = in.k1 / logl(D1 / (D1 - 2 * in.t1));
-  const long double G2 = in.k2 / logl(D2 / D1);
-  const long double G = 1 / (1 / G2 + 1 / G1);
-  const long double Ta = in.Ta + kKelvin;
-  const long double Ti = in.Ti + kKelvin;
-  const long double P = D2 * kPi;
-  const long double R = in.e * in.sigma * P;
-  const long double h = in.h, L = in.L;
-  const long double Ts = GainScan(Ta, 6, 31, [&](long double T) {
-    return T > Ti && (T - Ta) * h * P * L + (Fourth(T) - Fourth(Ta)) * R * L > (Ti - T) * G * 2 * kPi * L;
-  });
-  CylinderResult r;
-  r.convective = Rounding::Nearest((Ts - Ta) * 100 * h * P * L) / 100;
-  r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * L) / 100;
-  r.total = r.convective + r.radiative;
-  r.coefficient = h;
-  r.surface = Ts - kKelvin;
-  r.interface = r.total / (G2 * 2 * kPi * L) + Ts - kKelvin;
-  return r;
+  const CylinderWall w(in);
+  const long double Ts = GainScan(w.Ta, 6, 31, [&](long double T) { return T > w.Ti && w.Given(T) > w.Conducted(T); });
+  return w.ResultAt(Ts);
 }
 
 long double FlatPlateGainSurface(long double Tinner, long double U, long double A, const FlatPlateInputs& in,

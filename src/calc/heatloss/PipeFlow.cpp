@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "calc/heatloss/HeatGain.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "calc/heatloss/WithOptions.h"
 
@@ -63,7 +63,7 @@ PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* hi
     const long double Tout = cooling ? TaK : Tf;
     const long double Tin = cooling ? Tf : TaK;
     bool accepted = false;
-    const long double Tb = RefiningScan(Tout - 100, kStages, kPoints, [&](long double T) {
+    const long double Tb = Scan::Refining(Tout - 100, kStages, kPoints, [&](long double T) {
       if (!x.Accept(T, Tout, Tin)) return false;
       accepted = true;
       return true;

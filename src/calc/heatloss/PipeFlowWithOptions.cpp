@@ -9,7 +9,7 @@
 
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/OuterSurfaces.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/WithOptions.h"
 
 namespace HeatLossCalc {
@@ -48,7 +48,7 @@ PipeFlowResult PipeFlowWithOptions(const PipeFlowInputs& in, PipeFlowHistory* hi
       const long double Wi = (Tf - TwK) * Pi * in.hi + (Fourth(Tf) - Fourth(TwK)) * Pi * in.ei * in.sigma;
       return cold ? Vo > Wi : Vo < Wi;
     };
-    Ts = cold ? GainThresholdScan(Ta, 5, 31, accept) : ThresholdScan(Ta - 100, 5, 31, accept);
+    Ts = cold ? GainThresholdScan(Ta, 5, 31, accept) : Scan::Threshold(Ta - 100, 5, 31, accept);
     const long double c = convection(Ts), rad = radiation(Ts);
     H = c + rad;
     Sc = Sc + c * dx;

@@ -3,7 +3,7 @@
 
 #include "calc/heatloss/GainScan.h"
 #include "calc/heatloss/HeaterScan.h"
-#include "calc/heatloss/RefiningScan.h"
+#include "calc/numeric/RefiningScan.h"
 #include "calc/heatloss/SurfaceLoss.h"
 
 using namespace HeatLossCalc;
@@ -13,7 +13,7 @@ TEST(RefiningScan, ScansStagesFromTheBestPointAndKeepsTheLastAccepted) {
   // starting at the start value itself.
   int calls = 0;
   long double first = 0;
-  RefiningScan(300, 5, 31, [&](long double T) {
+  Scan::Refining(300, 5, 31, [&](long double T) {
     if (calls++ == 0) first = T;
     return false;
   });
@@ -21,17 +21,17 @@ TEST(RefiningScan, ScansStagesFromTheBestPointAndKeepsTheLastAccepted) {
   EXPECT_NEAR(first, 300, 1e-12);
 
   // Never accepted: the start value.
-  EXPECT_EQ(RefiningScan(193.15L, 5, 31, [](long double) { return false; }), 193.15L);
+  EXPECT_EQ(Scan::Refining(193.15L, 5, 31, [](long double) { return false; }), 193.15L);
   // Always accepted: the highest scanned point, 3000 + 300 + 30 + 3 + 0.3 above the start.
-  EXPECT_NEAR(RefiningScan(0, 5, 31, [](long double) { return true; }), 3333.3L, 1e-9);
-  EXPECT_NEAR(RefiningScan(0, 6, 31, [](long double) { return true; }), 3333.33L, 1e-9);
+  EXPECT_NEAR(Scan::Refining(0, 5, 31, [](long double) { return true; }), 3333.3L, 1e-9);
+  EXPECT_NEAR(Scan::Refining(0, 6, 31, [](long double) { return true; }), 3333.33L, 1e-9);
   // Twelve points: 1100 + 110 + 11 + 1.1 + 0.11 above the start.
-  EXPECT_NEAR(RefiningScan(0, 5, 12, [](long double) { return true; }), 1222.21L, 1e-9);
+  EXPECT_NEAR(Scan::Refining(0, 5, 12, [](long double) { return true; }), 1222.21L, 1e-9);
 
   // A strict test at a crossing that lies on the grid: the point itself fails.
-  EXPECT_NEAR(RefiningScan(0, 5, 31, [](long double T) { return T < 150; }), 149.99L, 1e-9);
+  EXPECT_NEAR(Scan::Refining(0, 5, 31, [](long double T) { return T < 150; }), 149.99L, 1e-9);
   // The last accepted point of a stage wins, also across rejected points.
-  EXPECT_NEAR(RefiningScan(0, 1, 31, [](long double T) { return T < 50 || (T > 250 && T < 350); }), 300, 1e-9);
+  EXPECT_NEAR(Scan::Refining(0, 1, 31, [](long double T) { return T < 50 || (T > 250 && T < 350); }), 300, 1e-9);
 }
 
 // For a test that holds below a threshold the scan that stops each stage at
@@ -42,9 +42,9 @@ TEST(ThresholdScan, KeepsTheFullScansValueWithFewerEvaluations) {
     for (const int stages : {5, 6}) {
       int full = 0, early = 0;
       const long double a =
-          RefiningScan(-100, stages, 31, [&](long double T) { return ++full, T < threshold; });
+          Scan::Refining(-100, stages, 31, [&](long double T) { return ++full, T < threshold; });
       const long double b =
-          ThresholdScan(-100, stages, 31, [&](long double T) { return ++early, T < threshold; });
+          Scan::Threshold(-100, stages, 31, [&](long double T) { return ++early, T < threshold; });
       EXPECT_EQ(a, b) << double(threshold);
       if (threshold > 0 && threshold < 1000) {
         EXPECT_LT(3 * early, full);

@@ -1,8 +1,9 @@
-// The coarse-to-fine temperature scan of the heat-loss calculators: it
-// finds the highest scanned temperature that still passes a test.
+// The coarse-to-fine temperature scan of the heat-loss and heating
+// calculators: it finds the highest scanned temperature that still passes a
+// test.
 #pragma once
 
-namespace HeatLossCalc {
+namespace Scan {
 
 // Steps 100, 10, 1, 0.1, ... (one tenth more per stage). Each stage scans
 // best, best + step, ..., best + (points - 1) * step, starting from the best
@@ -12,7 +13,7 @@ namespace HeatLossCalc {
 // accept is a function object bool(long double); as a template parameter it
 // is inlined, so the scan costs what a bare loop of the same test costs.
 template <class Accept>
-inline long double RefiningScan(long double start, int stages, int points, Accept&& accept) {
+inline long double Refining(long double start, int stages, int points, Accept&& accept) {
   long double best = start;
   long double step = 1000.0L;
   for (int stage = 0; stage < stages; ++stage) {
@@ -39,10 +40,10 @@ inline long double RefiningScan(long double start, int stages, int points, Accep
 // The same points for a test that passes below one temperature and fails
 // above it, as the balances with the automatic coefficient and k(T) do: a
 // stage ends at its first failing point, since every later one would fail
-// too. For such a test the result is RefiningScan's, to the bit (the points
+// too. For such a test the result is Refining's, to the bit (the points
 // are formed by the same additions), with about a third of the evaluations.
 template <class Accept>
-inline long double ThresholdScan(long double start, int stages, int points, Accept&& accept) {
+inline long double Threshold(long double start, int stages, int points, Accept&& accept) {
   long double best = start;
   long double step = 1000.0L;
   for (int stage = 0; stage < stages; ++stage) {
@@ -57,4 +58,4 @@ inline long double ThresholdScan(long double start, int stages, int points, Acce
   return best;
 }
 
-}  // namespace HeatLossCalc
+}  // namespace Scan
