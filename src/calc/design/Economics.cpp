@@ -56,6 +56,17 @@ EconomicTable FromRuns(const std::vector<StockCost>& stock, const EconomicInputs
   return EconomicRows(heatFlowAt(0), s, flows, econ);
 }
 
+// The yearly heat flow at each stock thickness, per metre or square metre;
+// none without a length or area above 0.
+template <class Inputs>
+EconomicTable Economics(const Inputs& base, long double lengthOrArea, const std::vector<StockCost>& stock,
+                        const EconomicInputs& econ,
+                        long double (*quantity)(const Inputs&, long double, TargetKind)) {
+  if (!(lengthOrArea > 0)) return {};
+  return FromRuns(stock, econ,
+                  [&](long double mm) { return quantity(base, mm, TargetKind::HeatFlowAtMost); });
+}
+
 }  // namespace
 
 EconomicTable EconomicRows(long double bareHeatFlow, const std::vector<StockCost>& stock,
@@ -86,30 +97,22 @@ EconomicTable EconomicRows(long double bareHeatFlow, const std::vector<StockCost
 
 EconomicTable CylinderEconomics(const CylinderInputs& base, const std::vector<StockCost>& stock,
                                 const EconomicInputs& econ) {
-  if (!(base.L > 0)) return {};
-  return FromRuns(stock, econ,
-                  [&](long double mm) { return CylinderQuantity(base, mm, TargetKind::HeatFlowAtMost); });
+  return Economics(base, base.L, stock, econ, CylinderQuantity);
 }
 
 EconomicTable FlatPlateEconomics(const FlatPlateInputs& base, const std::vector<StockCost>& stock,
                                  const EconomicInputs& econ) {
-  if (!(base.A > 0)) return {};
-  return FromRuns(stock, econ,
-                  [&](long double mm) { return FlatPlateQuantity(base, mm, TargetKind::HeatFlowAtMost); });
+  return Economics(base, base.A, stock, econ, FlatPlateQuantity);
 }
 
 EconomicTable FlatWallEconomics(const FlatWallInputs& base, const std::vector<StockCost>& stock,
                                 const EconomicInputs& econ) {
-  if (!(base.A > 0)) return {};
-  return FromRuns(stock, econ,
-                  [&](long double mm) { return FlatWallQuantity(base, mm, TargetKind::HeatFlowAtMost); });
+  return Economics(base, base.A, stock, econ, FlatWallQuantity);
 }
 
 EconomicTable PipeFlowEconomics(const PipeFlowInputs& base, const std::vector<StockCost>& stock,
                                 const EconomicInputs& econ) {
-  if (!(base.Lp > 0)) return {};
-  return FromRuns(stock, econ,
-                  [&](long double mm) { return PipeFlowQuantity(base, mm, TargetKind::HeatFlowAtMost); });
+  return Economics(base, base.Lp, stock, econ, PipeFlowQuantity);
 }
 
 }  // namespace DesignCalc

@@ -27,30 +27,34 @@ MeetsTarget Meets(Target target, bool hotLine) {
 
 ThicknessAnswer NotApplicable() { return {}; }
 
+// The cylinder, the flat plate and the flat wall: any target but the fluid's
+// end, a heat flow only per a length or area above 0; every 0.1 mm is tried.
+template <class Inputs>
+ThicknessAnswer SolveLayerThickness(const Inputs& base, long double lengthOrArea, Target target,
+                                    const std::vector<long double>& stockMm, long double maxMm,
+                                    long double (*quantity)(const Inputs&, long double, TargetKind)) {
+  if (target.kind == TargetKind::FluidEnd ||
+      (target.kind == TargetKind::HeatFlowAtMost && !(lengthOrArea > 0)))
+    return NotApplicable();
+  return SearchThickness([&](long double mm) { return quantity(base, mm, target.kind); }, Meets(target, true),
+                         stockMm, maxMm, Walk::EveryTenth);
+}
+
 }  // namespace
 
 ThicknessAnswer SolveCylinderThickness(const CylinderInputs& base, Target target,
                                        const std::vector<long double>& stockMm, long double maxMm) {
-  if (target.kind == TargetKind::FluidEnd || (target.kind == TargetKind::HeatFlowAtMost && !(base.L > 0)))
-    return NotApplicable();
-  return SearchThickness([&](long double mm) { return CylinderQuantity(base, mm, target.kind); },
-                         Meets(target, true), stockMm, maxMm, Walk::EveryTenth);
+  return SolveLayerThickness(base, base.L, target, stockMm, maxMm, CylinderQuantity);
 }
 
 ThicknessAnswer SolveFlatPlateThickness(const FlatPlateInputs& base, Target target,
                                         const std::vector<long double>& stockMm, long double maxMm) {
-  if (target.kind == TargetKind::FluidEnd || (target.kind == TargetKind::HeatFlowAtMost && !(base.A > 0)))
-    return NotApplicable();
-  return SearchThickness([&](long double mm) { return FlatPlateQuantity(base, mm, target.kind); },
-                         Meets(target, true), stockMm, maxMm, Walk::EveryTenth);
+  return SolveLayerThickness(base, base.A, target, stockMm, maxMm, FlatPlateQuantity);
 }
 
 ThicknessAnswer SolveFlatWallThickness(const FlatWallInputs& base, Target target,
                                        const std::vector<long double>& stockMm, long double maxMm) {
-  if (target.kind == TargetKind::FluidEnd || (target.kind == TargetKind::HeatFlowAtMost && !(base.A > 0)))
-    return NotApplicable();
-  return SearchThickness([&](long double mm) { return FlatWallQuantity(base, mm, target.kind); },
-                         Meets(target, true), stockMm, maxMm, Walk::EveryTenth);
+  return SolveLayerThickness(base, base.A, target, stockMm, maxMm, FlatWallQuantity);
 }
 
 ThicknessAnswer SolvePipeFlowThickness(const PipeFlowInputs& base, Target target,

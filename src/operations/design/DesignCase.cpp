@@ -86,35 +86,25 @@ PanelAir AirOf(DesignKind kind) {
   return {nullptr, "Edit3"};
 }
 
+// Keeps the inputs a panel read, if any; false when its Run would end.
+template <class Inputs>
+bool Keep(const std::optional<Inputs>& in, Inputs& into) {
+  if (in) into = *in;
+  return in.has_value();
+}
+
 // Reads the inputs of the kind into the case; false when the Run would end.
 bool ReadInputs(Fields& f, DesignCase& d) {
   switch (d.kind) {
-    case DesignKind::Cylinder: {
-      const auto in = CylinderInputsOf(f);
-      if (in) d.cylinder = *in;
-      return in.has_value();
-    }
-    case DesignKind::PipeFlow: {
-      const auto in = PipeFlowInputsOf(f);
-      if (in) d.pipe = *in;
-      return in.has_value();
-    }
+    case DesignKind::Cylinder: return Keep(CylinderInputsOf(f), d.cylinder);
+    case DesignKind::PipeFlow: return Keep(PipeFlowInputsOf(f), d.pipe);
     case DesignKind::FlatPlate: {
-      const auto in = FlatPlateInputsOf(f);
-      if (in) d.plate = *in;
+      const bool read = Keep(FlatPlateInputsOf(f), d.plate);
       d.cooling = FlatPlateCools(f);
-      return in.has_value();
+      return read;
     }
-    case DesignKind::FlatWall: {
-      const auto in = FlatWallInputsOf(f);
-      if (in) d.wall = *in;
-      return in.has_value();
-    }
-    case DesignKind::Heater: {
-      const auto in = HeaterInputsOf(f);
-      if (in) d.heater = *in;
-      return in.has_value();
-    }
+    case DesignKind::FlatWall: return Keep(FlatWallInputsOf(f), d.wall);
+    case DesignKind::Heater: return Keep(HeaterInputsOf(f), d.heater);
   }
   return false;
 }
