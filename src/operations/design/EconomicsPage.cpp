@@ -275,7 +275,8 @@ void EconomicsPage::ToChart() {
                   ChartCurve::Mark};
   const QString perUnit = s.d.PerMetre() ? QStringLiteral("円/m") : QStringLiteral("円/m2");
   ChartPlot plot{QStringLiteral("経済的厚さ（%1、保温なしの合計 %2 %3）").arg(s.d.Name(), Money(bare.total), perUnit),
-                 QStringLiteral("保温厚さ mm"), QStringLiteral("費用 ") + perUnit, {total, energy, installed, mark}};
+                 QStringLiteral("保温厚さ mm"), QStringLiteral("費用 ") + perUnit, {total, energy, installed, mark},
+                 QString()};
   analysis_.Chart().Draw(plot);
   analysis_.Show("GraphPage");
 }
