@@ -8,6 +8,7 @@
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heating/HeatingPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/memo/MemoViews.h"
@@ -58,6 +59,8 @@ void CalculatorDispatch::ShowHeatingMode() {
   f.ShowControls({"Panel13", "Panel14"});
   heating_.EnterHeatingMode();
   f.HideControls({"Label97", "Edit83", "Edit18", "Edit19", "Edit20"});
+  // A cold line's 取得 captions would stand over no result.
+  HeatFlowDisplay::ShowLossCaptions(f);
   f.ShowControls({"Edit1", "Edit10"});
 }
 

@@ -39,6 +39,13 @@ TEST_F(ColdLine, GainsCloseTheirBalances) {
   EXPECT_EQ(Text("Label18"), QStringLiteral("取得熱量計　W"));
   // 0.1 m3/h of 1 g/cm3 and 1 kcal/kgK: 100 kcal/hK = 100 / 0.86 W/K.
   EXPECT_NEAR(D(Number("Edit20")), D((Number("Edit14") - 2) * 100 / 0.86L), D(Number("Edit20")) * 0.01);
+  // The heating panels show no heat-loss results: their captions say 放熱.
+  Click("Button30");
+  EXPECT_EQ(Texts({"Label16", "Label17", "Label18"}),
+            (QStringList{"対流放熱量　W", "放射放熱量　W", "放熱量計　W"}));
+  Click("Button29");
+  Click("Button7");
+  Click("Button67");
 
   // A hot run: the loss captions as they were.
   Set("Edit70", QStringLiteral("80"));

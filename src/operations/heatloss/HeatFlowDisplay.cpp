@@ -54,6 +54,11 @@ void WriteFlux(Fields& f, long double flux, bool gain) {
   SetDirection(f, kFluxCaption, gain);
 }
 
+void ShowLossCaptions(Fields& f) {
+  for (const Caption& c : kSurfaceCaptions) SetDirection(f, c, false);
+  SetDirection(f, kFluxCaption, false);
+}
+
 bool ShowsSurfaceGain(const Fields& f) { return Says(f, kSurfaceCaptions[2]); }
 bool ShowsFluxGain(const Fields& f) { return Says(f, kFluxCaption); }
 

@@ -25,6 +25,11 @@ void WriteSurfaceFlows(Fields& f, long double convective, long double radiative,
 // direction of the run's total.
 void WriteFlux(Fields& f, long double flux, bool gain);
 
+// The loss captions on the surface flows and the flux, for a panel whose
+// results are not heat-loss results (the heating calculators hide Edit18 to
+// Edit20 but leave their captions in view).
+void ShowLossCaptions(Fields& f);
+
 // True when the caption of the surface flows (Label18) / of the flux
 // (Label25) says the window shows a gain.
 bool ShowsSurfaceGain(const Fields& f);
