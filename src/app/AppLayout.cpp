@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr unsigned kPanel = 0xC1C1FF;
-
 // clang-format off
 const ControlSpec kAppControls[] = {
   // kind          name       parent    x    y    w    h   caption                     flags colour

@@ -35,6 +35,9 @@ enum ControlFlags : unsigned {
   kReadOnly = 1u << 6,
 };
 
+// The blue of the panels' frames.
+inline constexpr unsigned kPanel = 0xC1C1FF;
+
 struct ControlSpec {
   Kind kind;
   const char* name;

@@ -143,7 +143,9 @@ TEST_F(CloseTest, MemoListClickOverChangedTextAsksFirst) {
       EXPECT_EQ(Text("Memo2"), U("ファイルB"));
       SelectMemo(U("a.txt"));
     }
-    if (reply == Dialogs::Reply::Yes) EXPECT_EQ(TakeMessages(), QStringList{U("メモを保存しました")});
+    if (reply == Dialogs::Reply::Yes) {
+      EXPECT_EQ(TakeMessages(), QStringList{U("メモを保存しました")});
+    }
   }
   EXPECT_EQ(folder.Bytes("memo/a.txt"), Cp932::Encode(U("書きかけ\r\n")));
   EXPECT_EQ(folder.Bytes("memo/b.txt"), Cp932::Encode(U("ファイルB\r\n")));

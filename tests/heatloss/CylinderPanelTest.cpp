@@ -142,6 +142,10 @@ TEST_F(PipeFlowPanel, DirectionCaption) {
   Set("Edit70", QStringLiteral("60"));
   Click("Button69");
   EXPECT_EQ(Text("Button69"), QStringLiteral("放 熱"));
+  // Enter in one of the fluid's own fields runs it too: air above the inlet.
+  Set("Edit68", QStringLiteral("70"));
+  Enter("Edit68");
+  EXPECT_EQ(Text("Button69"), QStringLiteral("加 熱"));
 }
 
 TEST_F(PipeFlowPanel, RefusedAndFailedRunsKeepTheResults) {

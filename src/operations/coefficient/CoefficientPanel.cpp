@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr unsigned kPanel = 0xC1C1FF;
 constexpr int kGridWidth = 441;
 
 // The number row, the row of dimensionless numbers, the formula row, the

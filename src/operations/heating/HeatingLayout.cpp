@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr unsigned kPanel = 0xC1C1FF;
-
 // Three columns: geometry and temperatures, properties, selectors and
 // results at the lower right.
 constexpr int kCap1 = 4, kField1 = 86, kW1 = 46;

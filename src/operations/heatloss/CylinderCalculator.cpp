@@ -116,5 +116,6 @@ extern const HeatLossCalculator kCylinderCalculator = {
     .fields = kFields,
     .run = Run,
     .actions = {},
+    .controls = {},
     .exportTo = CylinderPanel::ExportCylinderBlock,
 };

@@ -205,5 +205,6 @@ extern const HeatLossCalculator kFlatPlateCalculator = {
     .fields = FlatPanel::FieldCells(),
     .run = Run,
     .actions = kActions,
+    .controls = {},
     .exportTo = Export,
 };

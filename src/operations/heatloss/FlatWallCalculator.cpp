@@ -138,5 +138,6 @@ extern const HeatLossCalculator kFlatWallCalculator = {
     .fields = FlatPanel::FieldCells(),
     .run = Run,
     .actions = {},
+    .controls = {},
     .exportTo = Export,
 };

@@ -9,6 +9,7 @@
 
 #include "store/CalculatorCode.h"
 #include "store/StoreCells.h"
+#include "widgets/ControlTable.h"
 
 class Fields;
 class Form;
@@ -58,6 +59,10 @@ struct HeatLossCalculator {
   std::span<const FieldBinding> fields;
   void (*run)(Fields& f);  // reads the fields, calculates, writes the results
   std::span<const PanelAction> actions;
+  // Fields and captions of its own on its panel, built with the panel and
+  // hidden until its selection shows them; its input fields run the panel
+  // on Enter, as the panel's own do.
+  std::span<const ControlSpec> controls;
   void (*exportTo)(Form& f, ComparisonTable& table);
 };
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr unsigned kPanel = 0xC1C1FF;
-
 // Columns of the field grids: row caption, then four columns.
 constexpr int kCap = 4, kC1 = 106, kC2 = 186, kC3 = 266, kC4 = 356, kW = 76;
 constexpr int Row(int i) { return 42 + 21 * i; }
@@ -51,19 +49,6 @@ const ControlSpec kCylinderPanel[] = {
   {Kind::Edit,   "Edit14",  "Panel5", kC3, Row(7), kW, 20, ""},
   {Kind::Button, "Button67","Panel5", kC1, 200, kW, 22, "切り替え",          kHidden},
   {Kind::Button, "Button69","Panel5", kC2, 200, kW, 22, "放　熱",            kHidden},
-
-  // Pipe-flow inputs, over the ambient column.
-  {Kind::Panel,  "Panel20", "Panel5", 352,   4,  93, 217, "",               kHidden, kPanel},
-  {Kind::Label,  "Label98", "Panel20",  4,   4,  85,  16, "密度 g/cm3"},
-  {Kind::Edit,   "Edit65",  "Panel20",  4,  20,  85,  20, "",               kInput},
-  {Kind::Label,  "Label99", "Panel20",  4,  46,  85,  16, "比熱kcal/kg℃"},
-  {Kind::Edit,   "Edit64",  "Panel20",  4,  62,  85,  20, "",               kInput},
-  {Kind::Label,  "Label100","Panel20",  4,  88,  85,  16, "管内径 m"},
-  {Kind::Edit,   "Edit66",  "Panel20",  4, 104,  85,  20, "",               kInput},
-  {Kind::Label,  "Label101","Panel20",  4, 130,  85,  16, "流量 m3/h"},
-  {Kind::Edit,   "Edit67",  "Panel20",  4, 146,  85,  20, "",               kInput},
-  {Kind::Label,  "Label64", "Panel20",  4, 172,  85,  16, "外気温度℃"},
-  {Kind::Edit,   "Edit68",  "Panel20",  4, 188,  85,  20, "",               kInput},
 
   // The relative humidity and the condensation check (SurfaceCondensation.h):
   // the cylinder's under its air temperature Edit3; pipe flow's in the
@@ -140,9 +125,8 @@ const ControlSpec kSelectionPanel[] = {
 
 // Fields whose Enter key runs the cylinder panel / the flat panel.
 const char* const kCylinderEnterFields[] = {"Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",  "Edit9",
-                                            "Edit10", "Edit12", "Edit13", "Edit21", "Edit34", "Edit64",
-                                            "Edit65", "Edit66", "Edit67", "Edit68", "Edit70", "CylinderHumidity",
-                                            "PipeHumidity"};
+                                            "Edit10", "Edit12", "Edit13", "Edit21", "Edit34", "Edit70",
+                                            "CylinderHumidity", "PipeHumidity"};
 const char* const kFlatEnterFields[] = {"Edit5",  "Edit23", "Edit25", "Edit26", "Edit27", "Edit29",
                                         "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75",
                                         "FlatHumidity"};
@@ -174,6 +158,7 @@ HeatLossPanels::HeatLossPanels(Form& form) : Subsystem(form), cylinder_(form), f
 void HeatLossPanels::Build() {
   BuildControls(f, kCylinderPanel);
   BuildControls(f, kFlatPanel);
+  for (const HeatLossCalculator* c : kHeatLossCalculators) BuildControls(f, c->controls);
   BuildControls(f, kSelectionPanel);
   for (const char* result : {"CylinderCondensation", "PipeCondensation", "FlatCondensation"})
     f.Label(result)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -200,6 +185,12 @@ void HeatLossPanels::Wire() {
   f.OnClick("Button15", [this] { flat_.Run(); });
   for (const char* name : kCylinderEnterFields) f.OnEnter(name, [this] { cylinder_.Run(); });
   for (const char* name : kFlatEnterFields) f.OnEnter(name, [this] { flat_.Run(); });
+  for (const HeatLossCalculator* c : kHeatLossCalculators)
+    for (const ControlSpec& control : c->controls)
+      if (control.kind == Kind::Edit && (control.flags & kInput)) {
+        const HeatLossPanel panel = c->panel;
+        f.OnEnter(control.name, [this, panel] { Run(panel); });
+      }
   f.DigitsOnly("Edit21");
   f.OnClick("Button6", [this] { cylinder_.Save(); });
   f.OnClick("Button5", [this] { cylinder_.Back(); });

@@ -155,5 +155,6 @@ extern const HeatLossCalculator kHeaterCalculator = {
     .fields = kFields,
     .run = Run,
     .actions = {},
+    .controls = {},
     .exportTo = Export,
 };

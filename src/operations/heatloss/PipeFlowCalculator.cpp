@@ -161,6 +161,23 @@ const SelectionStep kSelection[] = {
 
 const PanelAction kActions[] = {{"Button69", RunButton}};
 
+// clang-format off
+const ControlSpec kControls[] = {
+  // The fluid's inputs, over the air column of the cylinder panel.
+  {Kind::Panel,  "Panel20", "Panel5", 352,   4,  93, 217, "",               kHidden, kPanel},
+  {Kind::Label,  "Label98", "Panel20",  4,   4,  85,  16, "密度 g/cm3"},
+  {Kind::Edit,   "Edit65",  "Panel20",  4,  20,  85,  20, "",               kInput},
+  {Kind::Label,  "Label99", "Panel20",  4,  46,  85,  16, "比熱kcal/kg℃"},
+  {Kind::Edit,   "Edit64",  "Panel20",  4,  62,  85,  20, "",               kInput},
+  {Kind::Label,  "Label100","Panel20",  4,  88,  85,  16, "管内径 m"},
+  {Kind::Edit,   "Edit66",  "Panel20",  4, 104,  85,  20, "",               kInput},
+  {Kind::Label,  "Label101","Panel20",  4, 130,  85,  16, "流量 m3/h"},
+  {Kind::Edit,   "Edit67",  "Panel20",  4, 146,  85,  20, "",               kInput},
+  {Kind::Label,  "Label64", "Panel20",  4, 172,  85,  16, "外気温度℃"},
+  {Kind::Edit,   "Edit68",  "Panel20",  4, 188,  85,  20, "",               kInput},
+};
+// clang-format on
+
 }  // namespace
 
 extern const HeatLossCalculator kPipeFlowCalculator = {
@@ -176,5 +193,6 @@ extern const HeatLossCalculator kPipeFlowCalculator = {
     .fields = kFields,
     .run = Run,
     .actions = kActions,
+    .controls = kControls,
     .exportTo = CylinderPanel::ExportCylinderBlock,
 };

@@ -16,7 +16,6 @@ using namespace SurfaceOptions;
 
 namespace {
 
-constexpr unsigned kPanel = 0xC1C1FF;
 constexpr unsigned kTable = 0xF4F4FF;
 
 // clang-format off
