@@ -148,7 +148,9 @@ class RoundedTextTable : public ::testing::TestWithParam<RoundCase> {};
 TEST_P(RoundedTextTable, RoundsThenFormats) {
   const RoundCase& c = GetParam();
   EXPECT_EQ(RoundedText(c.x, c.decimals), QString::fromLatin1(c.text));
-  if (c.decimals == 2) EXPECT_EQ(RoundHundredths(c.x), QString::fromLatin1(c.text));
+  if (c.decimals == 2) {
+    EXPECT_EQ(RoundHundredths(c.x), QString::fromLatin1(c.text));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, RoundedTextTable,

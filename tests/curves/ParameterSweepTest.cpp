@@ -96,7 +96,9 @@ TEST_F(ParameterSweep, APointTheRunRefusesShowsTheRefusalAndNoResult) {
     const QString header = Grid()->horizontalHeaderItem(c)->text();
     EXPECT_FALSE(Cell(0, c).isEmpty()) << c;
     // The panel's guard writes the outer diameter before the calculator refuses.
-    if (header != QStringLiteral("外径（保温材） mm")) EXPECT_TRUE(Cell(2, c).isEmpty()) << header.toStdString();
+    if (header != QStringLiteral("外径（保温材） mm")) {
+      EXPECT_TRUE(Cell(2, c).isEmpty()) << header.toStdString();
+    }
   }
   EXPECT_EQ(Cell(0, notes), QString());
   EXPECT_EQ(TakeMessages(), QStringList()) << "the sweep shows no message box";

@@ -66,9 +66,10 @@ TEST_F(EconomicThickness, HandWorkedThreeThicknesses) {
     EXPECT_NEAR(static_cast<double>(ToNumber(grid->Cell(4, j + 1))), static_cast<double>(cost), 0.51);
     EXPECT_NEAR(static_cast<double>(ToNumber(grid->Cell(5, j + 1))), static_cast<double>(bought * 0.2L), 0.051);
     EXPECT_NEAR(static_cast<double>(ToNumber(grid->Cell(8, j + 1))), static_cast<double>(totals[j]), 0.51);
-    if (j > 0)
+    if (j > 0) {
       EXPECT_NEAR(static_cast<double>(ToNumber(grid->Cell(9, j + 1))),
                   static_cast<double>(installed[j] / ((flow[0] - flow[j]) * 8000 / 1000 / 0.8L * 10)), 0.0051);
+    }
   }
   // The economic thickness is the row of the lowest total.
   EXPECT_EQ(Text("EconBest"), QString::fromLatin1(mm[best]));

@@ -79,7 +79,9 @@ TEST_P(ThicknessSolve, ForwardRunsMeetTheAnswer) {
   EXPECT_LE(fabsl(atExact - target), fabsl(atExact - thinner01) + 0.01L);
   const StringGrid* checks = form->Grid("DesignChecks");
   const QString thinner = checks->Cell(1, 4);
-  if (!thinner.isEmpty()) EXPECT_TRUE(fails(RunAt(thinner))) << "the next thinner stock " << thinner.toStdString();
+  if (!thinner.isEmpty()) {
+    EXPECT_TRUE(fails(RunAt(thinner))) << "the next thinner stock " << thinner.toStdString();
+  }
 
   // 採用: the stock thickness in the field, the panel run.
   ShowPage("DesignPage");

@@ -198,7 +198,8 @@ TEST_F(ReportTest, HeatingCalculatorsListEveryCaptionAndValueAndTheChart) {
   form->Analysis().Chart().Draw(ChartPlot{QStringLiteral("気体の温度"),
                                           QStringLiteral("時間 h"),
                                           QStringLiteral("温度 ℃"),
-                                          {{QStringLiteral("気体"), {{0, 10}, {0.5, 16}, {1, 20}}}}});
+                                          {{QStringLiteral("気体"), {{0, 10}, {0.5, 16}, {1, 20}}}},
+                                          QString()});
   lines = Report(QStringLiteral("wall_heating.pdf"));
   ExpectEveryField(lines, "Panel14", Surface::Inputs);
   ExpectLines(lines, {QStringLiteral("加熱方法 壁面加熱"), QStringLiteral("グラフ"),

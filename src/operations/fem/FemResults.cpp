@@ -118,7 +118,7 @@ void FemResults::Draw() {
   const std::vector<long double>& t = solution_.temperatures;
   for (size_t e = 0; e < t.size(); ++e)
     curve.points.push_back({static_cast<double>(e + 1), static_cast<double>(t[e])});
-  ChartPlot plot{kChartTitle, QStringLiteral("要素番号"), QStringLiteral("温度 ℃"), {curve}};
+  ChartPlot plot{kChartTitle, QStringLiteral("要素番号"), QStringLiteral("温度 ℃"), {curve}, QString()};
   plot.wholeX = true;  // element numbers
   analysis_.Chart().Draw(plot);
 }
