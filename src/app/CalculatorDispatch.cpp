@@ -79,7 +79,7 @@ void CalculatorDispatch::RunShowingPanel() {
 
 void CalculatorDispatch::ExportResults() {
   if (!f.IsShown("StringGrid3")) return;
-  std::optional<Calculator> code = CurrentCalculator(f.Store());
+  std::optional<Calculator> code = f.State().OnScreen();
   if (!code) return;
   // The older pipe-flow code exports as pipe flow.
   if (*code == Calculator::PipeFlowLegacy) code = Calculator::PipeFlow;

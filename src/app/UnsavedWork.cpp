@@ -20,7 +20,7 @@ bool LidChanged(Form& f, const ConditionStore& saved, const heating::MaterialRow
   if (!row.lidSelector) return false;
   const bool withLid =
       saved.GetCell(heating::kLidColumn, row.blockBase + heating::kLidOffset).trimmed() != QLatin1String("2");
-  return withLid != f.Radio("RadioButton1")->isChecked();
+  return withLid != f.State().Panels().heating.lid;
 }
 
 }  // namespace
@@ -37,12 +37,10 @@ QString UnsavedWork::ChangedConditions() {
     return f.Text(c->panel == HeatLossPanel::Cylinder ? "Label36" : "Label37");
   }
   if (!f.IsShown("Panel14")) return QString();
-  const heating::MaterialRow* row =
-      heating::MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
-  if (!row) return QString();
+  const heating::MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
   for (const heating::BlockCell& b : heating::BlockCells())
-    if (b.saved) cells.push_back({b.field, {b.column, row->blockBase + b.offset}});
-  if (Unsaved::ChangedFields(f, cells, saved, &HeatingPanel::RunOn).isEmpty() && !LidChanged(f, saved, *row))
+    if (b.saved) cells.push_back({b.field, {b.column, row.blockBase + b.offset}});
+  if (Unsaved::ChangedFields(f, cells, saved, &HeatingPanel::RunOn).isEmpty() && !LidChanged(f, saved, row))
     return QString();
   return f.Text("Label52");
 }

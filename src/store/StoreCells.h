@@ -48,6 +48,12 @@ inline constexpr StoreCell kConvectiveCoefficient{2, 3};
 // the material selection; read by the heating Run, Save and Back.
 inline constexpr StoreCell kHeatingMaterial{6, 3};
 
+// The liquid's or solid's final temperature and the container's surface
+// temperature there (K), as the last heating run of the window found them.
+// Written by the heating panel's Run; kept in the file, read by nobody else.
+inline constexpr StoreCell kHeatedFinal{6, 4};
+inline constexpr StoreCell kHeatedSurface{6, 5};
+
 // Column 1 holds the heat-loss calculators' options (自動 for the outer
 // coefficient, its orientation, wind and length, k(T) of the layers, pipe
 // flow's inner coefficient): the heater rows 1-7, the flat panel rows 21-28,

@@ -10,7 +10,7 @@
 #include "foundation/NumberText.h"
 #include "widgets/Form.h"
 
-FieldSnapshot::FieldSnapshot(const Form& form) : store_(const_cast<Form&>(form).Store()) {
+FieldSnapshot::FieldSnapshot(const Form& form) : modes_(form.Modes()) {
   for (auto it = form.Controls().begin(); it != form.Controls().end(); ++it) {
     QWidget* w = it.value();
     if (auto* e = qobject_cast<QLineEdit*>(w)) {

@@ -1,4 +1,4 @@
-// A copy of the window's texts, check marks and condition store, taken on
+// A copy of the window's texts, check marks and modes, taken on
 // the window's thread, on which a calculator's Run can be repeated with
 // other inputs (a sweep, a forward run at a solved thickness) in any
 // thread. What the Run writes and says stays in the copy.
@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QStringList>
 
-#include "store/ConditionStore.h"
 #include "widgets/Fields.h"
 
 class Form;
@@ -20,7 +19,7 @@ class FieldSnapshot : public Fields {
   void SetText(const char* name, const QString& text) override;
   bool IsChecked(const char* name) const override;
   void Message(const QString& text) override;
-  ConditionStore& Store() override { return store_; }
+  RunModes Modes() const override { return modes_; }
 
   // The messages the Run gave, in order.
   const QStringList& Messages() const { return messages_; }
@@ -28,6 +27,6 @@ class FieldSnapshot : public Fields {
  private:
   QHash<QString, QString> texts_;
   QHash<QString, bool> checked_;
-  ConditionStore store_;
+  RunModes modes_;
   QStringList messages_;
 };

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class ConditionStore;
+#include "widgets/AppState.h"
 
 class Fields {
  public:
@@ -19,7 +19,8 @@ class Fields {
   virtual bool IsChecked(const char* name) const = 0;
   // A message for the engineer; a pending floating-point fault is reported instead.
   virtual void Message(const QString& text) = 0;
-  virtual ConditionStore& Store() = 0;
+  // The selections' modes and the constants a Run reads (AppState.h).
+  virtual RunModes Modes() const = 0;
 
   bool IsEmpty(const char* name) const { return Text(name).isEmpty(); }
   // The field's text as a number; ConversionError when it is none. Digits,

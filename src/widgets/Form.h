@@ -40,7 +40,12 @@ class Form : public QWidget, public Fields {
   // The program's folder + a relative path ("\" is taken as "/").
   QString Path(const QString& relative) const;
   QString AppDir() const { return appDir_; }
-  ConditionStore& Store() override { return store_; }
+  ConditionStore& Store() { return store_; }
+  const ConditionStore& Store() const { return store_; }
+  // The selections' state: the calculator on screen and the panels' modes.
+  AppState& State() { return state_; }
+  const AppState& State() const { return state_; }
+  RunModes Modes() const override { return state_.Modes(); }
   // The store file as this window last read or wrote it.
   StoreFileWatch& StoreWatch() { return storeWatch_; }
   Dialogs& Dlg() { return dialogs_; }
@@ -122,6 +127,7 @@ class Form : public QWidget, public Fields {
   QString appDir_;
   Dialogs& dialogs_;
   ConditionStore store_;
+  AppState state_{store_};
   StoreFileWatch storeWatch_;
   QHash<QString, QWidget*> controls_;
   QHash<QObject*, Handlers> handlers_;

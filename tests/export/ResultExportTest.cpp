@@ -33,13 +33,13 @@ TEST_F(ExportTest, FlatPlateSteadyStartsTableAndAddsColumns) {
 
 TEST_F(ExportTest, NaturalCoolingLabelsTheFaceAndFillsItsRows) {
   Do([this] { form->Dispatch().Select(Calculator::FlatPlate); });
-  form->SetText("Button71", QStringLiteral("自然放熱"));
+  Click("Button71");  // 自然放熱
   Export();
   EXPECT_EQ(Cell(2, 1), QStringLiteral("条件1 片面"));
   EXPECT_EQ(Cell(0, 12), QStringLiteral("伝熱密度 W/cm2"));
   EXPECT_EQ(Cell(0, 16), QStringLiteral("ｈ後の温度℃"));
   EXPECT_EQ(Cell(2, 15), form->Text("Edit75"));
-  form->SetText("Label30", QStringLiteral("両面からの放熱"));
+  Click("Label30");  // 両面からの放熱
   Export();
   EXPECT_EQ(Cell(3, 1), QStringLiteral("条件2 両面"));
 }

@@ -115,7 +115,7 @@ struct Input {
   int column = -1, row = -1;    // a cell of the grid
 };
 
-struct Calculator {
+struct SweptCalculator {
   const char* name;
   std::function<void(Sweep&)> select;  // from the start-up window
   std::vector<Input> inputs;           // empty: the visible input fields
@@ -125,11 +125,11 @@ struct Calculator {
   std::function<void(Sweep&)> run;
 };
 
-void PrintTo(const Calculator& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SweptCalculator& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace
 
-class Sweep : public FormFixture, public ::testing::WithParamInterface<Calculator> {
+class Sweep : public FormFixture, public ::testing::WithParamInterface<SweptCalculator> {
  public:
   using FormFixture::form;
 
@@ -216,7 +216,7 @@ class Sweep : public FormFixture, public ::testing::WithParamInterface<Calculato
 };
 
 TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
-  const Calculator& calc = GetParam();
+  const SweptCalculator& calc = GetParam();
   calc.select(*this);
   ASSERT_EQ(TakeMessages(), QStringList()) << "selecting the calculator";
   // The inputs as they stand compute a result, so that each bad text below
@@ -404,7 +404,7 @@ const std::vector<const char*> kHeatingWrites = {"Edit39", "Edit46", "Edit47", "
 // type into, or the cells of its grid), the fields its run writes (results,
 // and the values the calculation itself puts back), and how it is run.
 // clang-format off
-const Calculator kCalculators[] = {
+const SweptCalculator kCalculators[] = {
   {"heater", Buttons({"Button8"}), {},
    {"Edit1", "Edit2", "Edit4", "Edit11", "Edit14", "Edit18", "Edit19", "Edit20", "Edit21"}, nullptr, 0, RunCylinder},
   {"cylinder", Buttons({"Button7"}), {},
@@ -460,6 +460,6 @@ const Calculator kCalculators[] = {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Calculators, Sweep, ::testing::ValuesIn(kCalculators),
-                         [](const ::testing::TestParamInfo<Calculator>& info) {
+                         [](const ::testing::TestParamInfo<SweptCalculator>& info) {
                            return std::string(info.param.name);
                          });

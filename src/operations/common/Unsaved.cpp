@@ -22,7 +22,7 @@ class WrittenFields : public Fields {
   }
   bool IsChecked(const char* name) const override { return inner_.IsChecked(name); }
   void Message(const QString&) override {}
-  ConditionStore& Store() override { return inner_.Store(); }
+  RunModes Modes() const override { return inner_.Modes(); }
 
   QSet<QString> written;
 

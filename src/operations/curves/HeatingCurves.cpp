@@ -85,5 +85,5 @@ ChartPlot CurveParts::HeatingCurves(Fields& f, const std::atomic<bool>* stop) {
     case HeatingTrace::Model::None:
       break;
   }
-  return NoResult(f.IsChecked("RadioButton4") ? QStringLiteral("壁面からの加熱") : material);
+  return NoResult(f.Modes().panels.heating.wallHeating ? QStringLiteral("壁面からの加熱") : material);
 }

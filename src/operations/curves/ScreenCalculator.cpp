@@ -2,7 +2,6 @@
 
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heatloss/HeatLossPanels.h"
-#include "store/StoreCells.h"
 #include "widgets/Form.h"
 
 void ScreenCalculator::Run(Fields& f, HeatingTrace* trace) const {
@@ -23,18 +22,21 @@ void ScreenCalculator::Run(Fields& f, HeatingTrace* trace) const {
 
 ScreenCalculator CalculatorOnScreen(Form& f, const HeatLossPanels& panels) {
   ScreenCalculator c;
-  const QString code = f.Store().GetCell(StoreCells::kCalculatorCode);
+  const std::optional<Calculator> onScreen = f.State().OnScreen();
+  const QString code = onScreen ? CodeText(*onScreen) : QString();
+  const PanelModels& m = f.State().Panels();
   if (const HeatLossCalculator* h = panels.OnScreen()) {
     c.kind = ScreenCalculator::Kind::HeatLoss;
     c.heatLoss = h;
     c.identity = QStringLiteral("heatloss %1 %2 %3 %4")
-                     .arg(CodeText(h->code), code, f.Text("Button71"), f.Text("Label30"));
+                     .arg(CodeText(h->code), code, m.flat.cooling ? QStringLiteral("cooling") : QStringLiteral("steady"),
+                          m.flat.bothFaces ? QStringLiteral("both") : QStringLiteral("one"));
   } else if (f.IsShown("Panel14")) {
     c.kind = ScreenCalculator::Kind::Heating;
     c.identity = QStringLiteral("heating %1 %2 %3 %4")
-                     .arg(code, f.Store().GetCell(StoreCells::kHeatingMaterial),
-                          f.IsChecked("RadioButton4") ? QStringLiteral("wall") : QStringLiteral("heater"),
-                          f.IsChecked("RadioButton1") ? QStringLiteral("lid") : QStringLiteral("open"));
+                     .arg(code, QString::number(static_cast<int>(m.heating.material)),
+                          m.heating.wallHeating ? QStringLiteral("wall") : QStringLiteral("heater"),
+                          m.heating.lid ? QStringLiteral("lid") : QStringLiteral("open"));
   }
   return c;
 }

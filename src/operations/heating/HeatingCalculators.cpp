@@ -4,7 +4,6 @@
 
 #include "foundation/NumberText.h"
 #include "calc/numeric/Rounding.h"
-#include "store/ConditionStore.h"
 #include "widgets/Fields.h"
 #include "calc/heating/ContentOnlyPower.h"
 #include "calc/heating/GasHeating.h"
@@ -52,7 +51,7 @@ void HeatingCalculators::WriteVolumeAndMass(long double L, long double W, long d
 }
 
 long double HeatingCalculators::Sigma() const {
-  return f.Number("Edit15") * ToNumber(f.Store().GetCell(StoreCells::kStefanBoltzmannFactor));
+  return f.Number("Edit15") * ToNumber(f.Modes().stefanBoltzmannFactor);
 }
 
 void HeatingCalculators::ContainerHeating() {
@@ -82,7 +81,7 @@ void HeatingCalculators::ContainerHeating() {
   in.eps = f.Number("Edit16");
   in.sigma = Sigma();
 
-  if (f.Text("Label52") == Text(MaterialRowOf(Material::Gas).title)) {
+  if (f.Modes().panels.heating.material == Material::Gas) {
     GasHeating();
     return;
   }
@@ -90,7 +89,7 @@ void HeatingCalculators::ContainerHeating() {
   in.wallLambda = f.Number("Edit53");
   in.insulationMm = f.Number("Edit39");
   in.insulationLambda = f.Number("Edit52");
-  in.lid = f.IsChecked("RadioButton1");
+  in.lid = f.Modes().panels.heating.lid;
   const Tank tank = MakeTank(in);
   const long double Q = HeaterPowerSearch(tank);
   if (trace_) {
@@ -108,8 +107,7 @@ void HeatingCalculators::ContainerHeating() {
     f.SetText("Edit47", RoundedText(LossShare(Q, in.riseTime, in.T1, in.T0, ContentCapacity(in)), 1));
 
   const FinalLoss final = FinalTankLoss(tank);
-  f.Store().SetCell(6, 4, NumberText(in.T1));
-  f.Store().SetCell(6, 5, NumberText(final.surface));
+  if (keepFinal_) keepFinal_(FinalState{in.T1, final.surface});
   f.SetText("Edit48", Integer(final.loss));
   if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
 }
@@ -234,8 +232,7 @@ void HeatingCalculators::ContentOnlyPower() {
   const long double t = f.Number("Edit43");
   if (!(t > 0.0L)) return;  // refused by the heating run, which says so
   const long double P = heating::ContentOnlyPower(c, mass, rise, t);
-  const MaterialRow* row = MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
-  if (!row) return;
-  f.SetText("Edit55", RoundedText(P, row->contentDecimals));
-  f.SetText("Label33", Text(row->contentCaption));
+  const MaterialRow& row = MaterialRowOf(f.Modes().panels.heating.material);
+  f.SetText("Edit55", RoundedText(P, row.contentDecimals));
+  f.SetText("Label33", Text(row.contentCaption));
 }

@@ -3,6 +3,8 @@
 // write the result fields.
 #pragma once
 
+#include <functional>
+
 class Fields;
 struct HeatingTrace;
 
@@ -18,6 +20,14 @@ class HeatingCalculators {
   void WallHeating();
   void ContentOnlyPower();
 
+  // The liquid's or solid's final temperature and the container's surface
+  // there (K), handed out as soon as ContainerHeating has found a power;
+  // the window keeps them in its store (StoreCells::kHeatedFinal, kHeatedSurface).
+  struct FinalState {
+    long double contents = 0, surface = 0;
+  };
+  void OnFinalState(std::function<void(const FinalState&)> keep) { keepFinal_ = std::move(keep); }
+
  private:
   // The required texts of the container models; puts "0" into an empty
   // insulation field. False: the run ends silently.
@@ -28,4 +38,5 @@ class HeatingCalculators {
 
   Fields& f;
   HeatingTrace* trace_;
+  std::function<void(const FinalState&)> keepFinal_;
 };

@@ -2,6 +2,7 @@
 
 #include <QRadioButton>
 
+#include "foundation/NumberText.h"
 #include "operations/common/StoreActions.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
@@ -48,21 +49,23 @@ void HeatingPanel::EnterHeatingMode() {
 void HeatingPanel::SelectMaterial(Material material) {
   const MaterialRow& row = heating::MaterialRowOf(material);
   f.Store().SetCell(StoreCells::kHeatingMaterial, Utf8(row.code));
-  SetCalculatorCode(f.Store(), row.calculator);
+  f.State().Panels().heating.material = material;
+  f.State().SetOnScreen(row.calculator);
   f.SetText("Label52", Utf8(row.title));
   f.SetText("Label50", Utf8(row.densityCaption));
   f.SetText("Label51", Utf8(row.heatCaption));
   f.SetText("Label40", Utf8(row.volumeCaption));
   for (const char* name : {"Label46", "RadioButton1", "RadioButton2"}) f.SetShown(name, row.lidSelector);
   f.SetShown("GroupBox1", row.modeSelector);
-  if (row.forceLid && !f.Radio("RadioButton1")->isChecked()) SelectLid(true);
+  const HeatingPanelModel& model = f.State().Panels().heating;
+  if (row.forceLid && !model.lid) SelectLid(true);
   // The calculation follows in Back, on the material's own conditions.
-  if (row.forceHeater && !f.Radio("RadioButton3")->isChecked()) SelectHeaterHeating(false);
+  if (row.forceHeater && model.wallHeating) SelectHeaterHeating(false);
   BackHeating();
 }
 
 void HeatingPanel::ApplyMode(const heating::ModeRow& mode, Calculator calculator) {
-  SetCalculatorCode(f.Store(), calculator);
+  f.State().SetOnScreen(calculator);
   f.SetText("Label43", Utf8(mode.ambientCaption));
   for (const char* name : mode.shownCaptions) f.SetShown(name, true);
   for (const char* name : mode.hiddenCaptions) f.SetShown(name, false);
@@ -72,34 +75,45 @@ void HeatingPanel::ApplyMode(const heating::ModeRow& mode, Calculator calculator
 
 void HeatingPanel::SelectHeaterHeating(bool run) {
   f.Radio("RadioButton3")->setChecked(true);
+  f.State().Panels().heating.wallHeating = false;
   // Heater heating keeps the code of the material that is showing.
-  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
-  const MaterialRow& material = row ? *row : heating::MaterialRowOf(Material::Gas);
+  const MaterialRow& material = heating::MaterialRowOf(f.State().Panels().heating.material);
   ApplyMode(heating::HeaterMode(), material.calculator);
   if (run) RunHeating();
 }
 
 void HeatingPanel::SelectWallHeating(bool run) {
   f.Radio("RadioButton4")->setChecked(true);
+  f.State().Panels().heating.wallHeating = true;
   ApplyMode(heating::WallMode(), Calculator::WallHeating);
   if (run) RunHeating();
 }
 
 void HeatingPanel::SelectLid(bool withLid) {
   f.Radio(withLid ? "RadioButton1" : "RadioButton2")->setChecked(true);
+  f.State().Panels().heating.lid = withLid;
 }
 
-bool HeatingPanel::WallHeatingSelected() const { return f.Radio("RadioButton4")->isChecked(); }
+bool HeatingPanel::WallHeatingSelected() const { return f.State().Panels().heating.wallHeating; }
 
-void HeatingPanel::RunHeating() { RunOn(f); }
+void HeatingPanel::RunHeating() {
+  Run(f, nullptr, [this](const HeatingCalculators::FinalState& s) {
+    f.Store().SetCell(StoreCells::kHeatedFinal, NumberText(s.contents));
+    f.Store().SetCell(StoreCells::kHeatedSurface, NumberText(s.surface));
+  });
+}
 
-void HeatingPanel::RunTraced(Fields& fields, HeatingTrace* trace) {
+void HeatingPanel::RunTraced(Fields& fields, HeatingTrace* trace) { Run(fields, trace, nullptr); }
+
+void HeatingPanel::Run(Fields& fields, HeatingTrace* trace,
+                       const std::function<void(const HeatingCalculators::FinalState&)>& keepFinal) {
   if (fields.IsEmpty("Edit17") || fields.IsEmpty("Edit69")) return;
-  const bool wall = fields.IsChecked("RadioButton4");
+  const bool wall = fields.Modes().panels.heating.wallHeating;
   const long double before = fields.Number("Edit41");
   const long double after = fields.Number(wall ? "Edit40" : "Edit42");
   if (!(after > before)) return;
   HeatingCalculators calculators(fields, trace);
+  if (keepFinal) calculators.OnFinalState(keepFinal);
   if (wall)
     calculators.WallHeating();
   else
@@ -110,15 +124,13 @@ void HeatingPanel::RunTraced(Fields& fields, HeatingTrace* trace) {
 void HeatingPanel::SaveHeating() {
   for (const char* name : heating::SaveRequiredFields(WallHeatingSelected()))
     if (f.IsEmpty(name)) return;
-  const MaterialRow* row = heating::MaterialRowByCode(f.Store().GetCell(StoreCells::kHeatingMaterial));
-  if (row) {
-    const int b = row->blockBase;
-    for (const heating::BlockCell& cell : heating::BlockCells())
-      if (cell.saved) f.Store().SetCell(cell.column, b + cell.offset, f.Text(cell.field));
-    if (row->lidSelector)
-      f.Store().SetCell(heating::kLidColumn, b + heating::kLidOffset,
-                        f.Radio("RadioButton1")->isChecked() ? kWithLid : kWithoutLid);
-  }
+  const MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
+  const int b = row.blockBase;
+  for (const heating::BlockCell& cell : heating::BlockCells())
+    if (cell.saved) f.Store().SetCell(cell.column, b + cell.offset, f.Text(cell.field));
+  if (row.lidSelector)
+    f.Store().SetCell(heating::kLidColumn, b + heating::kLidOffset,
+                      f.State().Panels().heating.lid ? kWithLid : kWithoutLid);
   StoreActions::SaveStore(f);
 }
 
@@ -126,15 +138,13 @@ void HeatingPanel::BackHeating() {
   ConditionStore& s = f.Store();
   f.SetText("Edit16", s.GetCell(StoreCells::kEmissivity));
   f.SetText("Edit17", s.GetCell(StoreCells::kConvectiveCoefficient));
-  const MaterialRow* row = heating::MaterialRowByCode(s.GetCell(StoreCells::kHeatingMaterial));
-  if (row) {
-    const int b = row->blockBase;
-    for (const heating::BlockCell& cell : heating::BlockCells())
-      f.SetText(cell.field, s.GetCell(cell.column, b + cell.offset));
-    // A store without a lid cell (older files) leaves the choice as it is.
-    const QString lid = s.GetCell(heating::kLidColumn, b + heating::kLidOffset).trimmed();
-    if (row->lidSelector && (lid == kWithLid || lid == kWithoutLid)) SelectLid(lid == kWithLid);
-  }
+  const MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
+  const int b = row.blockBase;
+  for (const heating::BlockCell& cell : heating::BlockCells())
+    f.SetText(cell.field, s.GetCell(cell.column, b + cell.offset));
+  // A store without a lid cell (older files) leaves the choice as it is.
+  const QString lid = s.GetCell(heating::kLidColumn, b + heating::kLidOffset).trimmed();
+  if (row.lidSelector && (lid == kWithLid || lid == kWithoutLid)) SelectLid(lid == kWithLid);
   f.SetText("Edit39", QStringLiteral("0"));
   RunHeating();
 }

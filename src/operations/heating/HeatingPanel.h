@@ -2,8 +2,11 @@
 // heating-mode selection, Run, Save and Back of the heating conditions.
 #pragma once
 
-#include "widgets/Subsystem.h"
+#include <functional>
+
+#include "operations/heating/HeatingCalculators.h"
 #include "operations/heating/HeatingTables.h"
+#include "widgets/Subsystem.h"
 
 class ComparisonTable;
 class Fields;
@@ -42,6 +45,8 @@ class HeatingPanel : public Subsystem {
 
  private:
   bool WallHeatingSelected() const;
+  static void Run(Fields& fields, HeatingTrace* trace,
+                  const std::function<void(const HeatingCalculators::FinalState&)>& keepFinal);
   void ApplyMode(const heating::ModeRow& mode, Calculator calculator);
 
 };

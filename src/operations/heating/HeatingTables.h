@@ -8,10 +8,11 @@
 
 #include "operations/common/ComparisonTable.h"
 #include "store/CalculatorCode.h"
+#include "widgets/AppState.h"
 
 namespace heating {
 
-enum class Material { Liquid, Gas, Solid };
+using Material = HeatingMaterial;
 
 struct MaterialRow {
   Material material;

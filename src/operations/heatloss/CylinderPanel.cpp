@@ -80,7 +80,8 @@ void CylinderPanel::ExportCylinderBlock(Form& f, ComparisonTable& table) {
   if (table.IsNew()) table.Start(height);
   table.Grid().SetRowCount(height);
   QString title = QStringLiteral("円筒の放熱");
-  if (f.IsShown("Button69")) {
+  const bool pipeFlowOnScreen = f.State().Panels().cylinderPanel == Calculator::PipeFlow;
+  if (pipeFlowOnScreen) {
     title += QStringLiteral("　") + f.Text("Button69");
     table.Grid().SetCell(0, 0, title);
     if (f.Number("Edit68") > f.Number("Edit70")) title = QStringLiteral("円筒の放熱　加熱");
@@ -90,15 +91,15 @@ void CylinderPanel::ExportCylinderBlock(Form& f, ComparisonTable& table) {
   table.WriteCaptions({kCylinderRows, modeRows});
   const int c = table.NextCondition(kFirstColumn, QString());
   table.CopyValues(c, {kCylinderRows, modeRows});
-  if (!f.IsShown("Button69")) table.Grid().SetCell(c, 2, f.Text("Edit3"));
+  if (!pipeFlowOnScreen) table.Grid().SetCell(c, 2, f.Text("Edit3"));
   if (!pipeFlow)
     HeatFlowDisplay::SignGains(table.Grid(), c, kFirstColumn, HeatFlowDisplay::ShowsSurfaceGain(f),
                                kSignedSurfaceRows);
 }
 
 const HeatLossCalculator& CylinderPanel::OnScreen() const {
-  if (f.Store().GetCell(kCylinderPanelKind) == QLatin1String(kHeaterCalculator.kind)) return kHeaterCalculator;
-  return f.IsShown("Button69") ? kPipeFlowCalculator : kCylinderCalculator;
+  const HeatLossCalculator* c = HeatLossCalculatorOf(f.State().Panels().cylinderPanel);
+  return c && c->panel == HeatLossPanel::Cylinder ? *c : kHeaterCalculator;
 }
 
 void CylinderPanel::Run() { RunOn(f, OnScreen()); }
@@ -135,7 +136,10 @@ void CylinderPanel::Back() {
   f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
   if (const HeatLossCalculator* c = PanelCalculator(s)) {
     const bool heater = c->code == Calculator::Heater;
-    if (heater) s.SetCell(kCylinderPanelKind, QString::fromLatin1(c->kind));
+    if (heater) {
+      s.SetCell(kCylinderPanelKind, QString::fromLatin1(c->kind));
+      f.State().Panels().cylinderPanel = Calculator::Heater;
+    }
     f.SetText("Edit13", s.GetCell(CellOfField(*c, "Edit13")));
     f.SetText("Edit15", s.GetCell(kStefanBoltzmannDigits).left(7));
     f.SetText("Edit16", s.GetCell(kEmissivity));

@@ -25,8 +25,7 @@ class CylinderPanel {
   // 戻る: the cells of the calculator code into the fields, then Run.
   void Back();
 
-  // The calculator the panel shows: the heater marks the panel as its own,
-  // pipe flow shows its run button Button69.
+  // The calculator the panel shows (AppState's cylinder panel model).
   const HeatLossCalculator& OnScreen() const;
 
   // The comparison table's block of the cylinder and of pipe flow (code

@@ -42,7 +42,24 @@ const ExportRow kCommonExportRows[] = {
 };
 // clang-format on
 
+const QString kSteady = QStringLiteral("定温放熱");
+const QString kCooling = QStringLiteral("自然放熱");
+const QString kOneFace = QStringLiteral("片面のみからの放熱");
+const QString kBothFaces = QStringLiteral("両面からの放熱");
+
+// The cooling captions and fields: density, specific heat, time, the
+// temperature after the time, and "放熱開始時温度" beside Edit27.
+const char* const kCoolingControls[] = {"Label68", "Label69", "Label70", "Label71", "Label72",
+                                        "Edit73",  "Edit74",  "Edit75",  "Edit76"};
+
 }  // namespace
+
+void FlatPanel::ShowModel(Form& f) {
+  const FlatPanelModel& flat = f.State().Panels().flat;
+  for (const char* name : kCoolingControls) f.SetShown(name, flat.cooling);
+  f.SetText("Button71", flat.cooling ? kCooling : kSteady);
+  f.SetText("Label30", flat.bothFaces ? kBothFaces : kOneFace);
+}
 
 std::span<const FieldBinding> FlatPanel::FieldCells() { return kFields; }
 std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportRows; }
@@ -57,7 +74,7 @@ bool FlatPanel::Ready(Fields& f) {
 
 void FlatPanel::RunOn(Fields& f) {
   if (!Ready(f)) return;
-  const std::optional<Calculator> code = CurrentCalculator(f.Store());
+  const std::optional<Calculator> code = f.Modes().onScreen;
   const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
   if (c && c->panel == HeatLossPanel::Flat) c->run(f);
 }
@@ -76,6 +93,7 @@ void FlatPanel::Back() {
   f.SetText("Edit16", s.GetCell(kEmissivity));
   f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
   s.SetCell(kCylinderPanelKind, QString::fromLatin1(kHeaterCalculator.kind));
+  f.State().Panels().cylinderPanel = Calculator::Heater;
   const std::span<const FieldBinding> fields(kFields);
   for (const FieldBinding& b : fields.first(fields.size() - kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
   f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));

@@ -27,6 +27,11 @@ class FlatPanel {
   // 戻る: the cells into the fields, then Run.
   void Back();
 
+  // The flat plate's mode (AppState's FlatPanelModel) on screen: Button71
+  // says 定温放熱 or 自然放熱, Label30 one face or both, and the cooling
+  // fields show in cooling.
+  static void ShowModel(Form& f);
+
   // The fields and their cells; the cooling fields come last.
   static std::span<const FieldBinding> FieldCells();
   // Rows 2..7 of the comparison table, the same for both calculators.

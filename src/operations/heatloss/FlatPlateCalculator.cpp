@@ -23,16 +23,6 @@ using HeatLossFields::IsThickness;
 
 namespace {
 
-const QString kSteady = QStringLiteral("定温放熱");
-const QString kCooling = QStringLiteral("自然放熱");
-const QString kOneFace = QStringLiteral("片面のみからの放熱");
-const QString kBothFaces = QStringLiteral("両面からの放熱");
-
-// The cooling captions and fields: density, specific heat, time, the
-// temperature after the time, and "放熱開始時温度" beside Edit27.
-const char* const kCoolingControls[] = {"Label68", "Label69", "Label70", "Label71", "Label72",
-                                        "Edit73",  "Edit74",  "Edit75",  "Edit76"};
-
 // Thicknesses that stand for a missing layer: the structure in mm as it
 // is briefly shown in its field, the insulation in m.
 const QString kNoStructure = QStringLiteral("0.0001");
@@ -80,11 +70,11 @@ CoolingInputs FlatPlateCoolingOf(Fields& f) {
   cooling.rho = f.Number("Edit73");
   cooling.c = f.Number("Edit74");
   cooling.hours = f.Number("Edit75");
-  cooling.bothFaces = f.Text("Label30") == kBothFaces;
+  cooling.bothFaces = f.Modes().panels.flat.bothFaces;
   return cooling;
 }
 
-bool FlatPlateCools(Fields& f) { return f.Text("Button71") != kSteady; }
+bool FlatPlateCools(Fields& f) { return f.Modes().panels.flat.cooling; }
 
 namespace {
 
@@ -125,10 +115,10 @@ void Run(Fields& f) {
 
 // Button71: switches between the steady loss and the cooling, then runs.
 bool ToggleCooling(Form& f) {
-  const bool toCooling = f.Text("Button71") == kSteady;
-  for (const char* name : kCoolingControls) f.SetShown(name, toCooling);
-  f.SetText("Label30", kOneFace);
-  f.SetText("Button71", toCooling ? kCooling : kSteady);
+  FlatPanelModel& flat = f.State().Panels().flat;
+  flat.cooling = !flat.cooling;
+  flat.bothFaces = false;
+  FlatPanel::ShowModel(f);
   return true;
 }
 
@@ -136,8 +126,10 @@ bool ToggleCooling(Form& f) {
 // between one face and both faces, then runs.
 bool ToggleFaces(Form& f) {
   f.Store().SetCell(StoreCells::kPickUp, f.Text("Label30"));
-  if (f.Text("Button71") == kSteady) return false;
-  f.SetText("Label30", f.Text("Label30") == kBothFaces ? kOneFace : kBothFaces);
+  FlatPanelModel& flat = f.State().Panels().flat;
+  if (!flat.cooling) return false;
+  flat.bothFaces = !flat.bothFaces;
+  FlatPanel::ShowModel(f);
   return true;
 }
 
@@ -163,7 +155,7 @@ const HeatFlowDisplay::SignedRow kSignedFlux[] = {{12, "伝熱密度 W/cm2（負
 
 void Export(Form& f, ComparisonTable& table) {
   const ExportBlock block{"平板放熱", 17, 2, FlatPanel::CommonExportRows()};
-  const bool cooling = f.Text("Button71") != kSteady;
+  const bool cooling = f.State().Panels().flat.cooling;
   const ComparisonTable::Rows cooled = cooling ? ComparisonTable::Rows(kCoolingExportRows) : ComparisonTable::Rows();
   // In natural cooling the label says whether one face or both give off heat.
   const QString suffix = cooling ? QStringLiteral(" ") + f.Text("Label30").left(2) : QString();

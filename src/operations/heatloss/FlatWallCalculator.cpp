@@ -102,16 +102,11 @@ void Export(Form& f, ComparisonTable& table) {
                                kSignedFlux);
 }
 
-// Cooling over time ends with this selection.
 // clang-format off
 const SelectionStep kSelection[] = {
   {SelectionStep::Show, "Panel8"}, {SelectionStep::Show, "Panel9"},
   {SelectionStep::Hide, "Panel5"}, {SelectionStep::Hide, "Panel6"}, {SelectionStep::Hide, "Panel20"},
   {SelectionStep::Caption, "Label37", "平板熱通過"},
-  {SelectionStep::Hide, "Label68"}, {SelectionStep::Hide, "Label69"}, {SelectionStep::Hide, "Label70"},
-  {SelectionStep::Hide, "Label71"}, {SelectionStep::Hide, "Label72"}, {SelectionStep::Hide, "Edit73"},
-  {SelectionStep::Hide, "Edit74"}, {SelectionStep::Hide, "Edit75"}, {SelectionStep::Hide, "Edit76"},
-  {SelectionStep::Caption, "Label30", "片面のみからの放熱"}, {SelectionStep::Caption, "Button71", "定温放熱"},
   {SelectionStep::Hide, "Label30"}, {SelectionStep::Hide, "Button71"}, {SelectionStep::Hide, "Button67"},
   {SelectionStep::Hide, "Button69"},
   {SelectionStep::Show, "Label29"}, {SelectionStep::Show, "Label65"}, {SelectionStep::Show, "Label97"},
@@ -123,6 +118,12 @@ const SelectionStep kSelection[] = {
 };
 // clang-format on
 
+// The flat wall has no cooling: the flat plate's mode returns to the steady loss.
+void EndCooling(Form& f) {
+  f.State().Panels().flat = {};
+  FlatPanel::ShowModel(f);
+}
+
 }  // namespace
 
 extern const HeatLossCalculator kFlatWallCalculator = {
@@ -132,7 +133,7 @@ extern const HeatLossCalculator kFlatWallCalculator = {
     .selectCaption = "平板熱通過",
     .kind = nullptr,
     .selection = kSelection,
-    .prepare = nullptr,
+    .prepare = EndCooling,
     .afterBack = {},
     .runAfterSelection = false,
     .fields = FlatPanel::FieldCells(),

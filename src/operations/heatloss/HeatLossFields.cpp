@@ -2,7 +2,6 @@
 
 #include "foundation/NumberText.h"
 #include "widgets/Fields.h"
-#include "store/ConditionStore.h"
 
 namespace HeatLossFields {
 
@@ -11,7 +10,7 @@ bool IsThickness(const QString& text) { return !text.isEmpty() && text != QStrin
 long double StefanBoltzmann(Fields& f, Mantissa mantissa) {
   const QString text = f.Text("Edit15");
   const long double m = ToNumber(mantissa == Mantissa::WholeText ? text : text.left(6));
-  return m * ToNumber(f.Store().GetCell(StoreCells::kStefanBoltzmannFactor));
+  return m * ToNumber(f.Modes().stefanBoltzmannFactor);
 }
 
 }  // namespace HeatLossFields

@@ -11,7 +11,7 @@ namespace HeatLossFields {
 // A thickness field counts when it holds a text other than exactly "0".
 bool IsThickness(const QString& text);
 
-// sigma = the number in Edit15 times the factor in the store (StoreCells::kStefanBoltzmannFactor). The
+// sigma = the number in Edit15 times the store's factor (RunModes). The
 // flat calculators read the whole text of Edit15; the cylinder, heater and
 // pipe-flow calculators only its first 6 characters.
 enum class Mantissa { WholeText, FirstSix };

@@ -199,9 +199,9 @@ void HeatLossPanels::Wire() {
 }
 
 void HeatLossPanels::Select(const HeatLossCalculator& c) {
-  ConditionStore& s = f.Store();
-  SetCalculatorCode(s, c.code);
-  if (c.kind) s.SetCell(StoreCells::kCylinderPanelKind, QString::fromLatin1(c.kind));
+  f.State().SetOnScreen(c.code);
+  if (c.kind) f.Store().SetCell(StoreCells::kCylinderPanelKind, QString::fromLatin1(c.kind));
+  if (c.panel == HeatLossPanel::Cylinder) f.State().Panels().cylinderPanel = c.code;
   Apply(f, c.selection);
   if (c.prepare) c.prepare(f);
   Back(c.panel);
@@ -210,7 +210,7 @@ void HeatLossPanels::Select(const HeatLossCalculator& c) {
 }
 
 void HeatLossPanels::TogglePipeFlow() {
-  if (f.IsShown("Panel20")) {
+  if (f.State().Panels().cylinderPanel == Calculator::PipeFlow) {
     Select(kCylinderCalculator);
     cylinder_.Back();
   } else {
@@ -228,7 +228,7 @@ void HeatLossPanels::Run(HeatLossPanel panel) {
 const HeatLossCalculator* HeatLossPanels::OnScreen() const {
   if (f.IsShown("Panel5")) return &cylinder_.OnScreen();
   if (f.IsShown("Panel9")) {
-    const std::optional<Calculator> code = CurrentCalculator(f.Store());
+    const std::optional<Calculator> code = f.State().OnScreen();
     const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
     return c && c->panel == HeatLossPanel::Flat ? c : nullptr;
   }

@@ -112,7 +112,7 @@ bool RunButton(Form& f) {
   if (f.Text("Button69") != kCooled) {
     f.SetText("Label64", QStringLiteral("外気温度℃"));
     f.SetText("Button69", kCooled);
-    SetCalculatorCode(f.Store(), Calculator::PipeFlow);
+    f.State().SetOnScreen(Calculator::PipeFlow);
   }
   return true;
 }

@@ -201,7 +201,7 @@ ReportContent ReadReport(Form& f, const QDate& date) {
   // The surface results of Panel4 belong to the heat-loss calculators.
   if (panel->family == CalculatorFamily::HeatLoss) ReadFields(f, "Panel4", r, true);
   const bool cooling = Shows(f, "Edit73");
-  r.method = CalculatorMethod(CurrentCalculator(f.Store()), panel->family, cooling);
+  r.method = CalculatorMethod(f.State().OnScreen(), panel->family, cooling);
   return r;
 }
 
