@@ -8,6 +8,7 @@
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heating/HeatingPanel.h"
+#include "operations/heating/HeatingRows.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "operations/heatloss/HeatLossPanels.h"
@@ -83,11 +84,16 @@ void CalculatorDispatch::ExportResults() {
   if (!code) return;
   // The older pipe-flow code exports as pipe flow.
   if (*code == Calculator::PipeFlowLegacy) code = Calculator::PipeFlow;
+  const HeatLossCalculator* heatLoss = HeatLossCalculatorOf(*code);
+  const heating::HeatingCalculatorRow* heating = heating::HeatingCalculatorOf(*code);
+  const CalculatorHooks* hooks = heatLoss ? &heatLoss->hooks : heating ? &heating->hooks : nullptr;
+  if (!hooks) return;
+  if (!hooks->exportTo) {
+    f.Message(NotOffered(QString::fromUtf8(heatLoss ? heatLoss->name : heating->name), QStringLiteral("結果一括保存")));
+    return;
+  }
   ComparisonTable table(f, *f.Grid("StringGrid3"));
-  if (const HeatLossCalculator* c = HeatLossCalculatorOf(*code))
-    c->exportTo(f, table);
-  else
-    heating_.ExportResults(*code, table);
+  hooks->exportTo(f, table);
 }
 
 void CalculatorDispatch::RestoreFactoryStore(bool ask) {

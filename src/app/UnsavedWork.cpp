@@ -32,7 +32,7 @@ QString UnsavedWork::ChangedConditions() {
     for (const FieldBinding& b : c->fields)
       if (b.saved) cells.push_back({b.field, b.cell});
     if (Unsaved::ChangedFields(f, cells, saved, [this](Fields& x) { heatLoss_.RunOn(x); }).isEmpty() &&
-        !SurfaceOptions::Changed(f, saved, c->code, c->panel))
+        !SurfaceOptions::Changed(f, saved, c->hooks.optionCells, c->panel))
       return QString();
     return f.Text(c->panel == HeatLossPanel::Cylinder ? "Label36" : "Label37");
   }

@@ -6,7 +6,7 @@
 #include "foundation/Errors.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/curves/CalculatorCurves.h"
-#include "operations/curves/ScreenCalculator.h"
+#include "operations/calculators/ScreenCalculator.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "widgets/ChartView.h"
 #include "widgets/FieldSnapshot.h"

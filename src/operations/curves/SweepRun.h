@@ -13,7 +13,7 @@
 
 #include "calc/curves/Sweep.h"
 #include "operations/curves/FieldChoices.h"
-#include "operations/curves/ScreenCalculator.h"
+#include "operations/calculators/ScreenCalculator.h"
 #include "widgets/FieldSnapshot.h"
 
 inline constexpr int kMaxSweepPoints = 200;

@@ -24,7 +24,7 @@ QString ValueCaption(DesignChoice choice, const DesignCase& d) {
     case DesignChoice::HeatFlowAtMost: return QStringLiteral("上限 ") + d.HeatFlowUnit();
     case DesignChoice::NoCondensation: return QStringLiteral("余裕 K");
     case DesignChoice::FluidEnd:
-      if (d.kind != DesignKind::PipeFlow) break;
+      if (!d.FluidEnd()) break;
       return d.HotLine() ? QStringLiteral("以上 ℃") : QStringLiteral("以下 ℃");
     case DesignChoice::HeaterPower: return QStringLiteral("シース上限 ℃");
   }
@@ -38,14 +38,14 @@ QString QuantityCaption(DesignChoice choice, const DesignCase& d) {
     case DesignChoice::SurfaceAtMost:
     case DesignChoice::NoCondensation:
       // Pipe flow looks at the inlet: a hot line's surface is hottest there, a cold line's coldest.
-      return d.kind == DesignKind::PipeFlow ? QStringLiteral("入口の表面 ℃") : QStringLiteral("表面温度 ℃");
+      return d.hook->surfaceAtInlet ? QStringLiteral("入口の表面 ℃") : QStringLiteral("表面温度 ℃");
     case DesignChoice::HeaterPower: break;
   }
   return QStringLiteral("シース ℃");
 }
 
 TargetOrReason TargetFor(DesignChoice choice, long double value, const DesignCase& d) {
-  if (d.kind == DesignKind::Heater && choice != DesignChoice::HeaterPower)
+  if (d.HeaterPower() && choice != DesignChoice::HeaterPower)
     return {std::nullopt, QStringLiteral("ヒーター温度では「ヒーターの最大電力」だけを求めます。")};
   switch (choice) {
     case DesignChoice::SurfaceAtMost: return {Target{TargetKind::SurfaceAtMost, value}, {}};
@@ -53,16 +53,16 @@ TargetOrReason TargetFor(DesignChoice choice, long double value, const DesignCas
       if (!(value > 0)) return {std::nullopt, QStringLiteral("熱量の上限は 0 より大きい値にしてください。")};
       return {Target{TargetKind::HeatFlowAtMost, value}, {}};
     case DesignChoice::NoCondensation:
-      if (!d.rh)
+      if (!d.in.rh)
         return {std::nullopt, QStringLiteral("結露しない厚さを求めるには、計算パネルの相対湿度 % を入れてください。")};
       if (value < 0) return {std::nullopt, QStringLiteral("露点に足す余裕は 0 K 以上にしてください。")};
-      return {DewPointTarget(d.air, *d.rh, value), {}};
+      return {DewPointTarget(d.in.air, *d.in.rh, value), {}};
     case DesignChoice::FluidEnd:
-      if (d.kind != DesignKind::PipeFlow)
+      if (!d.FluidEnd())
         return {std::nullopt, QStringLiteral("管端の流体温度は管内流体（円筒の放熱の切り替え）で求めます。")};
       return {Target{TargetKind::FluidEnd, value}, {}};
     case DesignChoice::HeaterPower:
-      if (d.kind != DesignKind::Heater)
+      if (!d.HeaterPower())
         return {std::nullopt, QStringLiteral("ヒーターの最大電力はヒーター温度の計算で求めます。")};
       return {Target{TargetKind::SurfaceAtMost, value}, {}};
   }

@@ -7,6 +7,7 @@
 #include "foundation/Errors.h"
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
+#include "operations/calculators/ScreenCalculator.h"
 #include "operations/design/DesignJob.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/memo/MemoViews.h"
@@ -109,10 +110,8 @@ void EconomicsPage::Wire() {
   f.OnClick("EconMemo", [this] { ToMemo(); });
   f.OnClick("EconChart", [this] { ToChart(); });
   f.OnAfterOperation([this](bool) {
-    const HeatLossCalculator* c = heatLoss_.OnScreen();
-    DesignCase shown;
-    if (c) shown.kind = KindOf(*c);
-    f.SetText("EconCase", QStringLiteral("対象の計算: ") + (c ? shown.Name() : QStringLiteral("なし")));
+    const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
+    f.SetText("EconCase", QStringLiteral("対象の計算: ") + (c ? c.name : QStringLiteral("なし")));
   });
 }
 
@@ -140,21 +139,25 @@ std::optional<EconomicInputs> EconomicsPage::Inputs() {
 }
 
 void EconomicsPage::Run() {
-  const HeatLossCalculator* c = heatLoss_.OnScreen();
+  const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
   if (!c) {
     f.Message(QStringLiteral("経済的厚さは放熱計算の計算パネル（平板放熱、平板熱通過、円筒の放熱、管内流体）を"
                              "表示して求めます。"));
     return;
   }
+  if (!c.hooks->design) {
+    f.Message(NotOffered(c.name, QStringLiteral("経済的厚さ")));
+    return;
+  }
   const std::optional<EconomicInputs> econ = Inputs();
   if (!econ) return;
-  const std::optional<DesignCase> d = CaseOnScreen(f, *c);
+  const std::optional<DesignCase> d = CaseOnScreen(f, c);
   if (!d) return;
-  if (d->kind == DesignKind::Heater) {
+  if (d->HeaterPower()) {
     f.Message(QStringLiteral("ヒーター温度には保温材がありません。"));
     return;
   }
-  if (d->kind == DesignKind::FlatPlate && d->cooling) {
+  if (d->in.cooling) {
     f.Message(QStringLiteral("平板放熱の経済的厚さは定温放熱で求めます（定温放熱に切り替えてください）。"));
     return;
   }
@@ -172,7 +175,7 @@ void EconomicsPage::Run() {
         const EconomicTable t = d.Economics(stock, econ);
         return [this, d, econ, t] { Show(d, econ, t); };
       },
-      d->kind == DesignKind::PipeFlow);
+      d->hook->slow);
 }
 
 void EconomicsPage::Show(const DesignCase& d, const EconomicInputs& econ, const EconomicTable& t) {

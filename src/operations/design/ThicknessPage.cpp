@@ -7,7 +7,9 @@
 #include "calc/design/HeaterPowerLimit.h"
 #include "calc/design/ThicknessSolve.h"
 #include "foundation/NumberText.h"
+#include "operations/calculators/ScreenCalculator.h"
 #include "operations/design/DesignJob.h"
+#include "operations/heatloss/HeatLossCalculator.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "store/StockFiles.h"
 #include "widgets/ControlTable.h"
@@ -101,20 +103,19 @@ DesignChoice ThicknessPage::Choice() const {
 }
 
 void ThicknessPage::Follow() {
-  const HeatLossCalculator* c = heatLoss_.OnScreen();
-  // The captions need the kind and, for pipe flow, the direction alone.
-  DesignCase shown;
-  if (c) shown.kind = KindOf(*c);
-  if (shown.kind == DesignKind::PipeFlow) {
-    long double in = 0, air = 0;
-    if (TryToNumber(f.Text("Edit70"), in) && TryToNumber(f.Text("Edit68"), air)) {
-      shown.pipe.Tin = in;
-      shown.pipe.Ta = air;
-    }
-  }
+  const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
   const DesignChoice choice = Choice();
-  f.SetText("DesignCase", c ? QStringLiteral("対象の計算: ") + shown.Name()
-                            : QStringLiteral("対象の計算: なし（放熱計算のパネルを表示してください）"));
+  if (!c) {
+    f.SetText("DesignCase", QStringLiteral("対象の計算: なし（放熱計算のパネルを表示してください）"));
+    return;
+  }
+  f.SetText("DesignCase", QStringLiteral("対象の計算: ") + c.name);
+  if (!c.hooks->design) {
+    f.SetText("DesignValueNote", NotOffered(c.name, QStringLiteral("保温厚さ")));
+    return;
+  }
+  // The captions need the calculator and, for pipe flow, the direction alone.
+  const DesignCase shown = CaptionCase(f, c);
   f.SetText("DesignValueCaption", ValueCaption(choice, shown));
   for (const DesignChoiceRow& row : DesignChoices())
     if (row.choice == choice) f.SetText("DesignValueNote", QString::fromUtf8(row.note));
@@ -140,15 +141,19 @@ void ThicknessPage::Clear() {
 }
 
 void ThicknessPage::Run() {
-  const HeatLossCalculator* c = heatLoss_.OnScreen();
+  const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
   if (!c) {
     f.Message(QStringLiteral("保温厚さは放熱計算の計算パネル（平板放熱、平板熱通過、円筒の放熱、管内流体、"
                              "ヒーター温度）を表示して求めます。"));
     return;
   }
+  if (!c.hooks->design) {
+    f.Message(NotOffered(c.name, QStringLiteral("保温厚さ")));
+    return;
+  }
   const std::optional<long double> value = Value();
   if (!value) return;
-  const std::optional<DesignCase> d = CaseOnScreen(f, *c);
+  const std::optional<DesignCase> d = CaseOnScreen(f, c);
   if (!d) return;
   const DesignChoice choice = Choice();
   const TargetOrReason t = TargetFor(choice, *value, *d);
@@ -156,12 +161,12 @@ void ThicknessPage::Run() {
     f.Message(t.reason);
     return;
   }
-  if (d->kind == DesignKind::FlatPlate && d->cooling) {
+  if (d->in.cooling) {
     f.Message(QStringLiteral("平板放熱の保温厚さは定温放熱で求めます（定温放熱に切り替えてください）。"));
     return;
   }
   Clear();
-  if (d->kind == DesignKind::Heater) {
+  if (d->HeaterPower()) {
     ShowHeaterPower(*d, t.target->value);
     return;
   }
@@ -182,21 +187,21 @@ void ThicknessPage::Run() {
           ShowAnswer(d, choice, v, target, a, thinner, thinnerQuantity);
         };
       },
-      d->kind == DesignKind::PipeFlow);
+      d->hook->slow);
 }
 
 void ThicknessPage::ShowHeaterPower(const DesignCase& d, long double limit) {
-  const HeaterPowerAnswer a = MaxHeaterPower(d.heater, limit);
+  const HeaterPowerAnswer a = d.in.maxPower(limit);
   if (!a.possible) {
     f.SetText("DesignOutcome", QStringLiteral("シースの上限 %1 ℃ が外気 %2 ℃ 以下なので、電力は出せません。")
-                                   .arg(NumberText(limit), NumberText(d.air)));
+                                   .arg(NumberText(limit), NumberText(d.in.air)));
     return;
   }
   f.SetText("DesignPower", NumberText(a.power));
   f.SetText("DesignOutcome",
             QStringLiteral("シース表面を %1 ℃ 以下に保つ最大の電力は %2 W（そのときのシース %3 ℃）です。")
                 .arg(NumberText(limit), NumberText(a.power), RoundHundredths(a.sheath)));
-  answer_ = Answer{d.kind, DesignChoice::HeaterPower, limit, a.power};
+  answer_ = Answer{d.code, DesignChoice::HeaterPower, limit, a.power};
   f.SetEnabled("DesignAccept", true);
 }
 
@@ -236,26 +241,26 @@ void ThicknessPage::ShowAnswer(const DesignCase& d, DesignChoice choice, long do
     row(3, a.stockMm, a.stockQuantity);
     if (thinnerStock) row(4, *thinnerStock, thinnerQuantity);
     outcome += QStringLiteral("在庫厚さでは %1 mm。").arg(NumberText(a.stockMm));
-    answer_ = Answer{d.kind, choice, value, a.stockMm};
+    answer_ = Answer{d.code, choice, value, a.stockMm};
     f.SetEnabled("DesignAccept", true);
   } else if (a.outcome == ThicknessOutcome::Solved) {
     outcome += QStringLiteral("在庫厚さに目標を満たすものがありません。");
   }
   if (choice == DesignChoice::NoCondensation)
     outcome += QStringLiteral("\n露点 %1 ℃（外気 %2 ℃、相対湿度 %3 %）＋余裕 %4 K = 表面 %5 ℃ 以上。")
-                   .arg(RoundHundredths(target.value - value), NumberText(d.air), NumberText(*d.rh),
+                   .arg(RoundHundredths(target.value - value), NumberText(d.in.air), NumberText(*d.in.rh),
                         NumberText(value), RoundHundredths(target.value));
   f.SetText("DesignOutcome", d.Name() + QStringLiteral(": ") + outcome);
 }
 
 void ThicknessPage::Accept() {
   if (!answer_) return;
-  const HeatLossCalculator* c = heatLoss_.OnScreen();
-  if (!c || KindOf(*c) != answer_->kind) {
+  const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
+  if (!c || c.code != answer_->code || !c.hooks->design) {
     f.Message(QStringLiteral("計算パネルが計算したときと変わりました。もう一度計算してください。"));
     return;
   }
-  const std::optional<DesignCase> now = CaseOnScreen(f, *c);
+  const std::optional<DesignCase> now = CaseOnScreen(f, c);
   if (!now) return;
   const TargetOrReason t = TargetFor(answer_->choice, answer_->value, *now);
   if (!t.target) {
@@ -264,8 +269,8 @@ void ThicknessPage::Accept() {
   }
   // The panel may have changed since the solve: what goes into it must
   // still meet the target as the panel is now.
-  const bool heater = answer_->kind == DesignKind::Heater;
-  const bool still = heater ? MaxHeaterPower(now->heater, t.target->value).power == answer_->accepted
+  const bool heater = now->HeaterPower();
+  const bool still = heater ? now->in.maxPower(t.target->value).power == answer_->accepted
                             : Meets(*t.target, *now, now->Quantity(answer_->accepted, t.target->kind));
   if (!still) {
     f.Message(QStringLiteral("計算パネルの条件が計算したときと変わり、%1 では目標を満たしません。"
@@ -274,5 +279,5 @@ void ThicknessPage::Accept() {
     return;
   }
   f.SetText(now->Field(), NumberText(answer_->accepted));
-  heatLoss_.Run(c->panel);
+  heatLoss_.Run(c.heatLoss->panel);
 }

@@ -37,7 +37,7 @@ class ThicknessPage {
  private:
   // What the last solve answered, for 採用.
   struct Answer {
-    DesignKind kind;
+    Calculator code;
     DesignChoice choice;
     long double value;
     long double accepted;  // the stock thickness in mm, or the heater's power in W

@@ -159,14 +159,3 @@ void HeatingPanel::ToggleContentOnlyPower() {
   f.SetShown("Edit55", shown);
   f.SetShown("Label33", shown);
 }
-
-void HeatingPanel::ExportResults(Calculator calculator, ComparisonTable& table) {
-  const Material material = calculator == Calculator::LiquidHeating  ? Material::Liquid
-                            : calculator == Calculator::SolidHeating ? Material::Solid
-                                                                     : Material::Gas;
-  // Wall heating of a gas: rows 20..22 hold the three end temperatures.
-  const bool wallHeating = material == Material::Gas && WallHeatingSelected();
-  const ComparisonTable::Rows wallRows =
-      wallHeating ? heating::WallHeatingExportRows() : ComparisonTable::Rows();
-  table.WriteBlock(heating::MaterialRowOf(material).exportBlock, {heating::HeatingCommonExportRows(), wallRows});
-}

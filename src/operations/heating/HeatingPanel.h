@@ -39,8 +39,6 @@ class HeatingPanel : public Subsystem {
   void ShowMass(bool shown);
   void ToggleContentOnlyPower();
 
-  // 結果一括保存 of a heating calculator (liquid, gas, solid or wall heating).
-  void ExportResults(Calculator calculator, ComparisonTable& table);
 
 
  private:

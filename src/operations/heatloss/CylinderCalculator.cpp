@@ -1,11 +1,15 @@
 // 円筒の放熱 on the cylinder panel (code "4"): an insulated tube whose inner
 // surface is held at a given temperature.
+#include "calc/design/DesignRuns.h"
+#include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/Cylinder.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossDesign.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
@@ -99,12 +103,49 @@ const SelectionStep kSelection[] = {
   {SelectionStep::Hide, "PipeCondensation"},
 };
 const SelectionStep kAfterBack[] = {{SelectionStep::Show, "Button67"}};
+
+// The options' cells, column 1 rows 31-37.
+const OptionCell kOptionCells[] = {
+  {SurfaceOptions::kAuto, 31}, {SurfaceOptions::kOrientation, 32}, {SurfaceOptions::kWind, 33},
+  {SurfaceOptions::kB1, 34}, {SurfaceOptions::kC1, 35}, {SurfaceOptions::kB2, 36}, {SurfaceOptions::kC2, 37},
+};
 // clang-format on
+
+// グラフ: the temperature through the tube and the insulation to the air.
+ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
+  const QString title = QStringLiteral("円筒の放熱　層内の温度");
+  if (!CylinderPanel::Ready(f)) return CurveParts::NoResult(title);
+  const std::optional<CylinderInputs> in = CylinderInputsOf(f);
+  if (!in) return CurveParts::NoResult(title);
+  return LayerChart::ProfilePlot(title, LayerChart::kFromInside,
+                                 curves::CylinderProfile(*in, CylinderHeatLoss(*in)), in->Ta);
+}
+
+void BindDesign(const CylinderInputs& in, DesignInputs& d) {
+  HeatLossDesign::BindThickness(in, d, &DesignCalc::SolveCylinderThickness, &DesignCalc::CylinderQuantity,
+                                &DesignCalc::CylinderEconomics);
+}
+
+DesignHook::Read ReadDesign(Fields& f) {
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kCylinder, "Edit3",
+                              &CylinderInputsOf, &BindDesign);
+}
+
+const DesignHook kDesign = {
+    .solves = DesignHook::Solves::Thickness, .field = "Edit12", .perMetre = true, .fluidEnd = false,
+    .read = ReadDesign};
+
+QStringList Method(const RunModes&) {
+  return MethodLines(QStringLiteral(
+      "管と保温材の二層の円筒で、内面の温度から両層を伝わる熱と外表面から逃げる熱とが釣り合う"
+      "外表面温度を求め、放熱量と層の間の温度を出す。"));
+}
 
 }  // namespace
 
 extern const HeatLossCalculator kCylinderCalculator = {
     .code = Calculator::Cylinder,
+    .name = "円筒の放熱",
     .panel = HeatLossPanel::Cylinder,
     .selectButton = "Button7",
     .selectCaption = "円筒の放熱",
@@ -117,5 +158,9 @@ extern const HeatLossCalculator kCylinderCalculator = {
     .run = Run,
     .actions = {},
     .controls = {},
-    .exportTo = CylinderPanel::ExportCylinderBlock,
+    .hooks = {.curve = Chart,
+              .design = &kDesign,
+              .optionCells = kOptionCells,
+              .method = Method,
+              .exportTo = CylinderPanel::ExportCylinderBlock},
 };

@@ -125,7 +125,7 @@ void CylinderPanel::Save() {
   if (const HeatLossCalculator* c = PanelCalculator(f.Store())) {
     for (const FieldBinding& b : c->fields)
       if (b.saved) f.Store().SetCell(b.cell, f.Text(b.field));
-    SurfaceOptions::Save(f, c->code, HeatLossPanel::Cylinder);
+    SurfaceOptions::Save(f, c->hooks.optionCells, HeatLossPanel::Cylinder);
   }
   StoreActions::SaveStore(f);
 }
@@ -155,7 +155,7 @@ void CylinderPanel::Back() {
               NumberText(ToNumber(s.GetCell(CellOfField(*c, "Edit12"))) * 2 + ToNumber(s.GetCell(CellOfField(*c, "Edit10")))));
     f.SetText("Edit21", s.GetCell(CellOfField(*c, "Edit21")));
     f.SetText("Edit22", QStringLiteral("-8"));
-    SurfaceOptions::Back(f, c->code, HeatLossPanel::Cylinder);
+    SurfaceOptions::Back(f, c->hooks.optionCells, HeatLossPanel::Cylinder);
   }
   Run();
 }

@@ -32,6 +32,14 @@ const FieldBinding kFields[] = {
 };
 constexpr int kCoolingFields = 3;
 
+// The options' cells, column 1 rows 21-28; the flat plate and the flat wall
+// share them, as their fields.
+const OptionCell kOptionCells[] = {
+  {SurfaceOptions::kAuto, 21}, {SurfaceOptions::kOrientation, 22}, {SurfaceOptions::kWind, 23},
+  {SurfaceOptions::kLength, 24}, {SurfaceOptions::kB1, 25}, {SurfaceOptions::kC1, 26},
+  {SurfaceOptions::kB2, 27}, {SurfaceOptions::kC2, 28},
+};
+
 const ExportRow kCommonExportRows[] = {
   {2,  "放熱面積 m2",    nullptr,  FieldText("Edit5")},
   {3,  "外気の温度 ℃",   nullptr,  FieldText("Edit25")},
@@ -62,6 +70,7 @@ void FlatPanel::ShowModel(Form& f) {
 }
 
 std::span<const FieldBinding> FlatPanel::FieldCells() { return kFields; }
+std::span<const OptionCell> FlatPanel::OptionCells() { return kOptionCells; }
 std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportRows; }
 
 void FlatPanel::Run() { RunOn(f); }
@@ -84,7 +93,7 @@ void FlatPanel::Save() {
                            "Edit73", "Edit74", "Edit75"})
     if (f.IsEmpty(name)) return;
   for (const FieldBinding& b : kFields) f.Store().SetCell(b.cell, f.Text(b.field));
-  SurfaceOptions::Save(f, Calculator::FlatPlate, HeatLossPanel::Flat);  // the flat wall shares the cells
+  SurfaceOptions::Save(f, kOptionCells, HeatLossPanel::Flat);  // the flat wall shares the cells
   StoreActions::SaveStore(f);
 }
 
@@ -105,6 +114,6 @@ void FlatPanel::Back() {
   f.SetText("Edit21", s.GetCell(CellOfField(heater, "Edit21")));
   f.SetText("Edit22", QStringLiteral("-8"));
   for (const FieldBinding& b : fields.last(kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
-  SurfaceOptions::Back(f, Calculator::FlatPlate, HeatLossPanel::Flat);
+  SurfaceOptions::Back(f, kOptionCells, HeatLossPanel::Flat);
   Run();
 }

@@ -34,6 +34,8 @@ class FlatPanel {
 
   // The fields and their cells; the cooling fields come last.
   static std::span<const FieldBinding> FieldCells();
+  // The cells of the options (自動, k(T)), shared by both calculators.
+  static std::span<const OptionCell> OptionCells();
   // Rows 2..7 of the comparison table, the same for both calculators.
   static std::span<const ExportRow> CommonExportRows();
 

@@ -3,6 +3,8 @@
 // through one face or both faces (Label30).
 #include <optional>
 
+#include "calc/design/DesignRuns.h"
+#include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/FlatPlate.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
@@ -12,6 +14,8 @@
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossDesign.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
@@ -182,10 +186,61 @@ const SelectionStep kSelection[] = {
 
 const PanelAction kActions[] = {{"Button71", ToggleCooling}, {"Label30", ToggleFaces}};
 
+// グラフ: the temperature through the layers, or the plate's cooling over time.
+ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
+  using namespace CurveParts;
+  using namespace LayerChart;
+  const bool cools = FlatPlateCools(f);
+  const QString title =
+      cools ? QStringLiteral("平板放熱（自然放熱）　板の温度") : QStringLiteral("平板放熱　層内の温度");
+  if (!FlatPanel::Ready(f)) return NoResult(title);
+  const std::optional<FlatPlateInputs> in = FlatPlateInputsOf(f);
+  if (!in) return NoResult(title);
+  const long double air = in->Ta - kKelvin;
+  if (!cools)
+    return ProfilePlot(title, kFromInside, curves::FlatPlateProfile(*in, FlatPlateSteady(*in)), air);
+
+  const CoolingInputs cooling = FlatPlateCoolingOf(f);
+  curves::Series plate;
+  FlatPlateCooling(*in, cooling, &plate);
+  ChartPlot plot = NewPlot(cooling.bothFaces ? QStringLiteral("平板放熱（自然放熱・両面）　板の温度") : title,
+                           kHours, kTemperature);
+  plot.curves.push_back(NewCurve(QStringLiteral("板の温度"), plate));
+  plot.curves.push_back(Level(kAir, air, 0, plate.back().x));
+  return plot;
+}
+
+void BindDesign(const FlatPlateInputs& in, DesignInputs& d) {
+  HeatLossDesign::BindThickness(in, d, &DesignCalc::SolveFlatPlateThickness, &DesignCalc::FlatPlateQuantity,
+                                &DesignCalc::FlatPlateEconomics);
+}
+
+DesignHook::Read ReadDesign(Fields& f) {
+  DesignHook::Read r = HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, "Edit25",
+                                            &FlatPlateInputsOf, &BindDesign);
+  if (r.inputs) r.inputs->cooling = FlatPlateCools(f);
+  return r;
+}
+
+const DesignHook kDesign = {
+    .solves = DesignHook::Solves::Thickness, .field = "Edit32", .perMetre = false, .fluidEnd = false,
+    .read = ReadDesign};
+
+QStringList Method(const RunModes& modes) {
+  QString first = QStringLiteral(
+      "構造材と保温材の二層の平板で、内側の温度から両層を伝わる熱と外表面から逃げる熱とが釣り合う"
+      "外表面温度を求め、放熱量と層の間の温度を出す。");
+  if (modes.panels.flat.cooling)
+    first += QStringLiteral("自然放熱では、構造材に蓄えた熱（密度と比熱から）が表面から逃げて温度が下がる様子を、"
+                            "時間を2000段に分けて追う。");
+  return MethodLines(first);
+}
+
 }  // namespace
 
 extern const HeatLossCalculator kFlatPlateCalculator = {
     .code = Calculator::FlatPlate,
+    .name = "平板放熱",
     .panel = HeatLossPanel::Flat,
     .selectButton = "Button12",
     .selectCaption = "平板放熱",
@@ -198,5 +253,9 @@ extern const HeatLossCalculator kFlatPlateCalculator = {
     .run = Run,
     .actions = kActions,
     .controls = {},
-    .exportTo = Export,
+    .hooks = {.curve = Chart,
+              .design = &kDesign,
+              .optionCells = FlatPanel::OptionCells(),
+              .method = Method,
+              .exportTo = Export},
 };

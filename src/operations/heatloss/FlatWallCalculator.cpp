@@ -1,6 +1,8 @@
 // 平板熱通過 on the flat panel (code "3"): a flat wall of two layers between
 // a hot gas (Edit26, inner coefficient Edit69, inner emissivity Edit83) and
 // the ambient air.
+#include "calc/design/DesignRuns.h"
+#include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/FlatWall.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
@@ -10,6 +12,8 @@
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossDesign.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
@@ -118,6 +122,40 @@ const SelectionStep kSelection[] = {
 };
 // clang-format on
 
+// グラフ: the temperature from the hot gas through the layers to the air.
+ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
+  using namespace CurveParts;
+  const QString title = QStringLiteral("平板熱通過　層内の温度");
+  if (!FlatPanel::Ready(f)) return NoResult(title);
+  const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
+  if (!in) return NoResult(title);
+  const curves::LayerProfile p = curves::FlatWallProfile(*in, FlatWallTransmission(*in));
+  ChartPlot plot = LayerChart::ProfilePlot(title, LayerChart::kFromInside, p, in->Ta - kKelvin);
+  plot.curves.push_back(
+      Level(QStringLiteral("内気温度"), in->Tg - kKelvin, p.points.front().x, p.points.back().x));
+  return plot;
+}
+
+void BindDesign(const FlatWallInputs& in, DesignInputs& d) {
+  HeatLossDesign::BindThickness(in, d, &DesignCalc::SolveFlatWallThickness, &DesignCalc::FlatWallQuantity,
+                                &DesignCalc::FlatWallEconomics);
+}
+
+DesignHook::Read ReadDesign(Fields& f) {
+  return HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, "Edit25", &FlatWallInputsOf,
+                              &BindDesign);
+}
+
+const DesignHook kDesign = {
+    .solves = DesignHook::Solves::Thickness, .field = "Edit32", .perMetre = false, .fluidEnd = false,
+    .read = ReadDesign};
+
+QStringList Method(const RunModes&) {
+  return MethodLines(QStringLiteral(
+      "高温の気体から内面へ対流と放射で伝わる熱が構造材と保温材を通って外表面から外気へ逃げるとして、"
+      "熱の流れが釣り合う各面の温度と放熱量を求める。"));
+}
+
 // The flat wall has no cooling: the flat plate's mode returns to the steady loss.
 void EndCooling(Form& f) {
   f.State().Panels().flat = {};
@@ -128,6 +166,7 @@ void EndCooling(Form& f) {
 
 extern const HeatLossCalculator kFlatWallCalculator = {
     .code = Calculator::FlatWall,
+    .name = "平板熱通過",
     .panel = HeatLossPanel::Flat,
     .selectButton = "Button11",
     .selectCaption = "平板熱通過",
@@ -140,5 +179,9 @@ extern const HeatLossCalculator kFlatWallCalculator = {
     .run = Run,
     .actions = {},
     .controls = {},
-    .exportTo = Export,
+    .hooks = {.curve = Chart,
+              .design = &kDesign,
+              .optionCells = FlatPanel::OptionCells(),
+              .method = Method,
+              .exportTo = Export},
 };

@@ -1,12 +1,15 @@
-// One heat-loss calculator described as data: its code, the panel it uses,
-// what its selection shows, hides and relabels, which store cells its fields
-// are saved in, its Run, the extra controls of its panel and its block of
-// the comparison table. The panels (CylinderPanel, FlatPanel) do the rest.
+// One heat-loss calculator described as data: its code and name, the panel
+// it uses, what its selection shows, hides and relabels, which store cells
+// its fields are saved in, its Run, the extra controls of its panel, and the
+// hooks of the pages that show it (CalculatorRow.h: its chart, its design
+// inputs, its option cells, its report method, its block of the comparison
+// table). The panels (CylinderPanel, FlatPanel) do the rest.
 #pragma once
 
 #include <cstring>
 #include <span>
 
+#include "operations/common/CalculatorRow.h"
 #include "store/CalculatorCode.h"
 #include "store/StoreCells.h"
 #include "widgets/ControlTable.h"
@@ -45,6 +48,7 @@ struct PanelAction {
 
 struct HeatLossCalculator {
   Calculator code;
+  const char* name;  // as the pages name it: "円筒の放熱", "管内流体", ...
   HeatLossPanel panel;
   // Its button in the selection panel 作業選択, with the caption; nullptr
   // when the calculator is reached from another one's panel.
@@ -63,7 +67,7 @@ struct HeatLossCalculator {
   // hidden until its selection shows them; its input fields run the panel
   // on Enter, as the panel's own do.
   std::span<const ControlSpec> controls;
-  void (*exportTo)(Form& f, ComparisonTable& table);
+  CalculatorHooks hooks;
 };
 
 // The store cell of a calculator's field; {-1, -1} (never stored) when the

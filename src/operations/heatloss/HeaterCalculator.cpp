@@ -1,11 +1,15 @@
 // ヒーター温度 on the cylinder panel (code "5"): the temperatures of a
 // sheathed heater, its wire in MgO inside a stainless sheath, from its power.
+#include "calc/design/HeaterPowerLimit.h"
 #include "calc/heatloss/Heater.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
+#include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossDesign.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceOptions.h"
@@ -140,10 +144,77 @@ const SelectionStep kSelection[] = {
 
 void Export(Form&, ComparisonTable& table) { table.WriteBlock({"ヒーター温度", 17, 2, kExportRows}, {}); }
 
+// clang-format off
+// The options' cells, column 1 rows 1-7.
+const OptionCell kOptionCells[] = {
+  {SurfaceOptions::kAuto, 1}, {SurfaceOptions::kOrientation, 2}, {SurfaceOptions::kWind, 3},
+  {SurfaceOptions::kB1, 4}, {SurfaceOptions::kC1, 5}, {SurfaceOptions::kB2, 6}, {SurfaceOptions::kC2, 7},
+};
+// clang-format on
+
+// グラフ: the heater's temperatures as its Run finds them, from the surface
+// inwards; the wire's part dashed, its conductivity assumed.
+ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
+  using namespace CurveParts;
+  const QString title = QStringLiteral("ヒーター温度　層内の温度");
+  if (!CylinderPanel::Ready(f)) return NoResult(title);
+  const std::optional<HeaterInputs> in = HeaterInputsOf(f);
+  if (!in) return NoResult(title);
+  curves::HeaterTemperatures t;
+  t.surface = HeaterSurfaceTemperature(*in);
+  t.sheathInner = LayerInnerTemperature(in->Q, f.Number("Edit7"), in->L, f.Number("Edit11"),
+                                        f.Number("Edit10"), t.surface);
+  t.wire = LayerInnerTemperature(in->Q, f.Number("Edit6"), in->L, f.Number("Edit10"), f.Number("Edit9"),
+                                 t.sheathInner);
+  curves::HeaterLayers layers;
+  layers.wireD = f.Number("Edit9");
+  layers.insulationD = f.Number("Edit10");
+  layers.sheathD = f.Number("Edit11");
+  const curves::LayerProfile p = curves::HeaterProfile(*in, layers, t);
+
+  // The wire's part rests on a conductivity the panel has no field for:
+  // drawn dashed, and its legend says what was taken.
+  const long double wireSurface = p.boundaries.front().x;
+  curves::Series wire, rest;
+  for (const curves::Point& point : p.points) {
+    if (point.x <= wireSurface) wire.push_back(point);
+    if (point.x >= wireSurface) rest.push_back(point);
+  }
+  ChartPlot plot = NewPlot(title, QStringLiteral("発熱線の中心からの位置 mm"), kTemperature);
+  plot.curves.push_back(NewCurve(LayerChart::kProfile, rest));
+  plot.curves.push_back(NewCurve(QStringLiteral("発熱線内（熱伝導率 %1 W/(m・℃) と仮定）")
+                                     .arg(NumberText(curves::kTypicalWireConductivity)),
+                                 wire, ChartCurve::Dashed));
+  for (const curves::Point& b : p.boundaries)
+    if (b.x < p.boundaries.back().x) plot.curves.push_back(MarkAt(LayerChart::kBoundary, b.x));
+  plot.curves.push_back(Level(LayerChart::kAir, in->Ta, 0, p.points.back().x));
+  return plot;
+}
+
+// 保温厚さ: the largest power whose sheath stays at a limit.
+void BindDesign(const HeaterInputs& in, DesignInputs& d) {
+  d.maxPower = [in](long double limit) { return DesignCalc::MaxHeaterPower(in, limit); };
+}
+
+DesignHook::Read ReadDesign(Fields& f) {
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), nullptr, "Edit3", &HeaterInputsOf, &BindDesign);
+}
+
+const DesignHook kDesign = {
+    .solves = DesignHook::Solves::HeaterPower, .field = "Edit8", .perMetre = false, .fluidEnd = false,
+    .read = ReadDesign};
+
+QStringList Method(const RunModes&) {
+  return MethodLines(QStringLiteral(
+      "発熱量がすべてシースの表面から逃げるとして、放熱量が発熱量と釣り合うシース表面温度を求め、"
+      "各層の内側の温度を円筒の熱伝導の式 Q=2π×λ×L×(T内-T外)/ln(D外/D内) で外側から順に求める。"));
+}
+
 }  // namespace
 
 extern const HeatLossCalculator kHeaterCalculator = {
     .code = Calculator::Heater,
+    .name = "ヒーター温度",
     .panel = HeatLossPanel::Cylinder,
     .selectButton = "Button8",
     .selectCaption = "ヒーター温度",
@@ -156,5 +227,9 @@ extern const HeatLossCalculator kHeaterCalculator = {
     .run = Run,
     .actions = {},
     .controls = {},
-    .exportTo = Export,
+    .hooks = {.curve = Chart,
+              .design = &kDesign,
+              .optionCells = kOptionCells,
+              .method = Method,
+              .exportTo = Export},
 };

@@ -1,13 +1,17 @@
 // Pipe flow on the cylinder panel with Panel20 (code "41"), reached from the
 // cylinder with 切り替え: the temperature of a fluid cooled or heated along
 // an insulated pipe.
+#include "calc/design/DesignRuns.h"
+#include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/PipeFlow.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
+#include "operations/common/CurveParts.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
@@ -162,6 +166,64 @@ const SelectionStep kSelection[] = {
 const PanelAction kActions[] = {{"Button69", RunButton}};
 
 // clang-format off
+// The options' cells, column 1 rows 70-79.
+const OptionCell kOptionCells[] = {
+  {SurfaceOptions::kAuto, 70}, {SurfaceOptions::kOrientation, 71}, {SurfaceOptions::kWind, 72},
+  {SurfaceOptions::kB1, 73}, {SurfaceOptions::kC1, 74}, {SurfaceOptions::kB2, 75}, {SurfaceOptions::kC2, 76},
+  {SurfaceOptions::kInnerAuto, 77}, {SurfaceOptions::kViscosity, 78}, {SurfaceOptions::kFluidConductivity, 79},
+};
+// clang-format on
+
+// グラフ: the fluid and the outer surface along the pipe.
+ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
+  using namespace CurveParts;
+  const QString title = QStringLiteral("管内流体の温度　管の長さ方向");
+  if (!CylinderPanel::Ready(f)) return NoResult(title);
+  const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
+  if (!in) return NoResult(title);
+  PipeFlowHistory history;
+  PipeFlowTemperature(*in, &history);
+  ChartPlot plot = NewPlot(title, QStringLiteral("入口からの長さ m"), kTemperature);
+  plot.curves.push_back(NewCurve(QStringLiteral("流体温度"), history.fluid));
+  plot.curves.push_back(NewCurve(QStringLiteral("外表面温度"), history.outerSurface));
+  plot.curves.push_back(Level(QStringLiteral("外気温度"), in->Ta - kKelvin, 0, history.fluid.back().x));
+  return plot;
+}
+
+void BindDesign(const PipeFlowInputs& in, DesignInputs& d) {
+  HeatLossDesign::BindThickness(in, d, &DesignCalc::SolvePipeFlowThickness, &DesignCalc::PipeFlowQuantity,
+                                &DesignCalc::PipeFlowEconomics);
+  d.hotLine = in.Tin > in.Ta;
+}
+
+DesignHook::Read ReadDesign(Fields& f) {
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kPipeFlow, "Edit68",
+                              &PipeFlowInputsOf, &BindDesign);
+}
+
+// The fluid's direction for the captions, before any solve: hot when both
+// temperatures are numbers and the inlet lies above the air.
+bool HotLine(Fields& f) {
+  long double in = 0, air = 0;
+  return TryToNumber(f.Text("Edit70"), in) && TryToNumber(f.Text("Edit68"), air) && in > air;
+}
+
+const DesignHook kDesign = {.solves = DesignHook::Solves::Thickness,
+                            .field = "Edit12",
+                            .perMetre = true,
+                            .fluidEnd = true,
+                            .hotLine = HotLine,
+                            .surfaceAtInlet = true,
+                            .slow = true,
+                            .read = ReadDesign};
+
+QStringList Method(const RunModes&) {
+  return MethodLines(QStringLiteral(
+      "保温した管を流れる流体を長さの方向に3000区間に分け、区間ごとに流体から外気へ伝わる熱が"
+      "釣り合う壁の温度を求め、その熱量を流量と比熱で割って流体の温度を進める。"));
+}
+
+// clang-format off
 const ControlSpec kControls[] = {
   // The fluid's inputs, over the air column of the cylinder panel.
   {Kind::Panel,  "Panel20", "Panel5", 352,   4,  93, 217, "",               kHidden, kPanel},
@@ -182,6 +244,7 @@ const ControlSpec kControls[] = {
 
 extern const HeatLossCalculator kPipeFlowCalculator = {
     .code = Calculator::PipeFlow,
+    .name = "管内流体",
     .panel = HeatLossPanel::Cylinder,
     .selectButton = nullptr,
     .selectCaption = nullptr,
@@ -194,5 +257,9 @@ extern const HeatLossCalculator kPipeFlowCalculator = {
     .run = Run,
     .actions = kActions,
     .controls = kControls,
-    .exportTo = CylinderPanel::ExportCylinderBlock,
+    .hooks = {.curve = Chart,
+              .design = &kDesign,
+              .optionCells = kOptionCells,
+              .method = Method,
+              .exportTo = CylinderPanel::ExportCylinderBlock},
 };

@@ -31,44 +31,6 @@ constexpr StoreCell kTypedInner{2, 80};
 constexpr long double kMaxCoefficient = 10000;  // W/m2K, as pipe flow caps a typed one
 constexpr long double kHighest = 2000;          // ℃, the highest temperature of the options
 
-struct OptionCell {
-  const char* control;
-  int row;  // in column 1
-};
-
-// clang-format off
-const OptionCell kHeaterCells[] = {
-  {kAuto, 1}, {kOrientation, 2}, {kWind, 3}, {kB1, 4}, {kC1, 5}, {kB2, 6}, {kC2, 7},
-};
-const OptionCell kFlatCells[] = {
-  {kAuto, 21}, {kOrientation, 22}, {kWind, 23}, {kLength, 24}, {kB1, 25}, {kC1, 26}, {kB2, 27}, {kC2, 28},
-};
-const OptionCell kCylinderCells[] = {
-  {kAuto, 31}, {kOrientation, 32}, {kWind, 33}, {kB1, 34}, {kC1, 35}, {kB2, 36}, {kC2, 37},
-};
-const OptionCell kPipeFlowCells[] = {
-  {kAuto, 70}, {kOrientation, 71}, {kWind, 72}, {kB1, 73}, {kC1, 74}, {kB2, 75}, {kC2, 76},
-  {kInnerAuto, 77}, {kViscosity, 78}, {kFluidConductivity, 79},
-};
-// clang-format on
-
-std::span<const OptionCell> CellsOf(Calculator code) {
-  switch (code) {
-    case Calculator::Heater:
-      return kHeaterCells;
-    case Calculator::FlatPlate:
-    case Calculator::FlatWall:
-      return kFlatCells;
-    case Calculator::Cylinder:
-      return kCylinderCells;
-    case Calculator::PipeFlow:
-    case Calculator::PipeFlowLegacy:
-      return kPipeFlowCells;
-    default:
-      return {};
-  }
-}
-
 bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 bool IsCheck(const char* control) { return Is(control, kAuto) || Is(control, kInnerAuto); }
 
@@ -267,13 +229,13 @@ std::optional<long double> InnerCoefficientOf(Fields& f, const HeatLossCalc::Pip
   return h;
 }
 
-void Save(Form& f, Calculator code, HeatLossPanel panel) {
+void Save(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
   // A cell keeps its text while it means what the control shows, so a store
   // whose options were never used is written as it was read. An empty value
   // and the panel's usual orientation are written as the blank an empty
   // field reads as.
   ConditionStore& s = f.Store();
-  for (const OptionCell& c : CellsOf(code)) {
+  for (const OptionCell& c : cells) {
     const QString value = ValueOf(f, c.control).trimmed();
     if (value == Shown(s.GetCell(1, c.row), c.control, panel)) continue;
     const bool usual = Is(c.control, kOrientation) && value == QString::fromUtf8(DefaultOrientation(panel));
@@ -281,14 +243,14 @@ void Save(Form& f, Calculator code, HeatLossPanel panel) {
   }
 }
 
-void Back(Form& f, Calculator code, HeatLossPanel panel) {
+void Back(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
   // Back has just put the typed coefficients into Edit17 and Edit69.
   f.Edit("Edit17")->setReadOnly(false);
   f.Edit("Edit69")->setReadOnly(false);
   Box(f, kAuto)->setChecked(false);
   Box(f, kInnerAuto)->setChecked(false);
   f.SetText(kOrientation, QString::fromUtf8(DefaultOrientation(panel)));
-  for (const OptionCell& c : CellsOf(code)) {
+  for (const OptionCell& c : cells) {
     const QString shown = Shown(f.Store().GetCell(1, c.row), c.control, panel);
     if (IsCheck(c.control))
       Box(f, c.control)->setChecked(!shown.isEmpty());
@@ -299,8 +261,8 @@ void Back(Form& f, Calculator code, HeatLossPanel panel) {
   FollowInnerAuto(f);
 }
 
-bool Changed(Form& f, const ConditionStore& saved, Calculator code, HeatLossPanel panel) {
-  for (const OptionCell& c : CellsOf(code))
+bool Changed(Form& f, const ConditionStore& saved, std::span<const OptionCell> cells, HeatLossPanel panel) {
+  for (const OptionCell& c : cells)
     if (ValueOf(f, c.control).trimmed() != Shown(saved.GetCell(1, c.row), c.control, panel)) return true;
   return false;
 }

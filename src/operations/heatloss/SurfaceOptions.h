@@ -21,6 +21,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "calc/heatloss/HeatLossOptions.h"
 #include "calc/heatloss/PipeFlow.h"
@@ -103,12 +104,12 @@ void ShowOuter(Fields& f, const SurfaceCalc::SurfaceConditions& c, long double s
 bool InnerAuto(Fields& f);
 std::optional<long double> InnerCoefficientOf(Fields& f, const HeatLossCalc::PipeFlowInputs& in);
 
-// The calculator's option cells: the controls into them (Save), out of them
-// (Back; then Edit17 and Edit69 follow their boxes), and whether the
-// controls differ from a saved store.
-void Save(Form& f, Calculator code, HeatLossPanel panel);
-void Back(Form& f, Calculator code, HeatLossPanel panel);
-bool Changed(Form& f, const ConditionStore& saved, Calculator code, HeatLossPanel panel);
+// The calculator's option cells (its row's CalculatorHooks::optionCells):
+// the controls into them (Save), out of them (Back; then Edit17 and Edit69
+// follow their boxes), and whether the controls differ from a saved store.
+void Save(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel);
+void Back(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel);
+bool Changed(Form& f, const ConditionStore& saved, std::span<const OptionCell> cells, HeatLossPanel panel);
 
 // Edit17 (Edit69) after its box turned: on, it keeps the typed value in
 // memory and shows the computed one, read-only in the result colour; off, it

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
+#include "operations/calculators/ScreenCalculator.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/hints/UnitHint.h"
 #include "operations/report/ReportMethod.h"
@@ -165,6 +166,19 @@ void ReadItems(Form& f, ReportContent& r) {
     }
 }
 
+// The hooks of the calculator whose code the window holds, when it belongs to
+// the family of the panel on screen.
+const CalculatorHooks* HooksOnScreen(Form& f, CalculatorFamily family) {
+  std::optional<Calculator> code = f.State().OnScreen();
+  if (!code) return nullptr;
+  // The older pipe-flow code reads as pipe flow.
+  if (*code == Calculator::PipeFlowLegacy) code = Calculator::PipeFlow;
+  for (const ScreenCalculator& c : AllCalculators())
+    if (c.code == *code && (c.kind == ScreenCalculator::Kind::Heating) == (family == CalculatorFamily::Heating))
+      return c.hooks;
+  return nullptr;
+}
+
 const PanelRow* OnScreen(Form& f) {
   for (const PanelRow& row : kPanels)
     if (Shows(f, row.panel)) return &row;
@@ -200,8 +214,7 @@ ReportContent ReadReport(Form& f, const QDate& date) {
   ReadConstants(f, r);
   // The surface results of Panel4 belong to the heat-loss calculators.
   if (panel->family == CalculatorFamily::HeatLoss) ReadFields(f, "Panel4", r, true);
-  const bool cooling = Shows(f, "Edit73");
-  r.method = CalculatorMethod(f.State().OnScreen(), panel->family, cooling);
+  r.method = CalculatorMethod(HooksOnScreen(f, panel->family), panel->family, f.Modes());
   return r;
 }
 

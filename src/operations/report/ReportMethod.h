@@ -8,14 +8,14 @@
 #include <QStringList>
 #include <optional>
 
-#include "store/CalculatorCode.h"
+#include "operations/common/CalculatorRow.h"
 
 enum class CalculatorFamily { HeatLoss, Heating, Coefficient };
 
-// The lines for a heat-loss or heating calculator; cooling: the flat plate
-// follows its natural cooling over time. A code that does not belong to the
-// family gives the family's general sentence.
-QStringList CalculatorMethod(std::optional<Calculator> calculator, CalculatorFamily family, bool cooling);
+// The lines for a heat-loss or heating calculator: its row's method in the
+// modes on screen; a calculator without one (or none) gives the family's
+// general sentence.
+QStringList CalculatorMethod(const CalculatorHooks* hooks, CalculatorFamily family, const RunModes& modes);
 
 // The line of formula `number` in the formula texts of `folder` ("52 垂直平板
 // ..."), then the formula as the panel shows it ("計算式 h=..."); either is

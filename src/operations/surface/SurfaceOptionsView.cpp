@@ -7,6 +7,7 @@
 
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
+#include "operations/calculators/ScreenCalculator.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/ControlTable.h"
@@ -67,6 +68,9 @@ const ControlSpec kPage[] = {
   {Kind::Label,  "InnerNote",                "InnerSection",  4,  76, 436, 44, ""},
 };
 // clang-format on
+
+// The inputs of the page, enabled while the calculator on screen has options.
+const char* const kPageInputs[] = {kOrientation, kWind, kLength, kB1, kC1, kB2, kC2};
 
 // Fields of the page whose Enter runs the calculator on screen.
 const char* const kEnterFields[] = {kWind, kLength, kB1, kC1, kB2, kC2, kViscosity, kFluidConductivity};
@@ -166,12 +170,18 @@ void SurfaceOptionsView::RunOnScreen() {
 }
 
 void SurfaceOptionsView::Refresh() {
+  const ScreenCalculator screen = CalculatorOnScreen(f, heatLoss_);
   const HeatLossCalculator* c = heatLoss_.OnScreen();
-  // The heating calculators read Edit17 as typed.
-  f.SetShown(kAuto, c != nullptr);
-  if (!c) {
+  // The calculators without option cells (the heating ones) read Edit17 as typed.
+  const bool offered = screen && !screen.hooks->optionCells.empty() && c;
+  f.SetShown(kAuto, offered);
+  for (const char* name : kPageInputs) f.SetEnabled(name, offered);
+  if (!offered) {
     f.Edit("Edit17")->setReadOnly(false);
     f.SetInputColour("Edit17");
+    const QString none = NotOffered(screen ? screen.name : QStringLiteral("表示中の計算"), QStringLiteral("自動と k(T)"));
+    f.SetText(kOuterNote, none);
+    f.SetShown("InnerSection", false);
     return;
   }
   const bool cylinder = c->panel == HeatLossPanel::Cylinder;

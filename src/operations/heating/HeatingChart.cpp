@@ -5,8 +5,9 @@
 // records the gas of its three integrations as it runs them.
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
-#include "operations/curves/CalculatorCurves.h"
+#include "operations/common/CurveParts.h"
 #include "operations/heating/HeatingPanel.h"
+#include "operations/heating/HeatingRows.h"
 #include "operations/heating/HeatingTrace.h"
 #include "widgets/Fields.h"
 
@@ -28,7 +29,7 @@ void AddTargets(ChartPlot& plot, long double T1, long double riseTime) {
   plot.curves.push_back(MarkAt(kRiseTime, riseTime));
 }
 
-ChartPlot Tank(Fields& f, const HeatingTrace& trace, const QString& title) {
+ChartPlot TankChart(Fields& f, const HeatingTrace& trace, const QString& title) {
   heating::HeatingCurves record;
   heating::SimulateHeating(trace.tank, trace.tankPower, &record);
   ChartPlot plot = NewPlot(title, kHours, kTemperature);
@@ -39,7 +40,7 @@ ChartPlot Tank(Fields& f, const HeatingTrace& trace, const QString& title) {
   return plot;
 }
 
-ChartPlot Gas(Fields& f, const HeatingTrace& trace, const QString& title) {
+ChartPlot GasChart(Fields& f, const HeatingTrace& trace, const QString& title) {
   heating::GasCurves record;
   record.stride = curves::StrideFor(trace.box.steps, kMaxCurvePoints);
   heating::IntegrateGas(trace.box, trace.gasPower, &record);
@@ -52,7 +53,7 @@ ChartPlot Gas(Fields& f, const HeatingTrace& trace, const QString& title) {
   return plot;
 }
 
-ChartPlot Wall(const HeatingTrace& trace) {
+ChartPlot WallChart(const HeatingTrace& trace) {
   ChartPlot plot =
       NewPlot(trace.overshoot ? QStringLiteral("壁面からの加熱　気体の温度（気体量が少な過ぎます）")
                               : QStringLiteral("壁面からの加熱　気体の温度"),
@@ -67,7 +68,7 @@ ChartPlot Wall(const HeatingTrace& trace) {
 
 }  // namespace
 
-ChartPlot CurveParts::HeatingCurves(Fields& f, const std::atomic<bool>* stop) {
+ChartPlot heating::HeatingChart(Fields& f, const std::atomic<bool>* stop) {
   HeatingTrace trace;
   trace.stop = stop;
   trace.wallCurvePoints = kMaxCurvePoints;
@@ -75,13 +76,13 @@ ChartPlot CurveParts::HeatingCurves(Fields& f, const std::atomic<bool>* stop) {
   const QString material = f.Text("Label52");
   switch (trace.model) {
     case HeatingTrace::Model::Tank:
-      return Tank(f, trace,
+      return TankChart(f, trace,
                   material + QStringLiteral("　ヒーター ") + f.Text("Edit46") + QStringLiteral(" W"));
     case HeatingTrace::Model::Gas:
-      return Gas(f, trace,
+      return GasChart(f, trace,
                  material + QStringLiteral("　ヒーター ") + f.Text("Edit46") + QStringLiteral(" W"));
     case HeatingTrace::Model::Wall:
-      return Wall(trace);
+      return WallChart(trace);
     case HeatingTrace::Model::None:
       break;
   }
