@@ -58,7 +58,7 @@ FreezeResult FreezeTime(const FreezeInputs& in, FreezeHistory* history) {
   r.latent = w.density * w.latentHeat * liquidArea * 1000;
   const long double share = in.fraction / 100;
 
-  const PipeSection section(p, p.Ta, p.outer.wind, in.initialC);
+  const PipeSection section(p, p.Ta, p.outer.wind, true, in.initialC);
   const long double dT = (in.initialC - w.freezingC) / kFreezeSteps;
   long double q0 = section.Held(in.initialC).loss;
   r.lossAtStart = q0;

@@ -18,7 +18,7 @@ HeatLossCalc::AutoCoefficient WithWind(HeatLossCalc::AutoCoefficient a, long dou
 }  // namespace
 
 PipeSection::PipeSection(const HeatLossCalc::CylinderInputs& in, long double airC, long double wind,
-                         long double topC)
+                         bool tabulate, long double topC)
     : k1_(HeatLossCalc::WithChange(in.k1, in.k1T)),
       k2_(HeatLossCalc::WithChange(in.k2, in.k2T)),
       // Each layer's integral of k per watt and metre, as the cylinder with
@@ -31,7 +31,7 @@ PipeSection::PipeSection(const HeatLossCalc::CylinderInputs& in, long double air
       TaK_(airC + kKelvin),
       h_(in.h, WithWind(in.outer, wind),
          HeatLossCalc::CylinderSurface(WithWind(in.outer, wind), airC, in.t2 * 2 + in.D1, in.L)) {
-  h_.Tabulate(TaK_, topC + kKelvin);
+  if (tabulate) h_.Tabulate(TaK_, topC + kKelvin);
 }
 
 long double PipeSection::SurfaceLoss(long double TsK) const {
@@ -47,24 +47,17 @@ std::optional<long double> PipeSection::PipeBehind(long double TsC, long double 
 }
 
 SectionState PipeSection::Held(long double pipeC) const {
-  // The surface lies between the air and the pipe; a surface temperature
-  // passes while the layers carry its loss with their inner face short of
-  // the pipe. Halving to the last bit.
-  long double lo = TaK_, hi = pipeC + kKelvin;
-  auto carries = [&](long double T) {
-    if (!(T > TaK_)) return true;
-    const long double q = SurfaceLoss(T);
-    return HeatLossCalc::LayersCarry(k1_, k2_, T - kKelvin, q * per1_, q * per2_, pipeC, nullptr, nullptr);
+  // The surface lies between the air and the pipe: the root of the inner
+  // face behind it less the pipe temperature.
+  auto behind = [&](long double T) -> std::optional<long double> {
+    const std::optional<long double> pipe = PipeBehind(T - kKelvin, SurfaceLoss(T));
+    if (!pipe) return std::nullopt;
+    return *pipe - pipeC;
   };
-  for (int i = 0; i < 200; ++i) {
-    const long double mid = (lo + hi) / 2;
-    if (mid == lo || mid == hi) break;
-    if (carries(mid))
-      lo = mid;
-    else
-      hi = mid;
-  }
-  return {pipeC, lo - kKelvin, SurfaceLoss(lo)};
+  const long double pipeK = pipeC + kKelvin;
+  if (!(pipeK > TaK_)) return {pipeC, airC_, 0};
+  const long double T = RisingRoot(TaK_, airC_ - pipeC, pipeK, behind(pipeK), behind);
+  return {pipeC, T - kKelvin, SurfaceLoss(T)};
 }
 
 }  // namespace TracingCalc

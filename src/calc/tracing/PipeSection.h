@@ -10,6 +10,7 @@
 // of the tube, as the heat-loss calculator holds it.
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 #include "calc/heatloss/Cylinder.h"
@@ -28,9 +29,11 @@ class PipeSection {
   // The pipe of `in` (diameters, thicknesses, conductivities, e, h, σ and the
   // options; its Ta, Ti and L as the automatic coefficient needs the length)
   // in air at airC with the wind `wind` (used by the automatic coefficient
-  // only). The convective flux is tabulated over [airC, topC] when the
-  // option asks for a table.
-  PipeSection(const HeatLossCalc::CylinderInputs& in, long double airC, long double wind, long double topC);
+  // only). With `tabulate` the convective flux is tabulated over
+  // [airC, topC] when the option asks for a table: worth it for the
+  // thousands of balances of a march, not for a few.
+  PipeSection(const HeatLossCalc::CylinderInputs& in, long double airC, long double wind, bool tabulate,
+              long double topC);
 
   // W/m given off by the outer surface at TsK (kelvin).
   long double SurfaceLoss(long double TsK) const;
@@ -59,42 +62,64 @@ class PipeSection {
   HeatLossCalc::OuterConvection h_;
 };
 
+// The root of a function rising from f(lo) = flo < 0 to f(hi) ≥ 0 (fhi,
+// empty where f has no value, which counts as above 0): the Illinois form
+// of regula falsi, halving where a value is missing, until the bracket
+// closes to the last bits (about 1E-12 K here). Returns the upper end, where
+// f ≥ 0.
+template <class F>
+long double RisingRoot(long double lo, long double flo, long double hi, std::optional<long double> fhi, F&& f) {
+  int kept = 0;  // -1: lo moved last, +1: hi moved last
+  for (int i = 0; i < 200; ++i) {
+    long double x = fhi ? (lo * *fhi - hi * flo) / (*fhi - flo) : (lo + hi) / 2;
+    if (!(x > lo && x < hi)) x = (lo + hi) / 2;
+    if (!(x > lo && x < hi)) break;
+    const std::optional<long double> fx = f(x);
+    if (fx && *fx < 0) {
+      lo = x;
+      flo = *fx;
+      if (kept == -1 && fhi) *fhi /= 2;
+      kept = -1;
+    } else {
+      hi = x;
+      fhi = fx;
+      if (kept == 1) flo /= 2;
+      kept = 1;
+      if (fx && *fx == 0) break;
+    }
+    if (hi - lo <= 4e-15L * fabsl(hi)) break;
+  }
+  return hi;
+}
+
 template <class Output>
 std::optional<SectionState> PipeSection::Balance(Output&& output) const {
-  // The state with the surface at T (K) and the surplus of its loss over the
-  // output there, which rises with T as the loss rises and the pipe behind
-  // it warms; empty beyond where the layers conduct.
-  auto at = [&](long double T, long double& surplus) -> std::optional<SectionState> {
+  // The surplus of the loss over the output with the surface at T (K): it
+  // rises with T as the loss rises and the pipe behind it warms; empty
+  // beyond where the layers conduct.
+  auto surplus = [&](long double T) -> std::optional<long double> {
     const long double q = SurfaceLoss(T);
     const std::optional<long double> pipe = PipeBehind(T - HeatLossCalc::kKelvin, q);
     if (!pipe) return std::nullopt;
-    surplus = q - output(*pipe);
-    return SectionState{*pipe, T - HeatLossCalc::kKelvin, q};
+    return q - output(*pipe);
   };
-  // Beyond the layers' reach counts as a surplus: the bracket stays below it.
-  auto rises = [&](long double T) {
-    long double surplus = 0;
-    return !at(T, surplus) || surplus >= 0;
-  };
-  long double surplus = 0;
   long double lo = TaK_, hi = TaK_ + 1;
-  if (rises(lo)) return at(lo, surplus);  // no output at the air temperature
-  while (!rises(hi)) {
+  const long double flo = *surplus(lo);
+  if (!(flo < 0)) return SectionState{airC_, airC_, 0};  // no output at the air temperature
+  std::optional<long double> fhi = surplus(hi);
+  while (fhi && *fhi < 0) {
     lo = hi;
     hi = TaK_ + (hi - TaK_) * 2;
     if (hi > TaK_ + 1e5L) return std::nullopt;
+    fhi = surplus(hi);
   }
-  for (int i = 0; i < 200; ++i) {
-    const long double mid = (lo + hi) / 2;
-    if (mid == lo || mid == hi) break;
-    if (rises(mid))
-      hi = mid;
-    else
-      lo = mid;
-  }
-  // hi: the loss at or just above the output. When even that lies beyond
-  // the layers' reach, no temperature balances the output.
-  return at(hi, surplus);
+  const long double T = RisingRoot(lo, *surplus(lo), hi, fhi, surplus);
+  // When even the root lies beyond the layers' reach, no temperature
+  // balances the output.
+  const long double q = SurfaceLoss(T);
+  const std::optional<long double> pipe = PipeBehind(T - HeatLossCalc::kKelvin, q);
+  if (!pipe) return std::nullopt;
+  return SectionState{*pipe, T - HeatLossCalc::kKelvin, q};
 }
 
 }  // namespace TracingCalc

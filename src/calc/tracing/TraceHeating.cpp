@@ -141,14 +141,14 @@ TraceResult DesignTrace(const TraceInputs& in) {
   r.power = r.heaterLength * r.runOutput;
 
   const RunsOutput output{in.heater, r.runs};
-  const long double top = fmaxl(in.holdC, in.maxAmbientC) + 200;
-  const PipeSection hottest(in.pipe, in.maxAmbientC, in.windAtMax, top);
+  // No table of the convection: a balance takes a few dozen evaluations.
+  const PipeSection hottest(in.pipe, in.maxAmbientC, in.windAtMax, false, 0);
   if (const std::optional<SectionState> s = hottest.Balance(output)) {
     r.highestFound = true;
     r.highestC = s->pipe;
     r.highestSurfaceC = s->surface;
   }
-  const PipeSection coldest(in.pipe, in.minAmbientC, in.pipe.outer.wind, top);
+  const PipeSection coldest(in.pipe, in.minAmbientC, in.pipe.outer.wind, false, 0);
   if (const std::optional<SectionState> s = coldest.Balance(output)) {
     r.holdingFound = true;
     r.holdingC = s->pipe;
@@ -174,7 +174,7 @@ TraceCurves TraceCurvesOf(const TraceInputs& in, int runs, long double fromC, lo
     c.loss.push_back({T, LossPerMetre(in, T)});
     c.output.push_back({T, output(T)});
   }
-  const PipeSection coldest(in.pipe, in.minAmbientC, in.pipe.outer.wind, fmaxl(fromC, toC));
+  const PipeSection coldest(in.pipe, in.minAmbientC, in.pipe.outer.wind, false, 0);
   if (const std::optional<SectionState> s = coldest.Balance(output)) {
     c.crossed = true;
     c.crossing = {s->pipe, s->loss};
