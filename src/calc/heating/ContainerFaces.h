@@ -27,6 +27,8 @@
 // form of the container model (SaturatedVapourDensity.h).
 #pragma once
 
+#include <vector>
+
 #include "calc/surface/ConvectionTable.h"
 
 namespace heating {
@@ -56,8 +58,11 @@ class ContainerFaces {
   long double Wall(long double T) const { return walls_.FluxAt(T); }
   long double Top(long double T) const { return top_.FluxAt(T); }
   long double Bottom(long double T) const { return bottom_.FluxAt(T); }
-  // W of convection from the whole container with every face at T.
-  long double Whole(long double T) const { return Wall(T) * Awall + Top(T) * Atop + Bottom(T) * Abottom; }
+  // W of convection from the whole container with every face at T: one
+  // lookup in a table of the three faces' sum at their nodes (the gas box's
+  // outer surface and the walled gas run it a million times), the faces
+  // one by one beyond it.
+  long double Whole(long double T) const;
 
   // W/m² of evaporation from an open water surface at T (K); below the
   // air's dew point a negative loss: condensation.
@@ -66,7 +71,12 @@ class ContainerFaces {
   long double Awall, Atop, Abottom;  // m²
 
  private:
+  long double Faces(long double T) const { return Wall(T) * Awall + Top(T) * Atop + Bottom(T) * Abottom; }
+
   SurfaceCalc::ConvectionTable walls_, top_, bottom_;
+  // The sum's nodes: kWholeStep apart from firstK_ on.
+  std::vector<long double> whole_;
+  long double firstK_;
   long double airPressure_;  // pa, kPa
   long double perKPa_;       // W/(m²·kPa)
 };

@@ -86,7 +86,8 @@ inline Tank MakeTank(const TankInputs& in) {
     // The faces lie between the air and the hotter of the contents' two
     // temperatures.
     const long double lo = fminl(in.Ta, fminl(in.T0, in.T1)), hi = fmaxl(in.Ta, fmaxl(in.T0, in.T1));
-    tank.faces = std::make_shared<const ContainerFaces>(in.automatic, in.Ta, in.L, in.W, in.D, lo - 5, hi + 5);
+    tank.faces =
+        std::make_shared<const ContainerFaces>(in.automatic, in.Ta, in.L, in.W, in.D, lo - 5, hi + 5);
   }
   return tank;
 }

@@ -40,9 +40,11 @@ FreezeFault ValidateFreeze(const FreezeInputs& in) {
   if (!(p.Ta < w.freezingC)) return FreezeFault::Ambient;
   if (!(in.initialC >= w.freezingC)) return FreezeFault::InitialTemperature;
   if (!(in.fraction >= 0 && in.fraction <= 100)) return FreezeFault::Fraction;
-  if (!(p.k1 > 0) || !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k1, p.k1T), p.Ta, in.initialC))
+  if (!(p.k1 > 0) ||
+      !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k1, p.k1T), p.Ta, in.initialC))
     return FreezeFault::PipeConductivity;
-  if (!(p.k2 > 0) || !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k2, p.k2T), p.Ta, in.initialC))
+  if (!(p.k2 > 0) ||
+      !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k2, p.k2T), p.Ta, in.initialC))
     return FreezeFault::InsulationConductivity;
   return FreezeFault::None;
 }
@@ -54,7 +56,8 @@ FreezeResult FreezeTime(const FreezeInputs& in, FreezeHistory* history) {
   const long double liquidArea = kTruePi * Di * Di / 4;
   const long double wallArea = kTruePi * (p.D1 * p.D1 - Di * Di) / 4;
   FreezeResult r;
-  r.capacity = (w.density * w.specificHeat * liquidArea + in.wallDensity * in.wallSpecificHeat * wallArea) * 1000;
+  r.capacity =
+      (w.density * w.specificHeat * liquidArea + in.wallDensity * in.wallSpecificHeat * wallArea) * 1000;
   r.latent = w.density * w.latentHeat * liquidArea * 1000;
   const long double share = in.fraction / 100;
 
@@ -88,7 +91,8 @@ FreezeResult FreezeTime(const FreezeInputs& in, FreezeHistory* history) {
   }
 
   // The estimate: the insulation's resistance alone, the liquid's heat alone.
-  const long double k = SurfaceCalc::MeanConductivity(HeatLossCalc::WithChange(p.k2, p.k2T), p.Ta, w.freezingC);
+  const long double k =
+      SurfaceCalc::MeanConductivity(HeatLossCalc::WithChange(p.k2, p.k2T), p.Ta, w.freezingC);
   const long double R = logl((p.D1 + 2 * p.t2) / p.D1) / (2 * HeatLossCalc::kPi * k);
   const long double liquidCapacity = w.density * w.specificHeat * 1000 * liquidArea;
   const long double estimate = liquidCapacity * R * logl((in.initialC - p.Ta) / (w.freezingC - p.Ta));

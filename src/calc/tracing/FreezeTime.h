@@ -58,7 +58,7 @@ struct FreezeInputs {
   long double wallDensity = 7850;       // kg/m³
   long double wallSpecificHeat = 0.46;  // kJ/(kg·K)
   Liquid liquid;
-  long double initialC = 0;  // the liquid when the flow stops, ℃
+  long double initialC = 0;   // the liquid when the flow stops, ℃
   long double fraction = 25;  // % frozen
 };
 
@@ -86,12 +86,12 @@ enum class FreezeFault {
 FreezeFault ValidateFreeze(const FreezeInputs& in);
 
 struct FreezeResult {
-  long double coolHours = 0;    // to the freezing point
-  long double freezeHours = 0;  // to the fraction frozen, from the start
+  long double coolHours = 0;                        // to the freezing point
+  long double freezeHours = 0;                      // to the fraction frozen, from the start
   long double lossAtStart = 0, lossAtFreezing = 0;  // W/m
   long double surfaceAtFreezing = 0;                // ℃
-  long double capacity = 0;     // liquid and wall, J/(m·K)
-  long double latent = 0;       // J/m to freeze all the liquid
+  long double capacity = 0;                         // liquid and wall, J/(m·K)
+  long double latent = 0;                           // J/m to freeze all the liquid
   // The published estimate (insulation alone, no wall, no air film).
   long double estimateCoolHours = 0, estimateFreezeHours = 0;
 };

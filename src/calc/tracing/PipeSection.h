@@ -68,7 +68,8 @@ class PipeSection {
 // closes to the last bits (about 1E-12 K here). Returns the upper end, where
 // f ≥ 0.
 template <class F>
-long double RisingRoot(long double lo, long double flo, long double hi, std::optional<long double> fhi, F&& f) {
+long double RisingRoot(long double lo, long double flo, long double hi, std::optional<long double> fhi,
+                       F&& f) {
   int kept = 0;  // -1: lo moved last, +1: hi moved last
   for (int i = 0; i < 200; ++i) {
     long double x = fhi ? (lo * *fhi - hi * flo) / (*fhi - flo) : (lo + hi) / 2;

@@ -90,9 +90,11 @@ TraceFault ValidateTrace(const TraceInputs& in) {
   // Every temperature the layers see lies between the coldest air and the
   // hotter of the hold temperature and the hottest air.
   const long double top = fmaxl(in.holdC, in.maxAmbientC);
-  if (!(p.k1 > 0) || !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k1, p.k1T), in.minAmbientC, top))
+  if (!(p.k1 > 0) ||
+      !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k1, p.k1T), in.minAmbientC, top))
     return TraceFault::PipeConductivity;
-  if (!(p.k2 > 0) || !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k2, p.k2T), in.minAmbientC, top))
+  if (!(p.k2 > 0) ||
+      !SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(p.k2, p.k2T), in.minAmbientC, top))
     return TraceFault::InsulationConductivity;
   if (!(in.safety >= 0)) return TraceFault::SafetyFactor;
   const TraceHeater& h = in.heater;
@@ -156,11 +158,14 @@ TraceResult DesignTrace(const TraceInputs& in) {
   return r;
 }
 
-bool RunsHold(const TraceInputs& in, long double thickness, int runs) {
+int RunsNeeded(const TraceInputs& in, long double thickness) {
   TraceInputs t = in;
   t.pipe.t2 = thickness;
-  const long double required = LossPerMetre(t, t.holdC) * (1 + t.safety / 100);
-  return runs * t.heater.OutputAt(t.holdC) >= required;
+  return RunsFor(LossPerMetre(t, t.holdC) * (1 + t.safety / 100), t.heater.OutputAt(t.holdC));
+}
+
+bool RunsHold(const TraceInputs& in, long double thickness, int runs) {
+  return RunsNeeded(in, thickness) <= runs;
 }
 
 TraceCurves TraceCurvesOf(const TraceInputs& in, int runs, long double fromC, long double toC, int points) {

@@ -81,20 +81,20 @@ struct TraceInputs {
 // The inputs a panel must refuse, the field named by the value.
 enum class TraceFault {
   None,
-  PipeDiameter,       // outer diameter not above 0
-  PipeWall,           // wall below 0, or not below half the diameter
-  PipeConductivity,   // tube k not above 0 (or k(T) not positive from ambient to hold)
-  Length,             // length not above 0
-  InsulationThickness,// below 0
+  PipeDiameter,            // outer diameter not above 0
+  PipeWall,                // wall below 0, or not below half the diameter
+  PipeConductivity,        // tube k not above 0 (or k(T) not positive from ambient to hold)
+  Length,                  // length not above 0
+  InsulationThickness,     // below 0
   InsulationConductivity,  // k not above 0 (or k(T) not positive from ambient to hold)
-  Emissivity,         // outside 0 .. 1
-  Coefficient,        // typed h not above 0 (automatic off), or a wind below 0
-  HoldTemperature,    // at or below the minimum ambient
-  MaxAmbient,         // below the minimum ambient
-  SafetyFactor,       // below 0
-  HeaterOutput,       // constant output not above 0; self-limiting: 0 at the hold temperature
-  HeaterPoints,       // self-limiting: the two temperatures equal, or the output rising with temperature
-  Fittings,           // a count or an allowance below 0
+  Emissivity,              // outside 0 .. 1
+  Coefficient,             // typed h not above 0 (automatic off), or a wind below 0
+  HoldTemperature,         // at or below the minimum ambient
+  MaxAmbient,              // below the minimum ambient
+  SafetyFactor,            // below 0
+  HeaterOutput,            // constant output not above 0; self-limiting: 0 at the hold temperature
+  HeaterPoints,            // self-limiting: the two temperatures equal, or the output rising with temperature
+  Fittings,                // a count or an allowance below 0
 };
 
 TraceFault ValidateTrace(const TraceInputs& in);
@@ -103,17 +103,17 @@ struct TraceResult {
   // The cylinder at the hold temperature and the minimum ambient, as the
   // heat-loss calculator reports it (surface, losses over the length).
   HeatLossCalc::CylinderResult cylinder;
-  long double loss = 0;         // W/m: cylinder.total / L
-  long double required = 0;     // W/m with the safety factor
-  long double runOutput = 0;    // W/m of one run at the hold temperature
+  long double loss = 0;       // W/m: cylinder.total / L
+  long double required = 0;   // W/m with the safety factor
+  long double runOutput = 0;  // W/m of one run at the hold temperature
   int runs = 1;
-  long double installed = 0;    // W/m
-  long double margin = 0;       // W/m over the loss
+  long double installed = 0;      // W/m
+  long double margin = 0;         // W/m over the loss
   long double marginPercent = 0;  // % of the loss
-  long double allowance = 0;    // m per run
-  long double circuit = 0;      // m per run: length + allowance
-  long double heaterLength = 0; // m, all runs
-  long double power = 0;        // W
+  long double allowance = 0;      // m per run
+  long double circuit = 0;        // m per run: length + allowance
+  long double heaterLength = 0;   // m, all runs
+  long double power = 0;          // W
   // The pipe full and still with the installed output: at the highest
   // ambient (found: false when no temperature balances it), and at the
   // minimum ambient (the chart's crossing).
@@ -130,10 +130,11 @@ TraceResult DesignTrace(const TraceInputs& in);
 // cylinder's total over the length.
 long double LossPerMetre(const TraceInputs& in, long double T);
 
-// With `runs` runs and the insulation `thickness` (m, the pipe's t2): do
-// they hold the line, the installed output at the hold temperature at least
-// the loss with the safety factor? For the thickness target "heater runs at
-// most N": the thinnest insulation for which this is true.
+// The runs the design takes with the insulation `thickness` (m, in place of
+// the pipe's t2), and whether `runs` runs hold the line then (the runs it
+// takes are at most `runs`): the thickness target "heater runs at most N"
+// is the thinnest insulation for which RunsHold is true.
+int RunsNeeded(const TraceInputs& in, long double thickness);
 bool RunsHold(const TraceInputs& in, long double thickness, int runs);
 
 // The loss at the minimum ambient and the output of `runs` runs against the

@@ -71,7 +71,12 @@ std::uint64_t ResultsDigest() {
   for (long double h : {5.0L, 9.0L})
     for (long double T0 : {10.0L, 15.0L})
       for (long double Th : {20.0L, 80.0L}) {
-        const WalledGas g{Th + kKelvin,       T0 + kKelvin, h, 0.9L, cases::kSigma, BoxSurface(2, 1, 1),
+        const WalledGas g{Th + kKelvin,
+                          T0 + kKelvin,
+                          h,
+                          0.9L,
+                          cases::kSigma,
+                          BoxSurface(2, 1, 1),
                           HeatCapacity(0.24L, 0.0012L, 2)};
         const long double dt = WallTimeStep(g);
         const long long n = std::llround(static_cast<double>(0.5L / dt));
@@ -102,7 +107,8 @@ TEST(AutomaticSurface, EnergyBalancesCloseAndWindRaisesTheLoss) {
       const long double Q = HeaterPowerSearch(still);
       const HeatingHistory h = SimulateHeating(still, Q);
       // Heat put in = heat stored + heat lost; the search ends at T1.
-      EXPECT_NEAR(Q * kHeatingSteps * still.dt, still.C * (h.endTemperature - still.T0) + h.lostEnergy, 1e-9L * Q);
+      EXPECT_NEAR(Q * kHeatingSteps * still.dt, still.C * (h.endTemperature - still.T0) + h.lostEnergy,
+                  1e-9L * Q);
       EXPECT_LE(h.endTemperature, still.T1);
       EXPECT_GT(SimulateHeating(still, Q + 0.01L).endTemperature, still.T1);
       in.automatic.wind = 4;
@@ -129,9 +135,9 @@ TEST(AutomaticSurface, InsideFacesTakeThePhysicalOrientation) {
   // the warm air under itself, the floor lets it rise. Each face's table
   // (the gas as the surface, the wall as the air) must give the
   // coefficient of the face as it hangs.
-  const WalledGas g = WithAutomaticWalls(
-      WalledGas{353.15L, 293.15L, 0, 0.9L, cases::kSigma, BoxSurface(2, 1, 1), HeatCapacity(0.24L, 0.0012L, 2)}, 2,
-      1, 1);
+  const WalledGas g = WithAutomaticWalls(WalledGas{353.15L, 293.15L, 0, 0.9L, cases::kSigma,
+                                                   BoxSurface(2, 1, 1), HeatCapacity(0.24L, 0.0012L, 2)},
+                                         2, 1, 1);
   auto physical = [](SurfaceCalc::Orientation o, long double L) {
     SurfaceCalc::SurfaceConditions c;
     c.orientation = o;
@@ -141,11 +147,13 @@ TEST(AutomaticSurface, InsideFacesTakeThePhysicalOrientation) {
     return SurfaceCalc::SurfaceCoefficient(c).AtKelvin(353.15L);
   };
   const long double gap = 60;
-  EXPECT_NEAR(-g.faces->Top(293.15L) / gap, physical(SurfaceCalc::Orientation::HorizontalFacingDown, 0.25L), 1e-3L);
+  EXPECT_NEAR(-g.faces->Top(293.15L) / gap, physical(SurfaceCalc::Orientation::HorizontalFacingDown, 0.25L),
+              1e-3L);
   EXPECT_NEAR(-g.faces->Bottom(293.15L) / gap, physical(SurfaceCalc::Orientation::HorizontalFacingUp, 0.25L),
               1e-3L);
   EXPECT_NEAR(-g.faces->Wall(293.15L) / gap, physical(SurfaceCalc::Orientation::VerticalWall, 2), 1e-3L);
-  EXPECT_LT(g.faces->Bottom(293.15L), 2 * g.faces->Top(293.15L));  // into the gas: the floor over twice the ceiling
+  EXPECT_LT(g.faces->Bottom(293.15L),
+            2 * g.faces->Top(293.15L));  // into the gas: the floor over twice the ceiling
   // The gas warms towards the walls and never past them.
   const long double dt = WallTimeStep(g);
   const long long n = std::llround(static_cast<double>(0.5L / dt));

@@ -97,6 +97,7 @@ TEST(TraceHeating, DesignBalancesCloseAndTheInstalledOutputHoldsTheLine) {
     EXPECT_NEAR(r.circuit, in.pipe.L + 3 * in.fittings.valveLength + 6 * in.fittings.flangeLength + 20 * 0.3L,
                 1e-12L);
     EXPECT_NEAR(r.power, r.runs * r.circuit * r.runOutput, 1e-9L);
+    EXPECT_EQ(RunsNeeded(in, in.pipe.t2), r.runs);
     EXPECT_TRUE(RunsHold(in, in.pipe.t2, r.runs));
     if (r.runs > 1) {
       EXPECT_FALSE(RunsHold(in, in.pipe.t2, r.runs - 1));
@@ -208,7 +209,8 @@ TEST(FreezeTime, MeetsThePublishedEstimateAndTheExponentialLaw) {
   in.pipe.e = 0;
   r = FreezeTime(in);
   const long double D2 = in.pipe.D1 + 2 * in.pipe.t2;
-  const long double Rall = R + logl(in.pipe.D1 / Di) / (2 * 3.14L * in.pipe.k1) + 1 / (in.pipe.h * 3.14L * D2);
+  const long double Rall =
+      R + logl(in.pipe.D1 / Di) / (2 * 3.14L * in.pipe.k1) + 1 / (in.pipe.h * 3.14L * D2);
   const long double wall = std::numbers::pi_v<long double> * (in.pipe.D1 * in.pipe.D1 - Di * Di) / 4;
   const long double C = 1000 * 4200 * area + 7850 * 460 * wall;
   const long double hours = C * Rall * logl(30.0L / 20.0L) / 3600;
