@@ -237,6 +237,22 @@ TEST(FreezeTime, MeetsThePublishedEstimateAndTheExponentialLaw) {
   EXPECT_LT(FreezeTime(in).freezeHours, still.freezeHours);
 }
 
+TEST(FreezeTime, EstimateMeetsThePublishedTable) {
+  // The handbook's table of times to freezing: water at 42 °F in a 2 in
+  // steel pipe under 1.5 in of insulation of k = 0.30 Btu·in/(h·ft²·°F),
+  // air at −18 °F: 1.4 h (to a tenth).
+  FreezeInputs in = Freeze();
+  in.pipe.D1 = 2.375L * 0.0254L;
+  in.pipe.t1 = (2.375L - 2.067L) / 2 * 0.0254L;
+  in.pipe.t2 = 1.5L * 0.0254L;
+  in.pipe.k2 = 0.30L * 0.1442279L;
+  in.pipe.Ta = (-18 - 32) / 1.8L;
+  in.initialC = (42 - 32) / 1.8L;
+  in.liquid.density = 62.4L * 16.018463L;
+  in.liquid.specificHeat = 4.1868L;
+  EXPECT_NEAR(FreezeTime(in).estimateCoolHours, 1.4L, 0.05L);
+}
+
 TEST(FreezeTime, RefusedInputsNameTheirField) {
   FreezeInputs in = Freeze();
   in.fraction = 120;
