@@ -105,8 +105,9 @@ std::optional<SectionState> PipeSection::Balance(Output&& output) const {
     return q - output(*pipe);
   };
   long double lo = TaK_, hi = TaK_ + 1;
-  const long double flo = *surplus(lo);
-  if (!(flo < 0)) return SectionState{airC_, airC_, 0};  // no output at the air temperature
+  const std::optional<long double> flo = surplus(lo);
+  if (!flo) return std::nullopt;                          // k not positive at the air temperature
+  if (!(*flo < 0)) return SectionState{airC_, airC_, 0};  // no output at the air temperature
   std::optional<long double> fhi = surplus(hi);
   while (fhi && *fhi < 0) {
     lo = hi;
