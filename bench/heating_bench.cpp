@@ -180,6 +180,43 @@ void BM_GasHeatingWorstAllowed(benchmark::State& state) {
 }
 BENCHMARK(BM_GasHeatingWorstAllowed)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The same runs with the automatic surface (wind 2 m/s outside): the
+// tables of the faces' convection in place of the typed h.
+void BM_ContainerHeatingAutomatic(benchmark::State& state) {
+  TankInputs in = InsulatedTank();
+  in.lid = false;
+  in.automatic = {true, 2, 60};
+  benchmark::DoNotOptimize(in);
+  for (auto _ : state) {
+    const Tank tank = MakeTank(in);
+    benchmark::DoNotOptimize(HeaterPowerSearch(tank));
+    benchmark::DoNotOptimize(FinalTankLoss(tank));
+  }
+}
+BENCHMARK(BM_ContainerHeatingAutomatic)->Unit(benchmark::kMillisecond);
+
+void BM_GasHeatingWorstAllowedAutomatic(benchmark::State& state) {
+  GasInputs in = AirBox(static_cast<long double>(kMaxGasSteps) * kGasTimeStep);
+  in.automatic = {true, 2, 100};
+  const GasBox box = MakeGasBox(in);
+  for (auto _ : state) benchmark::DoNotOptimize(GasPowerSearch(box));
+  PerEvaluation(state, GasSearchSteps(box.steps));
+}
+BENCHMARK(BM_GasHeatingWorstAllowedAutomatic)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_WallHeatingWorstAllowedAutomatic(benchmark::State& state) {
+  const WalledGas g = WithAutomaticWalls(FactoryWalledGas(), 2, 1, 1);
+  const long long steps = kMaxWallSteps;
+  const long double dt = 0.00001L / 3600.0L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(WallConvectionOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallRadiationOnly(g, steps, dt));
+    benchmark::DoNotOptimize(WallConvectionAndRadiation(g, steps, dt));
+  }
+  PerEvaluation(state, 3 * steps);
+}
+BENCHMARK(BM_WallHeatingWorstAllowedAutomatic)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -4,13 +4,20 @@
 // conduction through the wall and the loss to the surroundings). A
 // five-pass decimal search finds the power that brings the gas closest to
 // the final temperature from below.
+//
+// With the automatic surface (ContainerFaces.h) the outer surface loses by
+// the convection of its walls, top and bottom, each from the correlations
+// at the surface temperature, in place of the typed h; the gas still gives
+// its heat to the inner wall with the typed h.
 #pragma once
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 
 #include "calc/numeric/RefiningScan.h"
 #include "calc/numeric/Series.h"
+#include "calc/heating/ContainerFaces.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
 #include "calc/heating/SaturatedVapourDensity.h"
 
@@ -32,6 +39,8 @@ struct GasBox {
   long double Ta, T1;  // K
   long double P0;      // reference power of the search
   long long steps;     // N = nint(t / 0.001)
+  // The automatic outer surface; empty when the option is off.
+  std::shared_ptr<const ContainerFaces> faces = nullptr;
 };
 
 // The inputs as the panel gives them (temperatures in K).
@@ -44,6 +53,7 @@ struct GasInputs {
   long double riseTime;  // h
   long double rho, c, rhoWall, cWall;
   long double h, eps, sigma;
+  AutomaticSurface automatic{};  // off: the typed h outside too
 };
 
 // Steps of the integration: nint(t / 0.001).
@@ -61,7 +71,13 @@ inline GasBox MakeGasBox(const GasInputs& in) {
   const long double Cw = wallVolume * in.rhoWall * 1000.0L * in.cWall;
   const long double P0 = in.rise * Cg / in.riseTime;
   const long double k = in.insulated ? U : UsableConductivity(in.wallLambda) / (in.wallMm / 1000.0L);
-  return GasBox{A, Cg, Cw, U, k, in.h, in.eps, in.sigma, in.Ta, in.T1, P0, GasSteps(in.riseTime)};
+  GasBox box{A, Cg, Cw, U, k, in.h, in.eps, in.sigma, in.Ta, in.T1, P0, GasSteps(in.riseTime)};
+  // The box stands on L, as the container does; its surface lies between
+  // the air and the final temperature.
+  if (in.automatic.on)
+    box.faces = std::make_shared<const ContainerFaces>(in.automatic, in.Ta, in.L, in.W, in.D,
+                                                       fminl(in.Ta, in.T1) - 5, fmaxl(in.Ta, in.T1) + 5);
+  return box;
 }
 
 struct GasState {
@@ -83,10 +99,41 @@ struct GasCurves {
   curves::Series gas, wall, surface;
 };
 
+// IntegrateGas with the automatic outer surface: the outer balance
+// k (Tw − Ts) = (convection + radiation) / A, with the outer conductance
+// (convection + R) / (Ts − Ta) of the step's start, as the typed model forms
+// f·h·A.
+inline GasState IntegrateAutomaticGas(const GasBox& b, long double P, GasCurves* record) {
+  const ContainerFaces& faces = *b.faces;
+  const long double Ta4 = FourthPowerByLog(b.Ta);
+  const long double dt = kGasTimeStep;
+  long double Tg = b.Ta, Tw = b.Ta, Ts = b.Ta + 0.01L;
+  if (record) {
+    record->gas.assign(1, {0.0L, Tg - kKelvin});
+    record->wall.assign(1, {0.0L, Tw - kKelvin});
+    record->surface.assign(1, {0.0L, Ts - kKelvin});
+  }
+  for (long long n = 0; n < b.steps; ++n) {
+    const long double R = (FourthPowerByLog(Ts) - Ta4) * b.A * b.eps * b.sigma;
+    const long double G = (faces.Whole(Ts) + R) / (Ts - b.Ta);
+    Tg = Tg + (P - (Tg - Tw) * b.h * b.A - R) * dt / b.Cg;
+    Tw = Tw + ((Tg - Tw) * b.h + R / b.A - (Tw - Ts) * b.k) * b.A * dt / b.Cw;
+    Ts = (b.k * b.A * Tw + G * b.Ta) / (b.k * b.A + G);
+    if (record && curves::Kept(n + 1, b.steps, record->stride)) {
+      const long double t = (n + 1) * dt;
+      record->gas.push_back({t, Tg - kKelvin});
+      record->wall.push_back({t, Tw - kKelvin});
+      record->surface.push_back({t, Ts - kKelvin});
+    }
+  }
+  return {Tg, Tw, Ts};
+}
+
 // Heats the gas with the power P for the box's steps, starting with all
 // three nodes at the ambient temperature. When record is given it receives
 // the curves (the results are the same).
 inline GasState IntegrateGas(const GasBox& b, long double P, GasCurves* record = nullptr) {
+  if (b.faces) return IntegrateAutomaticGas(b, P, record);
   const long double Ta4 = FourthPowerByLog(b.Ta);
   const long double dt = kGasTimeStep;
   long double Tg = b.Ta, Tw = b.Ta, Ts = b.Ta + 0.01L;
@@ -180,7 +227,8 @@ inline long double GasFinalLoss(const GasBox& b) {
   const long double Ta4 = b.Ta * b.Ta * b.Ta * b.Ta;
   const long double T14 = b.T1 * b.T1 * b.T1 * b.T1;
   auto lossAt = [&b, Ta4](long double x) {
-    return (x - b.Ta) * b.A * b.h + (x * x * x * x - Ta4) * b.A * b.eps * b.sigma;
+    const long double convection = b.faces ? b.faces->Whole(x) : (x - b.Ta) * b.A * b.h;
+    return convection + (x * x * x * x - Ta4) * b.A * b.eps * b.sigma;
   };
   return lossAt(Scan::Refining(b.Ta - 100.0L, 5, 31, [&](long double x) {
     const long double out = lossAt(x);

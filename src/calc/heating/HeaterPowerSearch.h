@@ -3,10 +3,17 @@
 // loses heat by convection, radiation and (open liquid tank) evaporation,
 // and a decimal search finds the largest constant power, to 0.01 W, that
 // does not carry the contents beyond the final temperature.
+//
+// With the automatic surface (ContainerFaces.h) each face has its own
+// coefficient and so its own outer surface temperature, and an open top is
+// the liquid itself, at its temperature, losing by convection, radiation and
+// evaporation over its area; off, the model is the one above, unchanged.
 #pragma once
 
 #include <cmath>
+#include <memory>
 
+#include "calc/heating/ContainerFaces.h"
 #include "calc/numeric/Series.h"
 #include "calc/heating/OuterSurfaceTemperature.h"
 #include "calc/heating/SaturatedVapourDensity.h"
@@ -26,6 +33,8 @@ struct Tank {
   bool lid;
   long double rhoVapourAmbient;  // saturated vapour density at Ta, g/m3
   OuterSurface surface;          // U, Ta, h, eps, sigma
+  // The automatic surface; empty when the option is off.
+  std::shared_ptr<const ContainerFaces> faces = nullptr;
 };
 
 // Time step of the simulation: t / 80 to the nearest 10^-6 h.
@@ -50,6 +59,7 @@ struct TankInputs {
   long double h, eps, sigma;   // outer surface
   bool insulated;              // the insulation text is not "0"
   bool lid;
+  AutomaticSurface automatic{};  // off: the typed h, evaporation as a fixed power
 };
 
 inline long double ContentCapacity(const TankInputs& in) { return HeatCapacity(in.c, in.rho, in.volume); }
@@ -61,17 +71,69 @@ inline Tank MakeTank(const TankInputs& in) {
   const long double wallVolume = in.wallMm * (Atop + Aside + Abot) / 1000.0L;
   const long double wallCapacity = HeatCapacity(in.cWall, in.rhoWall, wallVolume);
   const long double U = WallConductance(in.wallMm, in.wallLambda, in.insulationMm, in.insulationLambda);
-  return Tank{Atop,
-              Aside,
-              Abot,
-              ContentCapacity(in) + wallCapacity,
-              in.T0,
-              in.T1,
-              HeatingTimeStep(in.riseTime),
-              in.insulated,
-              in.lid,
-              SaturatedVapourDensity(in.Ta),
-              OuterSurface{U, in.Ta, in.h, in.eps, in.sigma}};
+  Tank tank{Atop,
+            Aside,
+            Abot,
+            ContentCapacity(in) + wallCapacity,
+            in.T0,
+            in.T1,
+            HeatingTimeStep(in.riseTime),
+            in.insulated,
+            in.lid,
+            SaturatedVapourDensity(in.Ta),
+            OuterSurface{U, in.Ta, in.h, in.eps, in.sigma}};
+  if (in.automatic.on) {
+    // The faces lie between the air and the hotter of the contents' two
+    // temperatures.
+    const long double lo = fminl(in.Ta, fminl(in.T0, in.T1)), hi = fmaxl(in.Ta, fmaxl(in.T0, in.T1));
+    tank.faces =
+        std::make_shared<const ContainerFaces>(in.automatic, in.Ta, in.L, in.W, in.D, lo - 5, hi + 5);
+  }
+  return tank;
+}
+
+// The outer surface of one face with the automatic coefficient: the scan of
+// OuterSurfaceTemperature over the same points, its convection the face's.
+// The balance fails from one point on, so each stage stops there.
+template <class Flux>
+inline long double FaceSurfaceTemperature(long double Tin, const OuterSurface& s, Flux&& flux) {
+  const long double Ta4 = s.Ta * s.Ta * s.Ta * s.Ta;
+  return Scan::Threshold(s.Ta - 100.0L, 5, 31, [&](long double x) {
+    return (Tin - x) * s.U > flux(x) + (x * x * x * x - Ta4) * s.eps * s.sigma;
+  });
+}
+
+// The outer surfaces of the walls, the top and the bottom with the contents
+// at M: the contents themselves without insulation; at most `ceiling`.
+struct FaceTemperatures {
+  long double wall, top, bottom;
+};
+
+inline FaceTemperatures AutomaticSurfaces(const Tank& m, long double M, bool insulated, long double ceiling) {
+  const ContainerFaces& f = *m.faces;
+  FaceTemperatures S{M, M, M};
+  if (insulated) {
+    S.wall = FaceSurfaceTemperature(M, m.surface, [&](long double x) { return f.Wall(x); });
+    S.top = m.lid ? FaceSurfaceTemperature(M, m.surface, [&](long double x) { return f.Top(x); }) : M;
+    S.bottom = FaceSurfaceTemperature(M, m.surface, [&](long double x) { return f.Bottom(x); });
+  }
+  S.wall = fminl(S.wall, ceiling);
+  S.top = fminl(S.top, ceiling);
+  S.bottom = fminl(S.bottom, ceiling);
+  return S;
+}
+
+// Loss of the whole container with the automatic surface, W: an open top is
+// the liquid at S.top, giving off its evaporation as well.
+inline long double AutomaticTankLoss(const Tank& m, const FaceTemperatures& S) {
+  const ContainerFaces& f = *m.faces;
+  const OuterSurface& s = m.surface;
+  const long double Ta4 = s.Ta * s.Ta * s.Ta * s.Ta;
+  auto radiation = [&](long double T) { return (T * T * T * T - Ta4) * s.eps * s.sigma; };
+  long double top = f.Top(S.top) + radiation(S.top);
+  if (!m.lid) top = top + f.Evaporation(S.top);
+  return top * f.Atop + (f.Wall(S.wall) + radiation(S.wall)) * f.Awall +
+         (f.Bottom(S.bottom) + radiation(S.bottom)) * f.Abottom;
 }
 
 // Loss of the whole container, W, with its outer surface at S.
@@ -107,9 +169,32 @@ struct HeatingCurves {
   curves::Series surface;
 };
 
+// SimulateHeating with the automatic surface; the surface curve is the
+// walls'.
+inline HeatingHistory SimulateAutomaticHeating(const Tank& m, long double B, HeatingCurves* record) {
+  long double M = m.T0;
+  long double lost = 0.0L;
+  if (record) {
+    record->content.assign(1, {0.0L, M - kKelvin});
+    record->surface.clear();
+  }
+  for (int i = 0; i < kHeatingSteps; ++i) {
+    const FaceTemperatures S = AutomaticSurfaces(m, M, m.insulated, m.T1);
+    const long double P = AutomaticTankLoss(m, S);
+    if (record && m.insulated) record->surface.push_back({i * m.dt, S.wall - kKelvin});
+    M = M + (B - P) / m.C * m.dt;
+    lost = lost + P * m.dt;
+    if (record) record->content.push_back({(i + 1) * m.dt, M - kKelvin});
+  }
+  if (record && m.insulated)
+    record->surface.push_back({kHeatingSteps * m.dt, AutomaticSurfaces(m, M, true, m.T1).wall - kKelvin});
+  return {M, lost};
+}
+
 // Heats the contents with the constant power B (W) for 80 steps. When
 // record is given it receives the curves (the results are the same).
 inline HeatingHistory SimulateHeating(const Tank& m, long double B, HeatingCurves* record = nullptr) {
+  if (m.faces) return SimulateAutomaticHeating(m, B, record);
   long double M = m.T0;
   long double lost = 0.0L;
   if (record) {
@@ -182,13 +267,18 @@ inline long double LossShare(long double Q, long double riseTime, long double T1
 }
 
 struct FinalLoss {
-  long double surface;  // outer-surface temperature at T1, K
+  long double surface;  // outer-surface temperature at T1 (automatic: the walls'), K
   long double loss;     // W
 };
 
 // Loss once T1 is reached: the outer surface always from the wall
-// conductance (also without insulation), without the clamp at T1.
+// conductance (also without insulation), without the clamp at T1 (with
+// the automatic surface an open top at T1).
 inline FinalLoss FinalTankLoss(const Tank& m) {
+  if (m.faces) {
+    const FaceTemperatures S = AutomaticSurfaces(m, m.T1, true, INFINITY);  // no clamp
+    return {S.wall, AutomaticTankLoss(m, S)};
+  }
   const long double S = OuterSurfaceTemperature(m.T1, m.surface);
   return {S, TankLoss(m, S)};
 }

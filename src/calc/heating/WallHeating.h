@@ -3,13 +3,20 @@
 // convection only, by radiation only, and by both. Explicit steps of one
 // second, refined by tens while one initial step would cover more than a
 // tenth of the gap between wall and gas.
+//
+// With the automatic surface (ContainerFaces.h, inside) the walls, the
+// ceiling and the floor each give heat to the gas by natural convection
+// from the correlations, at the wall temperature and the gas temperature of
+// the step, in place of the typed h; radiation is as before.
 #pragma once
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 
-#include "calc/numeric/Series.h"
+#include "calc/heating/ContainerFaces.h"
 #include "calc/heating/SaturatedVapourDensity.h"
+#include "calc/numeric/Series.h"
 
 namespace heating {
 
@@ -22,7 +29,23 @@ struct WalledGas {
   long double h, eps, sigma;
   long double A;   // whole surface, m2
   long double Cg;  // gas heat capacity, W·h/K
+  // The automatic walls (WithAutomaticWalls); empty when the option is off.
+  std::shared_ptr<const ContainerFaces> faces = nullptr;
 };
+
+// The gas of an L × W × D box (m, L upright) with the automatic walls: the
+// faces' tables with the wall temperature as their "air", over the gas
+// temperatures from T0 to the walls. The wind plays no part inside.
+inline WalledGas WithAutomaticWalls(WalledGas g, long double L, long double W, long double D) {
+  const AutomaticSurface still{true, 0, 100};
+  g.faces = std::make_shared<const ContainerFaces>(still, g.Th, L, W, D, fminl(g.T0, g.Th) - 5,
+                                                   fmaxl(g.T0, g.Th) + 5);
+  return g;
+}
+
+// W of convection from the walls into the gas at Tg (automatic walls): the
+// faces' flux taken with the gas as the surface, turned round.
+inline long double WallConvection(const WalledGas& g, long double Tg) { return -g.faces->Whole(Tg); }
 
 // Whole surface of the box: top, sides and bottom.
 inline long double BoxSurface(long double L, long double W, long double D) {
@@ -33,7 +56,7 @@ inline long double BoxSurface(long double L, long double W, long double D) {
 inline long double WallTimeStep(const WalledGas& g) {
   long double dt = 1.0L / 3600.0L;
   const long double gap = g.Th - g.T0;
-  const long double convective = gap * g.h * g.A;
+  const long double convective = g.faces ? WallConvection(g, g.T0) : gap * g.h * g.A;
   const long double radiative =
       (g.Th * g.Th * g.Th * g.Th - g.T0 * g.T0 * g.T0 * g.T0) * g.eps * g.sigma * g.A;
   for (int i = 0; i < 5; ++i) {
@@ -72,6 +95,14 @@ inline long double WallConvectionOnly(const WalledGas& g, long long steps, long 
                                       WallCurve* record = nullptr, const std::atomic<bool>* stop = nullptr) {
   long double Tg = g.T0;
   WallRecord(record, 0, steps, dt, Tg);
+  if (g.faces) {
+    for (long long n = 0; n < steps; ++n) {
+      if (WallStopped(stop, n)) break;
+      Tg = Tg + WallConvection(g, Tg) / g.Cg * dt;
+      WallRecord(record, n + 1, steps, dt, Tg);
+    }
+    return Tg;
+  }
   for (long long n = 0; n < steps; ++n) {
     if (WallStopped(stop, n)) break;
     Tg = Tg + (g.Th - Tg) * g.h * g.A / g.Cg * dt;
@@ -107,8 +138,8 @@ inline WallBothResult WallConvectionAndRadiation(const WalledGas& g, long long s
   WallRecord(record, 0, steps, dt, Tg);
   for (long long n = 0; n < steps; ++n) {
     if (WallStopped(stop, n)) break;
-    const long double rise =
-        ((g.Th - Tg) * g.h * g.A + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A) / g.Cg * dt;
+    const long double convective = g.faces ? WallConvection(g, Tg) : (g.Th - Tg) * g.h * g.A;
+    const long double rise = (convective + (Th4 - Tg * Tg * Tg * Tg) * g.eps * g.sigma * g.A) / g.Cg * dt;
     if (!(rise >= 0.0L)) {
       if (record && n > 0 && !curves::Kept(n, steps, record->stride)) record->gas.push_back({n * dt, Tg - kKelvin});
       return {true, Tg};
