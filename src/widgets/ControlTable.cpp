@@ -106,5 +106,7 @@ void BuildControls(Form& form, std::span<const ControlSpec> table) {
     w->setVisible(!(s.flags & kHidden));
     if (qobject_cast<QLabel*>(w)) w->installEventFilter(&form);
     form.Register(w);
+    form.NoteTableLook(w, !(s.flags & kHidden), !(s.flags & kDisabled), s.flags & kInput,
+                       QString::fromUtf8(s.caption ? s.caption : ""));
   }
 }

@@ -197,6 +197,33 @@ void Form::SetResultColour(const char* name) {
   w->setPalette(p);
 }
 
+void Form::NoteTableLook(QWidget* control, bool shown, bool enabled, bool input, const QString& caption) {
+  tableLooks_.insert(control, {shown, enabled, input, caption});
+}
+
+void Form::RestoreTableLook(const char* name, Aspect aspect) {
+  QWidget* w = Control(name);
+  const auto it = tableLooks_.constFind(w);
+  if (it == tableLooks_.constEnd()) return;
+  switch (aspect) {
+    case Aspect::Shown:
+      SetShown(name, it->shown);
+      break;
+    case Aspect::Enabled:
+      SetEnabled(name, it->enabled);
+      break;
+    case Aspect::Colour:
+      if (it->input)
+        SetInputColour(name);
+      else
+        SetResultColour(name);
+      break;
+    case Aspect::Caption:
+      if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) SetText(name, it->caption);
+      break;
+  }
+}
+
 // ---------------------------------------------------------------- events
 
 Form::Handlers& Form::HandlersOf(const char* name) {

@@ -89,6 +89,14 @@ class Form : public QWidget, public Fields {
   void EnableControls(std::initializer_list<const char*> names, bool enabled);
   void SetInputColour(const char* name);   // #B5FFB5
   void SetResultColour(const char* name);  // the system window colour
+
+  // A control's look as its control table made it: one aspect at a time, so
+  // that a selection can state the whole screen rather than the difference
+  // from the one before (a caption only for labels and buttons; a control
+  // made without a table keeps its look).
+  enum class Aspect { Shown, Enabled, Colour, Caption };
+  void NoteTableLook(QWidget* control, bool shown, bool enabled, bool input, const QString& caption);
+  void RestoreTableLook(const char* name, Aspect aspect);
   static void SetBackground(QWidget* w, unsigned rgb);
 
   // --- events; each runs inside Guarded. Several operations on one event run in order.
@@ -131,6 +139,11 @@ class Form : public QWidget, public Fields {
   StoreFileWatch storeWatch_;
   QHash<QString, QWidget*> controls_;
   QHash<QObject*, Handlers> handlers_;
+  struct TableLook {
+    bool shown, enabled, input;
+    QString caption;
+  };
+  QHash<QObject*, TableLook> tableLooks_;
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
   InputMarks* marks_;  // a child of the form

@@ -30,7 +30,19 @@ const FieldBinding kFields[] = {
   {"Edit74", {5, 24}},  // specific heat
   {"Edit75", {5, 25}},  // hours
 };
-constexpr int kCoolingFields = 3;
+// The cooling inputs, which Back restores last.
+bool IsCoolingField(const char* field) {
+  for (const char* cooling : {"Edit73", "Edit74", "Edit75"})
+    if (qstrcmp(field, cooling) == 0) return true;
+  return false;
+}
+
+// The flat calculator on screen; none at start-up or in another mode.
+const HeatLossCalculator* OnScreen(Form& f) {
+  const std::optional<Calculator> code = f.State().OnScreen();
+  const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
+  return c && c->panel == HeatLossPanel::Flat ? c : nullptr;
+}
 
 // The options' cells, column 1 rows 21-28; the flat plate and the flat wall
 // share them, as their fields.
@@ -92,8 +104,11 @@ void FlatPanel::Save() {
   for (const char* name : {"Edit5", "Edit23", "Edit25", "Edit26", "Edit27", "Edit29", "Edit30", "Edit31", "Edit32",
                            "Edit73", "Edit74", "Edit75"})
     if (f.IsEmpty(name)) return;
-  for (const FieldBinding& b : kFields) f.Store().SetCell(b.cell, f.Text(b.field));
-  SurfaceOptions::Save(f, kOptionCells, HeatLossPanel::Flat);  // the flat wall shares the cells
+  const HeatLossCalculator* c = OnScreen(f);
+  for (const FieldBinding& b : c ? c->fields : FieldCells())
+    if (b.saved) f.Store().SetCell(b.cell, f.Text(b.field));
+  // The flat plate and the flat wall share the option cells.
+  SurfaceOptions::Save(f, c ? c->hooks.optionCells : OptionCells(), HeatLossPanel::Flat);
   StoreActions::SaveStore(f);
 }
 
@@ -103,8 +118,11 @@ void FlatPanel::Back() {
   f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
   s.SetCell(kCylinderPanelKind, QString::fromLatin1(kHeaterCalculator.kind));
   f.State().Panels().cylinderPanel = Calculator::Heater;
-  const std::span<const FieldBinding> fields(kFields);
-  for (const FieldBinding& b : fields.first(fields.size() - kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
+  // The fields of the calculator on screen (at start-up none: the panel's own).
+  const HeatLossCalculator* c = OnScreen(f);
+  const std::span<const FieldBinding> fields = c ? c->fields : FieldCells();
+  for (const FieldBinding& b : fields)
+    if (!IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
   f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));
   // The heater's second outer diameter follows from its cells, as the
   // cylinder panel's Back keeps it, and the heater's 層内側温度 returns.
@@ -113,7 +131,8 @@ void FlatPanel::Back() {
                                                       ToNumber(s.GetCell(CellOfField(heater, "Edit10")))));
   f.SetText("Edit21", s.GetCell(CellOfField(heater, "Edit21")));
   f.SetText("Edit22", QStringLiteral("-8"));
-  for (const FieldBinding& b : fields.last(kCoolingFields)) f.SetText(b.field, s.GetCell(b.cell));
-  SurfaceOptions::Back(f, kOptionCells, HeatLossPanel::Flat);
+  for (const FieldBinding& b : fields)
+    if (IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
+  SurfaceOptions::Back(f, c ? c->hooks.optionCells : OptionCells(), HeatLossPanel::Flat);
   Run();
 }

@@ -56,6 +56,9 @@ struct HeatLossCalculator {
   const char* selectCaption;
   // The cylinder panel's kind it marks ("hi-ta", "enntou"); nullptr leaves it.
   const char* kind;
+  // A calculator reached from another one's panel (pipe flow from the
+  // cylinder) states that one's screen first, then its own steps.
+  const HeatLossCalculator* selectionBase = nullptr;
   std::span<const SelectionStep> selection;  // before Back
   void (*prepare)(Form& f);                  // more of the selection before Back; may be nullptr
   std::span<const SelectionStep> afterBack;  // after Back

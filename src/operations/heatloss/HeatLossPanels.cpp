@@ -1,6 +1,7 @@
 #include "operations/heatloss/HeatLossPanels.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
@@ -116,7 +117,9 @@ const ControlSpec kFlatPanel[] = {
   {Kind::Button, "Button17","Panel8",   6,  49,  93,  21, "戻る"},
 };
 
-// The selection panel 作業選択; its buttons come from the calculators.
+// The selection panel 作業選択; its buttons come from the calculators, laid
+// out below its title in the room the panel has (HeatLossPanels::Build).
+constexpr int kSelectTop = 26, kSelectRoom = 124, kSelectPitch = 30, kSelectMinHeight = 18;
 const ControlSpec kSelectionPanel[] = {
   {Kind::Panel,  "Panel10", "Panel1", 688,  82, 105, 152, "",         0, kPanel},
   {Kind::Label,  "Label35", "Panel10", 28,   6,  60,  16, "作業選択"},
@@ -130,6 +133,43 @@ const char* const kCylinderEnterFields[] = {"Edit3",  "Edit4",  "Edit6",  "Edit7
 const char* const kFlatEnterFields[] = {"Edit5",  "Edit23", "Edit25", "Edit26", "Edit27", "Edit29",
                                         "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75",
                                         "FlatHumidity"};
+
+Form::Aspect AspectOf(SelectionStep::Action a) {
+  switch (a) {
+    case SelectionStep::Show:
+    case SelectionStep::Hide: return Form::Aspect::Shown;
+    case SelectionStep::Enable:
+    case SelectionStep::Disable: return Form::Aspect::Enabled;
+    case SelectionStep::InputColour:
+    case SelectionStep::ResultColour: return Form::Aspect::Colour;
+    case SelectionStep::Caption: break;
+  }
+  return Form::Aspect::Caption;
+}
+
+// The controls of a row's own that stand on a panel (not inside another of its own).
+template <class Visit>
+void ForEachOwnTopControl(const HeatLossCalculator& c, Visit visit) {
+  for (const ControlSpec& s : c.controls) {
+    bool nested = false;
+    for (const ControlSpec& other : c.controls)
+      if (qstrcmp(s.parent, other.name) == 0) nested = true;
+    if (!nested) visit(s.name);
+  }
+}
+
+// Every look that any selection sets returns to its control table's, and
+// every row's own controls are hidden but those of the row selected, which
+// show: a selection then states the whole screen, whichever calculator was
+// on screen before.
+void ResetSelectionLook(Form& f, const HeatLossCalculator& selected) {
+  for (const HeatLossCalculator* c : kHeatLossCalculators) {
+    for (std::span<const SelectionStep> steps : {c->selection, c->afterBack})
+      for (const SelectionStep& s : steps) f.RestoreTableLook(s.control, AspectOf(s.action));
+    ForEachOwnTopControl(*c, [&](const char* name) { f.SetShown(name, false); });
+  }
+  ForEachOwnTopControl(selected, [&](const char* name) { f.SetShown(name, true); });
+}
 
 void Apply(Form& f, std::span<const SelectionStep> steps) {
   for (const SelectionStep& s : steps) {
@@ -162,12 +202,18 @@ void HeatLossPanels::Build() {
   BuildControls(f, kSelectionPanel);
   for (const char* result : {"CylinderCondensation", "PipeCondensation", "FlatCondensation"})
     f.Label(result)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  int y = 26;
+  // The buttons share the room below the title: 30 px apart for up to
+  // four, closer for more, never shorter than a caption.
+  int buttons = 0;
+  for (const HeatLossCalculator* c : kHeatLossCalculators) buttons += c->selectButton != nullptr;
+  const int pitch = buttons > 0 ? std::min(kSelectPitch, kSelectRoom / buttons) : kSelectPitch;
+  const int height = std::max(kSelectMinHeight, pitch - 4);
+  int y = kSelectTop;
   for (const HeatLossCalculator* c : kHeatLossCalculators) {
     if (!c->selectButton) continue;
-    const ControlSpec button{Kind::Button, c->selectButton, "Panel10", 6, y, 93, 26, c->selectCaption};
+    const ControlSpec button{Kind::Button, c->selectButton, "Panel10", 6, y, 93, height, c->selectCaption};
     BuildControls(f, {&button, 1});
-    y += 30;
+    y += pitch;
   }
 }
 
@@ -202,9 +248,12 @@ void HeatLossPanels::Select(const HeatLossCalculator& c) {
   f.State().SetOnScreen(c.code);
   if (c.kind) f.Store().SetCell(StoreCells::kCylinderPanelKind, QString::fromLatin1(c.kind));
   if (c.panel == HeatLossPanel::Cylinder) f.State().Panels().cylinderPanel = c.code;
+  ResetSelectionLook(f, c);
+  if (c.selectionBase) Apply(f, c.selectionBase->selection);
   Apply(f, c.selection);
   if (c.prepare) c.prepare(f);
   Back(c.panel);
+  if (c.selectionBase) Apply(f, c.selectionBase->afterBack);
   Apply(f, c.afterBack);
   if (c.runAfterSelection) Run(c.panel);
 }

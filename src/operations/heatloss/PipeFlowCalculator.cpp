@@ -249,6 +249,7 @@ extern const HeatLossCalculator kPipeFlowCalculator = {
     .selectButton = nullptr,
     .selectCaption = nullptr,
     .kind = nullptr,
+    .selectionBase = &kCylinderCalculator,
     .selection = kSelection,
     .prepare = Prepare,
     .afterBack = {},
