@@ -60,7 +60,8 @@ std::vector<Entry> Entries(const QString& path) {
     const QString line = lines[i].trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
     QStringList fields = Fields(line);
-    while (!fields.isEmpty() && fields.last().isEmpty()) fields.removeLast();  // a spreadsheet's trailing commas
+    while (!fields.isEmpty() && fields.last().isEmpty())
+      fields.removeLast();  // a spreadsheet's trailing commas
     entries.push_back({fields, i + 1});
   }
   return entries;
@@ -72,7 +73,8 @@ struct Refusal {
 };
 
 QString Problem(const QString& path, int line, const QString& what) {
-  return QStringLiteral("ファイル %1 の %2 行目: %3").arg(QFileInfo(path).fileName(), QString::number(line), what);
+  return QStringLiteral("ファイル %1 の %2 行目: %3")
+      .arg(QFileInfo(path).fileName(), QString::number(line), what);
 }
 
 long double Number(const QStringList& f, int i, const QString& field) {
@@ -91,14 +93,16 @@ Form FormOf(const QString& text) {
   if (text == QStringLiteral("保温筒")) return Form::PipeSection;
   if (text == QStringLiteral("保温板")) return Form::Board;
   if (text == QStringLiteral("ブランケット")) return Form::Blanket;
-  throw Refusal{QStringLiteral("形状 '%1' は 保温筒、保温板、ブランケット のどれかにしてください。").arg(text)};
+  throw Refusal{
+      QStringLiteral("形状 '%1' は 保温筒、保温板、ブランケット のどれかにしてください。").arg(text)};
 }
 
 QString Name(const QStringList& f) {
   const QString name = f.value(0);
   if (name.isEmpty()) throw Refusal{QStringLiteral("名称がありません。")};
   if (name == kUserDefined)
-    throw Refusal{QStringLiteral("名称「%1」は手入力の値の表示に使うので、材料の名称にはできません。").arg(kUserDefined)};
+    throw Refusal{QStringLiteral("名称「%1」は手入力の値の表示に使うので、材料の名称にはできません。")
+                      .arg(kUserDefined)};
   return name;
 }
 
@@ -125,7 +129,8 @@ Material ReadMaterial(const QStringList& f) {
     for (int i = 7; i + 1 < f.size(); i += 2) {
       const SurfaceCalc::ConductivityPoint p{Number(f, i, QStringLiteral("平均温度")),
                                              Number(f, i + 1, QStringLiteral("熱伝導率"))};
-      if (!(p.k > 0)) throw Refusal{QStringLiteral("熱伝導率 '%1' は 0 より大きくしてください。").arg(f.value(i + 1))};
+      if (!(p.k > 0))
+        throw Refusal{QStringLiteral("熱伝導率 '%1' は 0 より大きくしてください。").arg(f.value(i + 1))};
       m.points.push_back(p);
     }
     const std::optional<SurfaceCalc::TemperatureConductivity> fit = SurfaceCalc::FitConductivity(m.points);
@@ -207,8 +212,8 @@ Materials ReadMaterials(const QString& path) { return ReadAll<Material, Material
 Jackets ReadJackets(const QString& path) { return ReadAll<Jacket, Jackets>(path, ReadJacket); }
 
 QString Line(const Material& m) {
-  QStringList cells{m.name, FormText(m.form), NumberText(m.density), NumberText(m.lowest), NumberText(m.highest),
-                    m.source};
+  QStringList cells{
+      m.name, FormText(m.form), NumberText(m.density), NumberText(m.lowest), NumberText(m.highest), m.source};
   if (m.points.empty()) {
     cells << kFormula << NumberText(m.k.a) << NumberText(m.k.b) << NumberText(m.k.c);
   } else {
@@ -218,8 +223,6 @@ QString Line(const Material& m) {
   return GridRowCsv::Write(cells);
 }
 
-QString Line(const Jacket& j) {
-  return GridRowCsv::Write({j.name, NumberText(j.emissivity), j.source});
-}
+QString Line(const Jacket& j) { return GridRowCsv::Write({j.name, NumberText(j.emissivity), j.source}); }
 
 }  // namespace MaterialLibrary

@@ -40,8 +40,8 @@ QString FormText(Form form);
 struct Material {
   QString name;
   Form form = Form::Board;
-  long double density = 0;           // kg/m3
-  long double lowest = 0, highest = 0;  // service temperatures, ℃
+  long double density = 0;                 // kg/m3
+  long double lowest = 0, highest = 0;     // service temperatures, ℃
   SurfaceCalc::TemperatureConductivity k;  // a, b, c
   // The mean temperatures and conductivities as the file gives them (empty
   // for a line of 式), from which k was fitted.

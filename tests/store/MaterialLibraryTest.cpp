@@ -25,10 +25,11 @@ TEST(MaterialLibrary, ShippedFilesLoadWholeAndRoundTrip) {
   const Materials materials = ReadMaterials(Shipped("hoonzai_zairyou.csv"));
   EXPECT_TRUE(materials.problems.isEmpty()) << materials.problems.join(QLatin1Char('\n')).toStdString();
   for (const char* name :
-       {"ロックウール保温筒", "ロックウール保温板", "グラスウール保温筒", "グラスウール保温板", "けい酸カルシウム保温筒",
-        "はっ水性パーライト保温筒", "気泡ガラス保温板", "ゴム系発泡保温筒（軟質エラストマー）",
-        "硬質ウレタン・ポリイソシアヌレート保温筒", "フェノールフォーム保温筒", "押出法ポリスチレンフォーム保温板",
-        "セラミックファイバーブランケット", "マイクロポーラス保温板"})
+       {"ロックウール保温筒", "ロックウール保温板", "グラスウール保温筒", "グラスウール保温板",
+        "けい酸カルシウム保温筒", "はっ水性パーライト保温筒", "気泡ガラス保温板",
+        "ゴム系発泡保温筒（軟質エラストマー）", "硬質ウレタン・ポリイソシアヌレート保温筒",
+        "フェノールフォーム保温筒", "押出法ポリスチレンフォーム保温板", "セラミックファイバーブランケット",
+        "マイクロポーラス保温板"})
     EXPECT_TRUE(materials.Find(QString::fromUtf8(name))) << name;
   const Material* rock = materials.Find(QStringLiteral("ロックウール保温筒"));
   ASSERT_TRUE(rock);
@@ -87,22 +88,23 @@ TEST(MaterialLibrary, ShippedFilesLoadWholeAndRoundTrip) {
 TEST(MaterialLibrary, BadLinesAreNamedAndTheRestLoads) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("hoonzai_zairyou.csv"));
-  TextFile::Write(path, {
-      QStringLiteral("# 説明"),
-      QStringLiteral("良い材料,保温板,100,0,400,資料 A,式,0.04,0.0001,,"),
-      QStringLiteral("形が違う,保温箱,100,0,400,資料,式,0.04"),
-      QStringLiteral("密度なし,保温板,,0,400,資料,式,0.04"),
-      QStringLiteral(""),
-      QStringLiteral("範囲が逆,保温板,100,400,0,資料,式,0.04"),
-      QStringLiteral("出典なし,保温板,100,0,400,,式,0.04"),
-      QStringLiteral("負になる,保温板,100,0,400,資料,式,0.04,-0.0002"),
-      QStringLiteral("点が半端,保温筒,100,0,400,資料,点,50,0.04,100"),
-      QStringLiteral("同じ温度,保温筒,100,0,400,資料,点,50,0.04,50,0.05"),
-      QStringLiteral("ユーザー定義,保温筒,100,0,400,資料,式,0.04"),
-      QStringLiteral("良い材料,保温筒,100,0,400,資料,式,0.04"),
-      QStringLiteral("与え方なし,保温筒,100,0,400,資料,表,0.04"),
-      QStringLiteral("２点,ブランケット,１２８,０,１０００,\"資料 B, 表 3\",点,200,0.06,800,0.21"),
-  });
+  TextFile::Write(
+      path, {
+                QStringLiteral("# 説明"),
+                QStringLiteral("良い材料,保温板,100,0,400,資料 A,式,0.04,0.0001,,"),
+                QStringLiteral("形が違う,保温箱,100,0,400,資料,式,0.04"),
+                QStringLiteral("密度なし,保温板,,0,400,資料,式,0.04"),
+                QStringLiteral(""),
+                QStringLiteral("範囲が逆,保温板,100,400,0,資料,式,0.04"),
+                QStringLiteral("出典なし,保温板,100,0,400,,式,0.04"),
+                QStringLiteral("負になる,保温板,100,0,400,資料,式,0.04,-0.0002"),
+                QStringLiteral("点が半端,保温筒,100,0,400,資料,点,50,0.04,100"),
+                QStringLiteral("同じ温度,保温筒,100,0,400,資料,点,50,0.04,50,0.05"),
+                QStringLiteral("ユーザー定義,保温筒,100,0,400,資料,式,0.04"),
+                QStringLiteral("良い材料,保温筒,100,0,400,資料,式,0.04"),
+                QStringLiteral("与え方なし,保温筒,100,0,400,資料,表,0.04"),
+                QStringLiteral("２点,ブランケット,１２８,０,１０００,\"資料 B, 表 3\",点,200,0.06,800,0.21"),
+            });
   const Materials m = ReadMaterials(path);
   ASSERT_EQ(m.items.size(), 2u);
   EXPECT_EQ(m.items[0].line, 2);
@@ -111,16 +113,22 @@ TEST(MaterialLibrary, BadLinesAreNamedAndTheRestLoads) {
   EXPECT_EQ(m.items[1].density, 128);
   EXPECT_NEAR(double(m.items[1].k.b), 0.15 / 600, 1e-15);
   const QStringList expected = {
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 3 行目: 形状 '保温箱' は 保温筒、保温板、ブランケット のどれかにしてください。"),
+      QStringLiteral("ファイル hoonzai_zairyou.csv の 3 行目: 形状 '保温箱' は 保温筒、保温板、ブランケット "
+                     "のどれかにしてください。"),
       QStringLiteral("ファイル hoonzai_zairyou.csv の 4 行目: 密度 '' は数ではありません。"),
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 6 行目: 最低使用温度は -273.15 ℃以上で、最高使用温度より低くしてください。"),
+      QStringLiteral("ファイル hoonzai_zairyou.csv の 6 行目: 最低使用温度は -273.15 "
+                     "℃以上で、最高使用温度より低くしてください。"),
       QStringLiteral("ファイル hoonzai_zairyou.csv の 7 行目: 出典がありません。"),
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 8 行目: 熱伝導率が使用温度の範囲（0～400 ℃）で 0 以下になります。"),
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 9 行目: 「点」の後は 平均温度 ℃,熱伝導率 の組を 1 つ以上並べてください。"),
+      QStringLiteral("ファイル hoonzai_zairyou.csv の 8 行目: 熱伝導率が使用温度の範囲（0～400 ℃）で 0 "
+                     "以下になります。"),
+      QStringLiteral("ファイル hoonzai_zairyou.csv の 9 行目: 「点」の後は 平均温度 ℃,熱伝導率 の組を 1 "
+                     "つ以上並べてください。"),
       QStringLiteral("ファイル hoonzai_zairyou.csv の 10 行目: 同じ平均温度に違う熱伝導率があります。"),
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 11 行目: 名称「ユーザー定義」は手入力の値の表示に使うので、材料の名称にはできません。"),
+      QStringLiteral("ファイル hoonzai_zairyou.csv の 11 行目: "
+                     "名称「ユーザー定義」は手入力の値の表示に使うので、材料の名称にはできません。"),
       QStringLiteral("ファイル hoonzai_zairyou.csv の 12 行目: 名称「良い材料」はもう使われています。"),
-      QStringLiteral("ファイル hoonzai_zairyou.csv の 13 行目: 熱伝導率の与え方 '表' は「式」か「点」にしてください。"),
+      QStringLiteral(
+          "ファイル hoonzai_zairyou.csv の 13 行目: 熱伝導率の与え方 '表' は「式」か「点」にしてください。"),
   };
   EXPECT_EQ(m.problems, expected);
 
@@ -129,8 +137,10 @@ TEST(MaterialLibrary, BadLinesAreNamedAndTheRestLoads) {
                             QStringLiteral("出典なし,0.9")});
   const Jackets j = ReadJackets(jackets);
   ASSERT_EQ(j.items.size(), 1u);
-  EXPECT_EQ(j.problems,
-            (QStringList{QStringLiteral("ファイル gaisou_zairyou.csv の 2 行目: 放射率は 0 より大きく 1 以下にしてください。"),
-                         QStringLiteral("ファイル gaisou_zairyou.csv の 3 行目: 出典がありません。")}));
+  EXPECT_EQ(
+      j.problems,
+      (QStringList{QStringLiteral(
+                       "ファイル gaisou_zairyou.csv の 2 行目: 放射率は 0 より大きく 1 以下にしてください。"),
+                   QStringLiteral("ファイル gaisou_zairyou.csv の 3 行目: 出典がありません。")}));
   EXPECT_THROW(ReadMaterials(dir.filePath(QStringLiteral("none.csv"))), FileError);
 }

@@ -31,12 +31,14 @@ std::vector<LimitBreach> Outside(const InsulationFaces& faces, int layer, bool p
 }
 
 LimitBreach Furthest(const std::vector<LimitBreach>& breaches) {
-  return *std::max_element(breaches.begin(), breaches.end(),
-                           [](const LimitBreach& a, const LimitBreach& b) { return a.Beyond() < b.Beyond(); });
+  return *std::max_element(breaches.begin(), breaches.end(), [](const LimitBreach& a, const LimitBreach& b) {
+    return a.Beyond() < b.Beyond();
+  });
 }
 
-InnerLayerAnswer Solve(const FacesAt& facesAt, int layer, int innerCount, const std::vector<ServiceRange>& ranges,
-                       const std::vector<long double>& stockMm, long double maxMm) {
+InnerLayerAnswer Solve(const FacesAt& facesAt, int layer, int innerCount,
+                       const std::vector<ServiceRange>& ranges, const std::vector<long double>& stockMm,
+                       long double maxMm) {
   InnerLayerAnswer answer;
   bool limited = false;
   for (int i = layer + 1; i < static_cast<int>(ranges.size()); ++i)
@@ -96,7 +98,8 @@ Inputs WithLayer(const Inputs& base, int layer, long double mm) {
 
 }  // namespace
 
-InnerLayerAnswer SolveCylinderInnerLayer(const CylinderInputs& base, int layer, const std::vector<ServiceRange>& ranges,
+InnerLayerAnswer SolveCylinderInnerLayer(const CylinderInputs& base, int layer,
+                                         const std::vector<ServiceRange>& ranges,
                                          const std::vector<long double>& stockMm, long double maxMm) {
   return Solve([&](long double mm) { return CylinderHeatLoss(WithLayer(base, layer, mm)).faces; }, layer,
                base.inner.count, ranges, stockMm, maxMm);
@@ -109,13 +112,15 @@ InnerLayerAnswer SolveFlatPlateInnerLayer(const FlatPlateInputs& base, int layer
                base.inner.count, ranges, stockMm, maxMm);
 }
 
-InnerLayerAnswer SolveFlatWallInnerLayer(const FlatWallInputs& base, int layer, const std::vector<ServiceRange>& ranges,
+InnerLayerAnswer SolveFlatWallInnerLayer(const FlatWallInputs& base, int layer,
+                                         const std::vector<ServiceRange>& ranges,
                                          const std::vector<long double>& stockMm, long double maxMm) {
   return Solve([&](long double mm) { return FlatWallTransmission(WithLayer(base, layer, mm)).faces; }, layer,
                base.inner.count, ranges, stockMm, maxMm);
 }
 
-InnerLayerAnswer SolvePipeFlowInnerLayer(const PipeFlowInputs& base, int layer, const std::vector<ServiceRange>& ranges,
+InnerLayerAnswer SolvePipeFlowInnerLayer(const PipeFlowInputs& base, int layer,
+                                         const std::vector<ServiceRange>& ranges,
                                          const std::vector<long double>& stockMm, long double maxMm) {
   return Solve([&](long double mm) { return PipeFlowInletFaces(WithLayer(base, layer, mm)); }, layer,
                base.inner.count, ranges, stockMm, maxMm);

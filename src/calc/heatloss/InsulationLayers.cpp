@@ -2,11 +2,13 @@
 
 namespace HeatLossCalc {
 
-bool ChainCarries(const LayerChain& chain, long double T, long double q, long double limit, long double* faces) {
+bool ChainCarries(const LayerChain& chain, long double T, long double q, long double limit,
+                  long double* faces) {
   long double face = T;
   long double found[kMaxInsulationLayers + 1];
   for (int i = 0; i < chain.count; ++i) {
-    const std::optional<long double> inner = SurfaceCalc::FaceWithin(chain.k[i], face, q * chain.per[i], limit);
+    const std::optional<long double> inner =
+        SurfaceCalc::FaceWithin(chain.k[i], face, q * chain.per[i], limit);
     if (!inner) return false;
     face = *inner;
     found[i] = face;

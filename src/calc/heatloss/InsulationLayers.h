@@ -80,7 +80,8 @@ struct LayerChain {
 // the outside in: faces[0] the inner face of the outermost layer, ...,
 // faces[count - 1] the inner face of the structure. For two layers this is
 // LayersCarry to the bit. Each k must be positive between T and limit.
-bool ChainCarries(const LayerChain& chain, long double T, long double q, long double limit, long double* faces);
+bool ChainCarries(const LayerChain& chain, long double T, long double q, long double limit,
+                  long double* faces);
 
 // The faces a chain reports after ChainCarries (from the outside in, the
 // structure's inner face last) as InsulationFaces from the structure

@@ -2,9 +2,11 @@
 
 namespace HeatLossCalc {
 
-std::vector<LimitBreach> LimitBreaches(const InsulationFaces& faces, const std::vector<ServiceRange>& ranges) {
+std::vector<LimitBreach> LimitBreaches(const InsulationFaces& faces,
+                                       const std::vector<ServiceRange>& ranges) {
   std::vector<LimitBreach> breaches;
-  const int layers = faces.layers < static_cast<int>(ranges.size()) ? faces.layers : static_cast<int>(ranges.size());
+  const int layers =
+      faces.layers < static_cast<int>(ranges.size()) ? faces.layers : static_cast<int>(ranges.size());
   for (int i = 0; i < layers; ++i) {
     const long double inner = faces.InnerFace(i), outer = faces.OuterFace(i);
     const bool innerHotter = !(outer > inner);

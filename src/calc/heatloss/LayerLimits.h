@@ -27,7 +27,7 @@ enum class LimitSide {
 };
 
 struct LimitBreach {
-  int layer = 0;          // insulation layer, 0 next to the structure
+  int layer = 0;  // insulation layer, 0 next to the structure
   LimitSide side = LimitSide::Highest;
   bool innerFace = true;  // the face towards the structure (内側), else the outer one (外側)
   long double limit = 0;  // ℃

@@ -43,9 +43,8 @@ std::optional<TemperatureConductivity> FitConductivity(const std::vector<Conduct
   }
   // [S0 S1 S2; S1 S2 S3; S2 S3 S4] (α β γ) = R, by Cramer's rule.
   auto det = [](long double a, long double b, long double c, long double d, long double e, long double f,
-                long double g, long double h, long double i) {
-    return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
-  };
+                long double g, long double h,
+                long double i) { return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g); };
   const long double D = det(S[0], S[1], S[2], S[1], S[2], S[3], S[2], S[3], S[4]);
   if (!(fabsl(D) > 0)) return std::nullopt;
   const long double alpha = det(R[0], S[1], S[2], R[1], S[2], S[3], R[2], S[3], S[4]) / D;

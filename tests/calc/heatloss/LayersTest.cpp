@@ -77,11 +77,11 @@ TEST(Layers, ThreeLayersConductAsTheirSeriesResistances) {
   EXPECT_NEAR(double(OuterSurfaceOf(c).windLength), double(D2), 1e-15);
   const long double perMetre = logl(c.D1 / D0) / c.k1 + logl(Da / c.D1) / 0.065L + logl(Db / Da) / 0.05L +
                                logl(D2 / Db) / c.k2;  // 2π·R per metre
-  auto lost = [&](long double T) {  // W/m at T (K)
+  auto lost = [&](long double T) {                    // W/m at T (K)
     return (c.h * (T - c.Ta - K) + c.e * c.sigma * (Pow4(T) - Pow4(c.Ta + K))) * 3.14L * D2;
   };
-  const long double root =
-      Crossing(c.Ta + K, c.Ti + K, [&](long double T) { return 2 * 3.14L * (c.Ti + K - T) / perMetre - lost(T); });
+  const long double root = Crossing(
+      c.Ta + K, c.Ti + K, [&](long double T) { return 2 * 3.14L * (c.Ti + K - T) / perMetre - lost(T); });
   EXPECT_LE(rc.surface, root - K + 1e-9L);
   EXPECT_GE(rc.surface, root - K - 0.001L - 1e-9L);
   // From the surface inwards with the reported heat, layer by layer.
@@ -101,7 +101,8 @@ TEST(Layers, ThreeLayersConductAsTheirSeriesResistances) {
     for (int j = 2; j >= i; --j) f += lost(Ts) * logl(diameters[j + 1] / diameters[j]) / (2 * 3.14L * ks[j]);
     return f;
   };
-  for (int i = 0; i < 3; ++i) ExpectWithinTheStep(rc.faces.at[i], facesAt(root, i), facesAt(root - 0.001L, i));
+  for (int i = 0; i < 3; ++i)
+    ExpectWithinTheStep(rc.faces.at[i], facesAt(root, i), facesAt(root - 0.001L, i));
 
   // The flat plate: 230 mm brick, then 75 mm, 50 mm and the panel's 100 mm.
   FlatPlateInputs p = FactoryCases::FactoryPlate();
@@ -179,7 +180,8 @@ TEST(Layers, EachLayersConductivityIsIntegratedAsOneLayersIs) {
     f = MarchCylinder(silicate, f, ra, r1, lost(T));
     return MarchCylinder(steel, f, r1, r1 - c.t1, lost(T));
   };
-  const long double root = Crossing(c.Ta + K + 1e-6L, c.Ta + K + 100, [&](long double T) { return c.Ti - inside(T); });
+  const long double root =
+      Crossing(c.Ta + K + 1e-6L, c.Ta + K + 100, [&](long double T) { return c.Ti - inside(T); });
   EXPECT_LE(r.surface, root - K + 1e-7L);
   EXPECT_GE(r.surface, root - K - 0.001L - 1e-7L);
 
@@ -287,7 +289,8 @@ TEST(Layers, LimitsNameTheFaceAndTheInnerLayerKeepsTheInterfaceWithin) {
   PipeFlowInputs pf = FactoryCases::FactoryPipe();
   pf.Tin = 300 + K;
   pf.inner.Add({0.06L, {}, 0.02L});
-  const DesignCalc::InnerLayerAnswer ap = DesignCalc::SolvePipeFlowInnerLayer(pf, 0, {{}, {std::nullopt, 150.0L}}, {});
+  const DesignCalc::InnerLayerAnswer ap =
+      DesignCalc::SolvePipeFlowInnerLayer(pf, 0, {{}, {std::nullopt, 150.0L}}, {});
   ASSERT_EQ(ap.outcome, DesignCalc::InnerLayerOutcome::Solved);
   EXPECT_GT(PipeFlowInletFaces(pf).at[1], 150);
   EXPECT_LE(ap.faces.at[1], 150);

@@ -9,8 +9,8 @@ namespace HeatLossTest {
 
 // The temperature reached after conducting the flow Q (W/m) from T0 at the
 // radius r0 to r1 (either order), dT/dr = -Q / (2π r k(T)), by RK4.
-inline long double MarchCylinder(const SurfaceCalc::TemperatureConductivity& k, long double T0, long double r0, long double r1,
-                          long double Q, int n = 400) {
+inline long double MarchCylinder(const SurfaceCalc::TemperatureConductivity& k, long double T0,
+                                 long double r0, long double r1, long double Q, int n = 400) {
   const long double dr = (r1 - r0) / n;
   auto f = [&](long double r, long double T) {
     return -Q / (2 * 3.14L * r * SurfaceCalc::ConductivityAt(k, T));
@@ -26,8 +26,8 @@ inline long double MarchCylinder(const SurfaceCalc::TemperatureConductivity& k, 
 }
 
 // A flat layer of thickness t crossed against the flux q: dT/dx = q / k(T).
-inline long double MarchFlat(const SurfaceCalc::TemperatureConductivity& k, long double T0, long double t, long double q,
-                      int n = 400) {
+inline long double MarchFlat(const SurfaceCalc::TemperatureConductivity& k, long double T0, long double t,
+                             long double q, int n = 400) {
   const long double dx = t / n;
   auto f = [&](long double T) { return q / SurfaceCalc::ConductivityAt(k, T); };
   long double T = T0;

@@ -48,7 +48,8 @@ template <class Inputs>
 void MaybeOptions(Inputs& in, Draw& d) {
   if (!d.Coin()) return;
   in.outer.on = d.Coin();
-  in.outer.orientation = d.Coin() ? SurfaceCalc::Orientation::HorizontalPipe : SurfaceCalc::Orientation::VerticalWall;
+  in.outer.orientation =
+      d.Coin() ? SurfaceCalc::Orientation::HorizontalPipe : SurfaceCalc::Orientation::VerticalWall;
   in.outer.wind = d.Coin() ? 0 : d.In(0.5L, 6);
   in.outer.length = d.In(0, 3);
   if (d.Coin()) in.k2T = {d.In(0, 1.5e-4L), d.In(0, 2e-7L)};
@@ -72,7 +73,8 @@ inline uint64_t CylinderSum(int cases) {
     in.L = d.In(0.5L, 50);
     MaybeOptions(in, d);
     const HeatLossCalc::CylinderResult r = HeatLossCalc::CylinderHeatLoss(in);
-    for (long double x : {r.surface, r.interface, r.convective, r.radiative, r.total, r.coefficient}) sum.Add(x);
+    for (long double x : {r.surface, r.interface, r.convective, r.radiative, r.total, r.coefficient})
+      sum.Add(x);
   }
   return sum.Value();
 }
@@ -97,7 +99,8 @@ inline uint64_t FlatPlateSum(int cases) {
     c.bothFaces = d.Coin();
     const HeatLossCalc::FlatPlateResult r =
         cooling ? HeatLossCalc::FlatPlateCooling(in, c) : HeatLossCalc::FlatPlateSteady(in);
-    for (long double x : {r.surface, r.interface, r.convective, r.radiative, r.total, r.flux, r.plate, r.coefficient})
+    for (long double x :
+         {r.surface, r.interface, r.convective, r.radiative, r.total, r.flux, r.plate, r.coefficient})
       sum.Add(x);
   }
   return sum.Value();
@@ -121,8 +124,8 @@ inline uint64_t FlatWallSum(int cases) {
     in.k2 = d.In(0.03L, 0.12L);
     MaybeOptions(in, d);
     const HeatLossCalc::FlatWallResult r = HeatLossCalc::FlatWallTransmission(in);
-    for (long double x : {r.outerSurface, r.innerSurface, r.interface, r.convective, r.radiative, r.total, r.flux,
-                          r.coefficient})
+    for (long double x : {r.outerSurface, r.innerSurface, r.interface, r.convective, r.radiative, r.total,
+                          r.flux, r.coefficient})
       sum.Add(x);
   }
   return sum.Value();
@@ -146,8 +149,8 @@ inline uint64_t PipeFlowSum(int cases) {
     in.e = d.In(0.05L, 0.95L);
     MaybeOptions(in, d);
     const HeatLossCalc::PipeFlowResult r = HeatLossCalc::PipeFlowTemperature(in);
-    for (long double x : {r.fluid, r.wallFluidSide, r.boundary, r.wallAmbientSide, r.convective, r.radiative, r.total,
-                          r.coefficient})
+    for (long double x : {r.fluid, r.wallFluidSide, r.boundary, r.wallAmbientSide, r.convective, r.radiative,
+                          r.total, r.coefficient})
       sum.Add(x);
   }
   return sum.Value();
