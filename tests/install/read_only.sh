@@ -61,7 +61,7 @@ grep -qxF "folder: $user" <<<"$out" || fail "working folder is not $user"
 ! grep -q '^message:\|^confirm:' <<<"$out" || fail "the start-up showed a message"
 cmp -s "$user/G1de-ta/heatwork.csv" "$share/G1de-ta/heatworkA.csv" || fail "the store is not the factory copy"
 [ -d "$user/memo" ] && [ -d "$user/memocsv" ] || fail "memo folders missing"
-for entry in G1de-ta/hoonzai_atsusa.csv G1de-ta/hoonzai_hiyou.csv; do
+for entry in G1de-ta/hoonzai_atsusa.csv G1de-ta/hoonzai_hiyou.csv G1de-ta/hoonzai_zairyou.csv G1de-ta/gaisou_zairyou.csv; do
   [ -f "$user/$entry" ] && [ ! -L "$user/$entry" ] || fail "$entry is not a copy the engineer can edit"
 done
 for entry in siryou formtext text G1de-ta/heatworkA.csv; do

@@ -32,6 +32,8 @@ void Install(const QString& prefix) {
   Put(share + QStringLiteral("/G1de-ta/heatworkA.csv"), "factory");
   Put(share + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv"), "stock");
   Put(share + QStringLiteral("/G1de-ta/hoonzai_hiyou.csv"), "costs");
+  Put(share + QStringLiteral("/G1de-ta/hoonzai_zairyou.csv"), "materials");
+  Put(share + QStringLiteral("/G1de-ta/gaisou_zairyou.csv"), "jackets");
   Put(share + QStringLiteral("/siryou/01_金属.csv"), "table");
   Put(share + QStringLiteral("/formtext/1_簡易式.txt"), "formula");
   Put(share + QStringLiteral("/text/usage.txt"), "usage");
@@ -85,18 +87,21 @@ TEST(WorkingFolder, InstalledProgramWorksInTheUsersFolder) {
     EXPECT_EQ(info.canonicalFilePath(), share + QLatin1Char('/') + QLatin1String(link)) << link;
   }
   EXPECT_EQ(Slurp(user + QStringLiteral("/siryou/01_金属.csv")), "table");
-  // The stock lists are copies the engineer may edit.
-  for (const char* stock : {"/G1de-ta/hoonzai_atsusa.csv", "/G1de-ta/hoonzai_hiyou.csv"})
+  // The stock lists and the material library are copies the engineer may edit.
+  for (const char* stock : {"/G1de-ta/hoonzai_atsusa.csv", "/G1de-ta/hoonzai_hiyou.csv",
+                            "/G1de-ta/hoonzai_zairyou.csv", "/G1de-ta/gaisou_zairyou.csv"})
     EXPECT_FALSE(QFileInfo(user + QLatin1String(stock)).isSymLink()) << stock;
   EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/hoonzai_hiyou.csv")), "costs");
 
   // Later starts keep what the user did.
   Put(user + QStringLiteral("/G1de-ta/heatwork.csv"), "saved");
   Put(user + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv"), "edited");
+  Put(user + QStringLiteral("/G1de-ta/hoonzai_zairyou.csv"), "my materials");
   ASSERT_TRUE(QFile::remove(user + QStringLiteral("/memo/sample.txt")));
   c = Start(prefix, user);
   EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/heatwork.csv")), "saved");
   EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/hoonzai_atsusa.csv")), "edited");
+  EXPECT_EQ(Slurp(user + QStringLiteral("/G1de-ta/hoonzai_zairyou.csv")), "my materials");
   EXPECT_FALSE(QFileInfo::exists(user + QStringLiteral("/memo/sample.txt")));
   EXPECT_EQ(Slurp(share + QStringLiteral("/G1de-ta/heatworkA.csv")), "factory");
 

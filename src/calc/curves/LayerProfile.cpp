@@ -50,28 +50,53 @@ class ProfileBuilder {
 
 }  // namespace
 
+namespace {
+
+// The flat insulation layers after the structure, which ends at position
+// start (m): each inner layer to its face, then the calculator's own
+// insulation to the surface. With no inner layer the surface lies at
+// start + L2, formed as it always was.
+void FlatInsulation(ProfileBuilder& b, long double start, const HeatLossCalc::InnerLayers& inner, long double L2,
+                    const HeatLossCalc::InsulationFaces& faces, long double surface) {
+  long double x = start;
+  for (int j = 0; j < inner.count && j + 1 < faces.layers; ++j) {
+    x = x + inner.layer[j].thickness;
+    b.Flat(x * 1000, faces.at[j + 1]);
+  }
+  b.Flat((x + L2) * 1000, surface);
+}
+
+}  // namespace
+
 LayerProfile FlatPlateProfile(const HeatLossCalc::FlatPlateInputs& in, const HeatLossCalc::FlatPlateResult& r,
                               bool bothFaces) {
-  const long double structure = (bothFaces ? in.L1 / 2 : in.L1) * 1000;
+  const long double structure = bothFaces ? in.L1 / 2 : in.L1;
   ProfileBuilder b(0, r.plate);
-  b.Flat(structure, r.interface);
-  b.Flat(structure + in.L2 * 1000, r.surface);
+  b.Flat(structure * 1000, r.interface);
+  FlatInsulation(b, structure, in.inner, in.L2, r.faces, r.surface);
   return b.Take();
 }
 
 LayerProfile FlatWallProfile(const HeatLossCalc::FlatWallInputs& in, const HeatLossCalc::FlatWallResult& r) {
   ProfileBuilder b(0, r.innerSurface);
   b.Flat(in.L1 * 1000, r.interface);
-  b.Flat((in.L1 + in.L2) * 1000, r.outerSurface);
+  FlatInsulation(b, in.L1, in.inner, in.L2, r.faces, r.outerSurface);
   return b.Take();
 }
 
 LayerProfile CylinderProfile(const HeatLossCalc::CylinderInputs& in, const HeatLossCalc::CylinderResult& r) {
   const long double r1 = in.D1 / 2;  // m
-  const long double r0 = r1 - in.t1, r2 = r1 + in.t2;
+  const long double r0 = r1 - in.t1;
   ProfileBuilder b(0, in.Ti);
   b.Cylindrical(r0, r1, in.t1 * 1000, r.interface);
-  b.Cylindrical(r1, r2, (in.t1 + in.t2) * 1000, r.surface);
+  long double ra = r1, x = in.t1;  // the next layer's inner radius and position
+  for (int j = 0; j < in.inner.count && j + 1 < r.faces.layers; ++j) {
+    const long double t = in.inner.layer[j].thickness;
+    b.Cylindrical(ra, ra + t, (x + t) * 1000, r.faces.at[j + 1]);
+    ra = ra + t;
+    x = x + t;
+  }
+  b.Cylindrical(ra, ra + in.t2, (x + in.t2) * 1000, r.surface);
   return b.Take();
 }
 

@@ -31,7 +31,8 @@ struct LayerProfile {
 inline constexpr int kCurvedLayerIntervals = 32;
 
 // Flat plate (steady or cooling): structure then insulation, from the inner
-// side at r.plate through r.interface to r.surface. Position 0 is the inner
+// side at r.plate through r.interface (and the faces of the inner insulation
+// layers, r.faces) to r.surface. Position 0 is the inner
 // side; with bothFaces (cooling from both faces) it is the middle of the
 // structure, which then counts with half its thickness, as the calculation
 // does. in is what FlatPlateSteady or FlatPlateCooling was given.
@@ -39,11 +40,12 @@ LayerProfile FlatPlateProfile(const HeatLossCalc::FlatPlateInputs& in, const Hea
                               bool bothFaces = false);
 
 // Flat wall: from the inner surface r.innerSurface (position 0) through
-// r.interface to r.outerSurface.
+// r.interface and the inner insulation layers' faces to r.outerSurface.
 LayerProfile FlatWallProfile(const HeatLossCalc::FlatWallInputs& in, const HeatLossCalc::FlatWallResult& r);
 
 // Cylinder: from the tube's inner surface at in.Ti (position 0, the radius
-// D1/2 - t1) through r.interface (at t1) to r.surface (at t1 + t2).
+// D1/2 - t1) through r.interface (at t1) and the inner insulation layers'
+// faces to r.surface (at t1 + their thicknesses + t2).
 LayerProfile CylinderProfile(const HeatLossCalc::CylinderInputs& in, const HeatLossCalc::CylinderResult& r);
 
 // A heating wire of nickel-chromium: about 11 to 13 W/mK at 20 degC and

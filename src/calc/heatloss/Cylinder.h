@@ -1,10 +1,11 @@
 // A cylinder of two layers, a tube (1) and insulation (2) around it, whose
 // inner surface is held at Ti: the surface temperature, the loss and the
 // temperature between the layers. An inner surface colder than the air
-// gains heat: a negative loss (HeatGain.h).
+// gains heat: a negative loss (HeatGain.h). Up to two more insulation
+// layers may lie between the tube and the insulation (InsulationLayers.h).
 #pragma once
 
-#include "calc/heatloss/HeatLossOptions.h"
+#include "calc/heatloss/InsulationLayers.h"
 
 namespace HeatLossCalc {
 
@@ -18,17 +19,29 @@ struct CylinderInputs {
   // Off by default: the typed h and constant conductivities.
   AutoCoefficient outer;
   ConductivityChange k1T, k2T;  // of layers 1 and 2
-  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
+  // Insulation layers between the tube and the insulation (t2, k2); none by default.
+  InnerLayers inner;
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant() || !inner.Constant(); }
 };
+
+// The diameter the insulation (t2) starts at: the tube's D1 and the inner
+// layers around it, each adding twice its thickness.
+inline long double InsulationBaseDiameter(const CylinderInputs& in) {
+  long double D = in.D1;
+  for (int j = 0; j < in.inner.count; ++j) D = in.inner.layer[j].thickness * 2 + D;
+  return D;
+}
 
 struct CylinderResult {
   long double surface = 0;    // outer surface, degC
-  long double interface = 0;  // between the layers, degC
+  long double interface = 0;  // between the tube and the insulation, degC
   // Losses in W, each rounded to hundredths before their sum.
   long double convective = 0, radiative = 0, total = 0;
   // The outer convective coefficient at the final surface temperature:
   // the automatic one, or the typed h.
   long double coefficient = 0;
+  // Every face of the insulation, from the tube (interface) to the surface.
+  InsulationFaces faces;
 };
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in);

@@ -1,7 +1,7 @@
 // The cylinder with the automatic outer coefficient or k(T): the scan of
 // Cylinder.cpp (hot) or HeatGain.cpp (cold) over the same points, testing
 // whether both layers carry the surface's heat short of the inner
-// temperature.
+// temperature. Inner insulation layers join the chain between the two.
 #include <cmath>
 
 #include "calc/heatloss/GainScan.h"
@@ -14,11 +14,25 @@ namespace HeatLossCalc {
 
 CylinderResult CylinderWithOptions(const CylinderInputs& in) {
   const long double D1 = in.D1;
-  const long double D2 = in.t2 * 2 + D1;
-  // Each layer's integral of k per watt and metre: ln(Do/Di) / 2π.
+  const long double Db = InsulationBaseDiameter(in);
+  const long double D2 = in.t2 * 2 + Db;
+  // Each layer's integral of k per watt and metre: ln(Do/Di) / 2π; the
+  // chain runs from the insulation inwards to the tube.
   const long double per1 = logl(D1 / (D1 - 2 * in.t1)) / (2 * kPi);
-  const long double per2 = logl(D2 / D1) / (2 * kPi);
+  const long double per2 = logl(D2 / Db) / (2 * kPi);
   const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
+  LayerChain chain;
+  chain.Add(k2, per2);
+  {
+    std::array<long double, kMaxInnerLayers + 1> D{};
+    D[0] = D1;
+    for (int j = 0; j < in.inner.count; ++j) D[j + 1] = in.inner.layer[j].thickness * 2 + D[j];
+    for (int j = in.inner.count - 1; j >= 0; --j) {
+      const InsulationLayer& l = in.inner.layer[j];
+      chain.Add(WithChange(l.k, l.kT), logl(D[j + 1] / D[j]) / (2 * kPi));
+    }
+  }
+  chain.Add(k1, per1);
   const long double Ta = in.Ta + kKelvin;
   const long double Ti = in.Ti + kKelvin;
   const long double P = D2 * kPi;  // outer circumference
@@ -27,8 +41,7 @@ CylinderResult CylinderWithOptions(const CylinderInputs& in) {
   auto lost = [&](long double T) { return h.Flux(T) * P + (Fourth(T) - Fourth(Ta)) * R; };  // W/m
   auto accept = [&](long double T) {
     if (const std::optional<bool> plain = PlainSide(T, Ta, Ti)) return *plain;
-    const long double q = lost(T);
-    return LayersCarry(k1, k2, T - kKelvin, q * per1, q * per2, in.Ti, nullptr, nullptr);
+    return ChainCarries(chain, T - kKelvin, lost(T), in.Ti, nullptr);
   };
   const long double Ts =
       in.Ti < in.Ta ? GainThresholdScan(Ta, 6, 31, accept) : Scan::Threshold(Ta, 6, 31, accept);
@@ -38,9 +51,18 @@ CylinderResult CylinderWithOptions(const CylinderInputs& in) {
   r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * in.L) / 100;
   r.total = r.convective + r.radiative;
   r.surface = Ts - kKelvin;
-  // Through the insulation from the surface with the heat reported, as the
-  // cylinder without options does.
-  r.interface = SurfaceCalc::FaceWithin(k2, r.surface, r.total / in.L * per2, in.Ti).value_or(in.Ti);
+  // Through the insulation layers from the surface with the heat reported,
+  // as the cylinder without options does; a face that would reach the inner
+  // temperature stops there.
+  const int layers = chain.count - 1;
+  r.faces.layers = layers;
+  r.faces.at[layers] = r.surface;
+  long double face = r.surface;
+  for (int i = 0; i < layers; ++i) {
+    face = SurfaceCalc::FaceWithin(chain.k[i], face, r.total / in.L * chain.per[i], in.Ti).value_or(in.Ti);
+    r.faces.at[layers - 1 - i] = face;
+  }
+  r.interface = r.faces.at[0];
   return r;
 }
 

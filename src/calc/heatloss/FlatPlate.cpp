@@ -30,8 +30,10 @@ long double SurfaceScan(long double Tinner, long double U, long double A, const 
 FlatPlateResult Results(long double Ts, long double Tinner, long double A, const FlatPlateInputs& in) {
   const SurfaceLossParts q = SurfaceLoss(Ts, in.Ta, A, in.h, in.e, in.sigma);
   FlatPlateResult r;
-  r.interface = Tinner - (q.total / A) * in.L1 / in.k1 - kKelvin;
+  const long double Tm = Tinner - (q.total / A) * in.L1 / in.k1;
+  r.interface = Tm - kKelvin;
   r.surface = Ts - kKelvin;
+  r.faces = FlatFacesOutwards(Tm, q.total / A, in.inner, r.surface);
   r.convective = q.convective;
   r.radiative = q.radiative;
   r.total = q.total;
@@ -47,9 +49,43 @@ long double FlatConductance(long double L1, long double k1, long double L2, long
   return 1 / (L2 / k2 + L1 / k1);
 }
 
+long double FlatConductance(long double L1, long double k1, const InnerLayers& inner, long double L2,
+                            long double k2) {
+  long double resistance = L2 / k2;
+  for (int j = inner.count - 1; j >= 0; --j) resistance = resistance + inner.layer[j].thickness / inner.layer[j].k;
+  return 1 / (resistance + L1 / k1);
+}
+
+InsulationFaces FlatFacesOutwards(long double Tm, long double q, const InnerLayers& inner, long double surface) {
+  InsulationFaces f;
+  f.layers = inner.count + 1;
+  f.at[0] = Tm - kKelvin;
+  long double face = Tm;
+  for (int j = 0; j < inner.count; ++j) {
+    face = face - q * inner.layer[j].thickness / inner.layer[j].k;
+    f.at[j + 1] = face - kKelvin;
+  }
+  f.at[f.layers] = surface;
+  return f;
+}
+
+InsulationFaces FlatFacesInwards(long double Tm, long double Q, long double A, const InnerLayers& inner,
+                                 long double surface) {
+  InsulationFaces f;
+  f.layers = inner.count + 1;
+  f.at[f.layers] = surface;
+  f.at[inner.count] = Tm - kKelvin;
+  long double face = Tm;
+  for (int j = inner.count - 1; j >= 0; --j) {
+    face = Q / inner.layer[j].k / A * inner.layer[j].thickness + face;
+    f.at[j] = face - kKelvin;
+  }
+  return f;
+}
+
 FlatPlateResult FlatPlateSteady(const FlatPlateInputs& in) {
   if (in.OptionsOn()) return FlatPlateSteadyWithOptions(in);
-  const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  const long double U = FlatConductance(in.L1, in.k1, in.inner, in.L2, in.k2);
   const long double Ts = SurfaceScan(in.Ti, U, in.A, in, kSteadyPoints);
   return Results(Ts, in.Ti, in.A, in);
 }
@@ -66,12 +102,12 @@ curves::Point* BeginCoolingHistory(curves::Series* plate, long double Tp) {
 
 FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs& cooling, curves::Series* plate) {
   if (in.OptionsOn()) return FlatPlateCoolingWithOptions(in, cooling, plate);
-  long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  long double U = FlatConductance(in.L1, in.k1, in.inner, in.L2, in.k2);
   long double A = in.A;
   // Heat capacity of the structure, kcal/K, with the area as entered.
   const long double C = A * in.L1 * cooling.rho * 1000 * cooling.c;
   if (cooling.bothFaces) {
-    U = 1 / (in.L2 / in.k2 + in.L1 / (in.k1 * 2));
+    U = FlatConductance(in.L1, in.k1 * 2, in.inner, in.L2, in.k2);
     A = A * 2;
   }
   long double Tp = in.Ti;
@@ -88,7 +124,11 @@ FlatPlateResult FlatPlateCooling(const FlatPlateInputs& in, const CoolingInputs&
   FlatPlateResult r = Results(Ts, Tp, A, in);
   // Both faces: the structure conducts from its middle over half its
   // thickness, as in U above, so the interface lies that far from Tp.
-  if (cooling.bothFaces) r.interface = Tp - (r.total / A) * in.L1 / (in.k1 * 2) - kKelvin;
+  if (cooling.bothFaces) {
+    const long double Tm = Tp - (r.total / A) * in.L1 / (in.k1 * 2);
+    r.interface = Tm - kKelvin;
+    r.faces = FlatFacesOutwards(Tm, r.total / A, in.inner, r.surface);
+  }
   return r;
 }
 

@@ -2,9 +2,11 @@
 // side is held at Ti: the steady loss to the ambient air, and the cooling of
 // the structure from Ti over a number of hours. A structure colder than the
 // air gains heat: a negative loss (HeatGain.h), and warms over the hours.
+// Up to two more insulation layers may lie between the structure and the
+// insulation (InsulationLayers.h).
 #pragma once
 
-#include "calc/heatloss/HeatLossOptions.h"
+#include "calc/heatloss/InsulationLayers.h"
 #include "calc/numeric/Series.h"
 
 namespace HeatLossCalc {
@@ -21,7 +23,9 @@ struct FlatPlateInputs {
   // Off by default: the typed h and constant conductivities.
   AutoCoefficient outer;
   ConductivityChange k1T, k2T;  // of layers 1 and 2
-  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
+  // Insulation layers between the structure and the insulation (L2, k2).
+  InnerLayers inner;
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant() || !inner.Constant(); }
 };
 
 struct CoolingInputs {
@@ -40,10 +44,27 @@ struct FlatPlateResult {
   // The outer convective coefficient at the final surface temperature:
   // the automatic one, or the typed h.
   long double coefficient = 0;
+  // Every face of the insulation, from the structure (interface) to the
+  // surface; cooling: at the end.
+  InsulationFaces faces;
 };
 
 // The two layers in series, W/m2K.
 long double FlatConductance(long double L1, long double k1, long double L2, long double k2);
+// The same with the inner insulation layers between them:
+// 1 / (L2/k2 + ... + L1/k1), summed from the outside in.
+long double FlatConductance(long double L1, long double k1, const InnerLayers& inner, long double L2,
+                            long double k2);
+
+// The faces of flat insulation from the structure's outer face Tm (K)
+// outwards, each a flux q (W/m²) times its L/k further on, to the surface
+// (℃); the faces in ℃.
+InsulationFaces FlatFacesOutwards(long double Tm, long double q, const InnerLayers& inner, long double surface);
+// From the insulation's inner face Tm (K, the outer layer's drop inside the
+// surface) inwards through the inner layers, each Q / k / A · L (W, m²)
+// further in: the faces in ℃.
+InsulationFaces FlatFacesInwards(long double Tm, long double Q, long double A, const InnerLayers& inner,
+                                 long double surface);
 
 // Steady loss: the surface temperature at which the heat conducted through
 // both layers equals the surface loss.

@@ -23,8 +23,14 @@ class PlateWithOptions {
         A_(A),
         L1_(in.L1 * structureShare),
         k1_(WithChange(in.k1, in.k1T)),
-        k2_(WithChange(in.k2, in.k2T)),
-        h_(in.h, in.outer, OuterSurfaceOf(in)) {}
+        h_(in.h, in.outer, OuterSurfaceOf(in)) {
+    chain_.Add(WithChange(in.k2, in.k2T), in.L2);
+    for (int j = in.inner.count - 1; j >= 0; --j) {
+      const InsulationLayer& l = in.inner.layer[j];
+      chain_.Add(WithChange(l.k, l.kT), l.thickness);
+    }
+    chain_.Add(k1_, L1_);
+  }
 
   OuterConvection& Convection() { return h_; }
 
@@ -37,8 +43,7 @@ class PlateWithOptions {
     const long double Ta = in_.Ta;
     auto accept = [&](long double T) {
       if (const std::optional<bool> plain = PlainSide(T, Ta, Tinner)) return *plain;
-      const long double q = Flux(T);
-      return LayersCarry(k1_, k2_, T - kKelvin, q * L1_, q * in_.L2, Tinner - kKelvin, nullptr, nullptr);
+      return ChainCarries(chain_, T - kKelvin, Flux(T), Tinner - kKelvin, nullptr);
     };
     if (Tinner < Ta) return GainThresholdScan(Ta, kStages, points, accept);
     return Scan::Threshold(Ta - 100, kStages, points, accept);
@@ -52,10 +57,20 @@ class PlateWithOptions {
     r.convective = (Ts - in_.Ta) * A_ * r.coefficient;
     r.radiative = (Fourth(Ts) - Fourth(in_.Ta)) * A_ * in_.e * in_.sigma;
     r.total = r.convective + r.radiative;
-    // From the inner side through the structure, as without options.
+    // From the inner side through the structure, as without options, and
+    // on outwards through the inner insulation layers.
     const long double TinnerC = Tinner - kKelvin, TsC = Ts - kKelvin;
     r.interface = SurfaceCalc::FaceWithin(k1_, TinnerC, -(r.total / A_) * L1_, TsC).value_or(TsC);
     r.surface = TsC;
+    const int layers = chain_.count - 1;
+    r.faces.layers = layers;
+    r.faces.at[0] = r.interface;
+    for (int j = 1; j < layers; ++j) {
+      const int i = layers - j;  // the chain runs from the outside in
+      r.faces.at[j] =
+          SurfaceCalc::FaceWithin(chain_.k[i], r.faces.at[j - 1], -(r.total / A_) * chain_.per[i], TsC).value_or(TsC);
+    }
+    r.faces.at[layers] = TsC;
     r.flux = r.total / (A_ * 10000);
     r.plate = TinnerC;
     return r;
@@ -64,7 +79,8 @@ class PlateWithOptions {
  private:
   const FlatPlateInputs& in_;
   long double A_, L1_;
-  SurfaceCalc::TemperatureConductivity k1_, k2_;
+  SurfaceCalc::TemperatureConductivity k1_;
+  LayerChain chain_;  // the insulation layers from the outside in, then the structure
   OuterConvection h_;
 };
 

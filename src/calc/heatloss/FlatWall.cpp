@@ -11,7 +11,7 @@ namespace HeatLossCalc {
 FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
   if (in.OptionsOn()) return FlatWallWithOptions(in);
   if (in.Tg < in.Ta) return FlatWallHeatGain(in);  // gas colder than the air
-  const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  const long double U = FlatConductance(in.L1, in.k1, in.inner, in.L2, in.k2);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
   long double Qs = 0;  // heat of the last accepted surface temperature
   const long double Ts = Scan::Refining(Ta - 100, 5, 31, [&](long double T) {
@@ -26,8 +26,9 @@ FlatWallResult FlatWallTransmission(const FlatWallInputs& in) {
   const long double Tm = Qs / in.k2 / A * in.L2 + Ts;
   const SurfaceLossParts q = SurfaceLoss(Ts, Ta, A, in.h, in.e, in.sigma);
   FlatWallResult r;
-  r.interface = Tm - kKelvin;
   r.outerSurface = Ts - kKelvin;
+  r.faces = FlatFacesInwards(Tm, Qs, A, in.inner, r.outerSurface);
+  r.interface = r.faces.at[0];
   r.innerSurface = Tw - kKelvin;
   r.convective = q.convective;
   r.radiative = q.radiative;

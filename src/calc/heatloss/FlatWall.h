@@ -1,10 +1,12 @@
 // A flat wall of two layers, structure (1) and insulation (2), between a hot
 // gas and the ambient air: heat reaches the inner surface from the gas by
 // convection and radiation, passes both layers and leaves the outer surface.
-// A gas colder than the air gains heat: a negative loss (HeatGain.h).
+// A gas colder than the air gains heat: a negative loss (HeatGain.h). Up to
+// two more insulation layers may lie between the structure and the
+// insulation (InsulationLayers.h).
 #pragma once
 
-#include "calc/heatloss/HeatLossOptions.h"
+#include "calc/heatloss/InsulationLayers.h"
 
 namespace HeatLossCalc {
 
@@ -20,7 +22,9 @@ struct FlatWallInputs {
   // Off by default: the typed h and constant conductivities.
   AutoCoefficient outer;
   ConductivityChange k1T, k2T;  // of layers 1 and 2
-  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
+  // Insulation layers between the structure and the insulation (L2, k2).
+  InnerLayers inner;
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant() || !inner.Constant(); }
 };
 
 struct FlatWallResult {
@@ -32,6 +36,9 @@ struct FlatWallResult {
   // The outer convective coefficient at the final surface temperature:
   // the automatic one, or the typed h.
   long double coefficient = 0;
+  // Every face of the insulation, from the structure (interface) to the
+  // outer surface.
+  InsulationFaces faces;
 };
 
 // The outer surface temperature at which the heat it gives off stays below

@@ -12,22 +12,28 @@
 namespace HeatLossCalc {
 
 FlatWallResult FlatWallWithOptions(const FlatWallInputs& in) {
-  const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
+  // The layers from the outside in: the insulation, the inner insulation
+  // layers, the structure.
+  LayerChain chain;
+  chain.Add(WithChange(in.k2, in.k2T), in.L2);
+  for (int j = in.inner.count - 1; j >= 0; --j) {
+    const InsulationLayer& l = in.inner.layer[j];
+    chain.Add(WithChange(l.k, l.kT), l.thickness);
+  }
+  chain.Add(WithChange(in.k1, in.k1T), in.L1);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
   const bool cold = in.Tg < in.Ta;
   const OuterConvection h(in.h, in.outer, OuterSurfaceOf(in));
   // W/m² leaving the outer surface at T.
   auto flux = [&](long double T) { return h.Flux(T) + (Fourth(T) - Fourth(Ta)) * in.e * in.sigma; };
-  // The inner and middle faces (℃) that conduct the flux q from T.
-  auto faces = [&](long double T, long double q, long double* Tm, long double* Tw) {
-    return LayersCarry(k1, k2, T - kKelvin, q * in.L1, q * in.L2, Tg - kKelvin, Tm, Tw);
-  };
+  // The faces (℃, from the outside in; the inner surface last) that conduct
+  // the flux q from T.
+  long double faces[kMaxInsulationLayers + 1];
   auto accept = [&](long double T) {
     if (const std::optional<bool> plain = PlainSide(T, Ta, Tg)) return *plain;
     const long double qo = flux(T);
-    long double Tm = 0, Tw = 0;
-    if (!faces(T, qo, &Tm, &Tw)) return false;
-    const long double TwK = Tw + kKelvin;
+    if (!ChainCarries(chain, T - kKelvin, qo, Tg - kKelvin, faces)) return false;
+    const long double TwK = faces[chain.count - 1] + kKelvin;
     const long double qi = (Tg - TwK) * in.hi + (Fourth(Tg) - Fourth(TwK)) * in.ei * in.sigma;
     return cold ? qo > qi : qo < qi;
   };
@@ -38,10 +44,11 @@ FlatWallResult FlatWallWithOptions(const FlatWallInputs& in) {
   r.radiative = (Fourth(Ts) - Fourth(Ta)) * A * in.e * in.sigma;
   r.total = r.convective + r.radiative;
   r.outerSurface = Ts - kKelvin;
-  long double Tm = r.outerSurface, Tw = r.outerSurface;
-  if (!faces(Ts, r.total / A, &Tm, &Tw)) Tm = Tw = Tg - kKelvin;
-  r.interface = Tm;
-  r.innerSurface = Tw;
+  if (!ChainCarries(chain, Ts - kKelvin, r.total / A, Tg - kKelvin, faces))
+    for (int i = 0; i < chain.count; ++i) faces[i] = Tg - kKelvin;
+  r.faces = FacesFromChain(faces, chain.count, r.outerSurface);
+  r.interface = r.faces.at[0];
+  r.innerSurface = faces[chain.count - 1];
   r.flux = r.total / (A * 10000);
   return r;
 }

@@ -30,7 +30,7 @@ long double FlatPlateGainSurface(long double Tinner, long double U, long double 
 }
 
 FlatWallResult FlatWallHeatGain(const FlatWallInputs& in) {
-  const long double U = FlatConductance(in.L1, in.k1, in.L2, in.k2);
+  const long double U = FlatConductance(in.L1, in.k1, in.inner, in.L2, in.k2);
   const long double Ta = in.Ta, Tg = in.Tg, A = in.A;
   const long double Ts = GainScan(Ta, 5, 31, [&](long double T) {
     const long double Qo = SurfaceLoss(T, Ta, A, in.h, in.e, in.sigma).total;
@@ -40,8 +40,9 @@ FlatWallResult FlatWallHeatGain(const FlatWallInputs& in) {
   });
   const SurfaceLossParts q = SurfaceLoss(Ts, Ta, A, in.h, in.e, in.sigma);
   FlatWallResult r;
-  r.interface = q.total / in.k2 / A * in.L2 + Ts - kKelvin;
   r.outerSurface = Ts - kKelvin;
+  r.faces = FlatFacesInwards(q.total / in.k2 / A * in.L2 + Ts, q.total, A, in.inner, r.outerSurface);
+  r.interface = r.faces.at[0];
   r.innerSurface = q.total / U / A + Ts - kKelvin;
   r.convective = q.convective;
   r.radiative = q.radiative;
@@ -54,10 +55,10 @@ FlatWallResult FlatWallHeatGain(const FlatWallInputs& in) {
 PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in, PipeFlowHistory* history) {
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
-  const long double D2 = D1 + 2 * in.t2;
+  const long double D2 = PipeInsulationBase(in) + 2 * in.t2;
   const long double Po = D2 * kPi;
   const long double Pi = Di * kPi;
-  const long double G2pi = 1 / (logl(D1 / Di) / in.k1 + logl(D2 / D1) / in.k2) * 2 * kPi;
+  const long double G2pi = PipeConductance(in) * 2 * kPi;
   // Capacity flow, W/K, as on the loss side.
   const long double F = in.rho * 1000 * in.V * in.c / 0.86L;
   const long double Ta = in.Ta;
@@ -88,8 +89,10 @@ PipeFlowResult PipeFlowHeatGain(const PipeFlowInputs& in, PipeFlowHistory* histo
   PipeFlowResult r;
   r.fluid = Tf - kKelvin;
   r.wallFluidSide = Twf - kKelvin;
-  r.boundary = Twf - logl(D1 / Di) * H / (in.k1 * 2 * kPi) - kKelvin;
+  const long double Tmid = Twf - logl(D1 / Di) * H / (in.k1 * 2 * kPi);
+  r.boundary = Tmid - kKelvin;
   r.wallAmbientSide = Ts - kKelvin;
+  r.faces = PipeFacesOutwards(in, Tmid, H, r.wallAmbientSide);
   r.convective = Sc;
   r.radiative = Sr;
   r.total = Sc + Sr;

@@ -3,7 +3,7 @@
 namespace HeatLossCalc {
 
 SurfaceCalc::SurfaceConditions OuterSurfaceOf(const CylinderInputs& in) {
-  return CylinderSurface(in.outer, in.Ta, in.t2 * 2 + in.D1, in.L);
+  return CylinderSurface(in.outer, in.Ta, in.t2 * 2 + InsulationBaseDiameter(in), in.L);
 }
 
 SurfaceCalc::SurfaceConditions OuterSurfaceOf(const FlatPlateInputs& in) {
@@ -19,7 +19,7 @@ SurfaceCalc::SurfaceConditions OuterSurfaceOf(const HeaterInputs& in) {
 }
 
 SurfaceCalc::SurfaceConditions OuterSurfaceOf(const PipeFlowInputs& in) {
-  return CylinderSurface(in.outer, in.Ta - kKelvin, 2 * in.t1 + in.Di + 2 * in.t2, in.Lp);
+  return CylinderSurface(in.outer, in.Ta - kKelvin, PipeInsulationBase(in) + 2 * in.t2, in.Lp);
 }
 
 }  // namespace HeatLossCalc

@@ -36,16 +36,46 @@ struct Exchange {
 
 }  // namespace
 
+long double PipeConductance(const PipeFlowInputs& in) {
+  const long double Di = in.Di;
+  const long double D1 = 2 * in.t1 + Di;
+  long double resistance = logl(D1 / Di) / in.k1;
+  long double Db = D1;
+  for (int j = 0; j < in.inner.count; ++j) {
+    const InsulationLayer& l = in.inner.layer[j];
+    const long double Do = Db + 2 * l.thickness;
+    resistance = resistance + logl(Do / Db) / l.k;
+    Db = Do;
+  }
+  const long double D2 = Db + 2 * in.t2;
+  return 1 / (resistance + logl(D2 / Db) / in.k2);
+}
+
+InsulationFaces PipeFacesOutwards(const PipeFlowInputs& in, long double Tmid, long double H, long double surface) {
+  InsulationFaces f;
+  f.layers = in.inner.count + 1;
+  f.at[0] = Tmid - kKelvin;
+  long double face = Tmid, Db = 2 * in.t1 + in.Di;
+  for (int j = 0; j < in.inner.count; ++j) {
+    const InsulationLayer& l = in.inner.layer[j];
+    const long double Do = Db + 2 * l.thickness;
+    face = face - logl(Do / Db) * H / (l.k * 2 * kPi);
+    f.at[j + 1] = face - kKelvin;
+    Db = Do;
+  }
+  f.at[f.layers] = surface;
+  return f;
+}
+
 PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* history) {
   // An inlet at or below the air warms: heat gain.
   if (in.OptionsOn()) return PipeFlowWithOptions(in, history);
   if (!(in.Tin > in.Ta)) return PipeFlowHeatGain(in, history);
   const long double Di = in.Di;
-  const long double D1 = 2 * in.t1 + Di;
-  const long double D2 = D1 + 2 * in.t2;
+  const long double D2 = PipeInsulationBase(in) + 2 * in.t2;
   const long double Po = D2 * kPi;
   const long double Pi = Di * kPi;
-  const long double G = 1 / (logl(D1 / Di) / in.k1 + logl(D2 / D1) / in.k2);
+  const long double G = PipeConductance(in);
   // Capacity flow, W/K: kg/h times kcal/kgK over 0.86 kcal/h per W.
   const long double F = in.rho * 1000 * in.V * in.c / 0.86L;
   const Exchange x{Po, Pi, G * 2 * kPi, in.h, in.e, in.hi, in.ei, in.sigma};
@@ -97,6 +127,7 @@ PipeFlowResult PipeFlowTemperature(const PipeFlowInputs& in, PipeFlowHistory* hi
   r.fluid = Tf - kKelvin;
   r.wallFluidSide = Twf - kKelvin;
   r.boundary = Tmid - kKelvin;
+  r.faces = PipeFacesOutwards(in, Tmid, H, Twa - kKelvin);
   r.wallAmbientSide = Twa - kKelvin;
   r.convective = Sc;
   r.radiative = Sr;

@@ -2,10 +2,12 @@
 // each the wall temperatures are found so that the heat exchanged with the
 // fluid equals the heat exchanged with the ambient, and the fluid
 // temperature steps on by that heat over the capacity flow. An inlet at or
-// below the air warms: its heat is a negative loss (HeatGain.h).
+// below the air warms: its heat is a negative loss (HeatGain.h). Up to two
+// more insulation layers may lie between the pipe wall and the insulation
+// (InsulationLayers.h).
 #pragma once
 
-#include "calc/heatloss/HeatLossOptions.h"
+#include "calc/heatloss/InsulationLayers.h"
 #include "calc/heatloss/PipeFlowHistory.h"
 
 namespace HeatLossCalc {
@@ -25,8 +27,22 @@ struct PipeFlowInputs {
   // Off by default: the typed h and constant conductivities.
   AutoCoefficient outer;
   ConductivityChange k1T, k2T;  // of the pipe wall and the insulation
-  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant(); }
+  // Insulation layers between the pipe wall and the insulation (t2, k2).
+  InnerLayers inner;
+  bool OptionsOn() const { return outer.on || !k1T.Constant() || !k2T.Constant() || !inner.Constant(); }
 };
+
+// The diameter the insulation (t2) starts at: the pipe's outer diameter
+// 2·t1 + Di and the inner layers around it.
+inline long double PipeInsulationBase(const PipeFlowInputs& in) {
+  long double D = 2 * in.t1 + in.Di;
+  for (int j = 0; j < in.inner.count; ++j) D = D + 2 * in.inner.layer[j].thickness;
+  return D;
+}
+
+// The wall and every insulation layer in series, W/(m·K) without the 2π:
+// 1 / (ln(D1/Di)/k1 + ... + ln(D2/Db)/k2), summed from the inside out.
+long double PipeConductance(const PipeFlowInputs& in);
 
 struct PipeFlowResult {
   // Temperatures at the pipe end, degC.
@@ -39,7 +55,15 @@ struct PipeFlowResult {
   // The outer convective coefficient at the outer surface of the last segment:
   // the automatic one, or the typed h.
   long double coefficient = 0;
+  // Every face of the insulation of the last segment, from the pipe wall
+  // (boundary) to the outer surface. A run of length 0 gives the inlet's,
+  // where a hot line's faces are hottest and a cold line's coldest.
+  InsulationFaces faces;
 };
+
+// The faces of the insulation from the wall's outer face Tmid (K) outwards,
+// the flow H (W/m) crossing each, to the outer surface (℃): the faces in ℃.
+InsulationFaces PipeFacesOutwards(const PipeFlowInputs& in, long double Tmid, long double H, long double surface);
 
 inline constexpr int kPipeSegments = 3000;
 

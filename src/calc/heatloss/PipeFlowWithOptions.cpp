@@ -17,12 +17,25 @@ namespace HeatLossCalc {
 PipeFlowResult PipeFlowWithOptions(const PipeFlowInputs& in, PipeFlowHistory* history) {
   const long double Di = in.Di;
   const long double D1 = 2 * in.t1 + Di;
-  const long double D2 = D1 + 2 * in.t2;
+  const long double Db = PipeInsulationBase(in);
+  const long double D2 = Db + 2 * in.t2;
   const long double Po = D2 * kPi;
   const long double Pi = Di * kPi;
-  const long double per1 = logl(D1 / Di) / (2 * kPi);
-  const long double per2 = logl(D2 / D1) / (2 * kPi);
-  const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
+  // The layers from the outside in: the insulation, the inner insulation
+  // layers, the pipe wall; each with ln(Do/Di) / 2π.
+  LayerChain chain;
+  chain.Add(WithChange(in.k2, in.k2T), logl(D2 / Db) / (2 * kPi));
+  {
+    std::array<long double, kMaxInnerLayers + 1> D{};
+    D[0] = D1;
+    for (int j = 0; j < in.inner.count; ++j) D[j + 1] = D[j] + 2 * in.inner.layer[j].thickness;
+    for (int j = in.inner.count - 1; j >= 0; --j) {
+      const InsulationLayer& l = in.inner.layer[j];
+      chain.Add(WithChange(l.k, l.kT), logl(D[j + 1] / D[j]) / (2 * kPi));
+    }
+  }
+  chain.Add(WithChange(in.k1, in.k1T), logl(D1 / Di) / (2 * kPi));
+  long double faces[kMaxInsulationLayers + 1];
   const long double F = in.rho * 1000 * in.V * in.c / 0.86L;  // capacity flow, W/K
   const long double Ta = in.Ta;
   const bool cold = !(in.Tin > in.Ta);
@@ -41,9 +54,8 @@ PipeFlowResult PipeFlowWithOptions(const PipeFlowInputs& in, PipeFlowHistory* hi
     auto accept = [&](long double T) {
       if (const std::optional<bool> plain = PlainSide(T, Ta, Tf)) return *plain;
       const long double Vo = convection(T) + radiation(T);
-      long double Tw = 0;
-      if (!LayersCarry(k1, k2, T - kKelvin, Vo * per1, Vo * per2, Tf - kKelvin, nullptr, &Tw)) return false;
-      const long double TwK = Tw + kKelvin;
+      if (!ChainCarries(chain, T - kKelvin, Vo, Tf - kKelvin, faces)) return false;
+      const long double TwK = faces[chain.count - 1] + kKelvin;
       // Heat the fluid gives the wall per metre.
       const long double Wi = (Tf - TwK) * Pi * in.hi + (Fourth(Tf) - Fourth(TwK)) * Pi * in.ei * in.sigma;
       return cold ? Vo > Wi : Vo < Wi;
@@ -58,14 +70,14 @@ PipeFlowResult PipeFlowWithOptions(const PipeFlowInputs& in, PipeFlowHistory* hi
     if (history) history->Segment(i * dx, Tf, Ts);
   }
   // The wall of the last segment, from its surface with the fluid at its entry.
-  long double Tm = Ts - kKelvin, Tw = Ts - kKelvin;
-  if (!LayersCarry(k1, k2, Ts - kKelvin, H * per1, H * per2, TfEntry - kKelvin, &Tm, &Tw))
-    Tm = Tw = TfEntry - kKelvin;
+  if (!ChainCarries(chain, Ts - kKelvin, H, TfEntry - kKelvin, faces))
+    for (int i = 0; i < chain.count; ++i) faces[i] = TfEntry - kKelvin;
   PipeFlowResult r;
   r.fluid = Tf - kKelvin;
-  r.wallFluidSide = Tw;
-  r.boundary = Tm;
   r.wallAmbientSide = Ts - kKelvin;
+  r.faces = FacesFromChain(faces, chain.count, r.wallAmbientSide);
+  r.wallFluidSide = faces[chain.count - 1];
+  r.boundary = r.faces.at[0];
   r.convective = Sc;
   r.radiative = Sr;
   r.total = Sc + Sr;

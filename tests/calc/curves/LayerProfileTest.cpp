@@ -77,6 +77,19 @@ TEST(LayerProfile, PassesThroughEveryReportedLayerTemperature) {
   const LayerProfile cp = curves::CylinderProfile(cyl, c);
   ExpectThrough(cp, {{0, cyl.Ti}, {6, c.interface}, {56, c.surface}});
   ExpectCurvedOutwards(cp);
+  // Three insulation layers: every face is a boundary, at its position.
+  CylinderInputs three = cyl;
+  three.inner.Add({0.06L, {}, 0.02L});
+  three.inner.Add({0.05L, {}, 0.03L});
+  const CylinderResult c3 = CylinderHeatLoss(three);
+  const LayerProfile p3 = curves::CylinderProfile(three, c3);
+  ExpectThrough(p3, {{0, cyl.Ti}, {6, c3.faces.at[0]}, {26, c3.faces.at[1]}, {56, c3.faces.at[2]}, {106, c3.surface}});
+  ExpectCurvedOutwards(p3);
+  FlatWallInputs wall3 = wall;
+  wall3.inner.Add({0.07L, {}, 0.05L});
+  const FlatWallResult w3 = FlatWallTransmission(wall3);
+  ExpectThrough(curves::FlatWallProfile(wall3, w3),
+                {{0, w3.innerSurface}, {230, w3.faces.at[0]}, {280, w3.faces.at[1]}, {380, w3.outerSurface}});
   CylinderInputs cold = cyl;  // a chilled line in air at 20 degC: heat gain
   cold.Ti = -20;
   const CylinderResult g = CylinderHeatLoss(cold);

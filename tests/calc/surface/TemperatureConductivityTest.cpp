@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "calc/heatloss/SurfaceLoss.h"
+#include "calc/surface/ConductivityFit.h"
 #include "calc/surface/TemperatureConductivity.h"
 
 using namespace SurfaceCalc;
@@ -76,4 +77,34 @@ TEST(TemperatureConductivity, ConstantConductivityIsTodaysLayer) {
   EXPECT_EQ(CylinderLayerFlow({k2, 0, 0}, Ti, T, D1, D2), (Ti - T) * G2 * 2 * HeatLossCalc::kPi);
   EXPECT_EQ(MeanConductivity({k2, 0, 0}, Ti, T), k2);
   EXPECT_EQ(FlatLayerFlux({k2, 0, 0}, 300, 40, 0.05L), k2 * (300 - 40.0L) / 0.05L);
+}
+
+// k at several mean temperatures, fitted to a + b·T + c·T²: three points of
+// a parabola give it back; more points give the least-squares parabola,
+// here of calcium silicate's table (Incropera, Table A.3: 190 kg/m³ at 37,
+// 92, 147, 257, 372 and 477 ℃), whose normal equations were solved apart
+// in exact rational arithmetic; one point is a constant, two a line.
+TEST(ConductivityFit, LeastSquaresParabolaOfTheTable) {
+  const TemperatureConductivity k{0.05L, 1.2e-4L, 2.5e-7L};
+  std::vector<ConductivityPoint> three;
+  for (long double T : {0.0L, 200.0L, 600.0L}) three.push_back({T, ConductivityAt(k, T)});
+  const std::optional<TemperatureConductivity> back = FitConductivity(three);
+  ASSERT_TRUE(back);
+  EXPECT_NEAR(double(back->a), 0.05, 1e-16);
+  EXPECT_NEAR(double(back->b), 1.2e-4, 1e-18);
+  EXPECT_NEAR(double(back->c), 2.5e-7, 1e-20);
+
+  const std::optional<TemperatureConductivity> table = FitConductivity(
+      {{37, 0.055L}, {92, 0.059L}, {147, 0.063L}, {257, 0.075L}, {372, 0.089L}, {477, 0.104L}});
+  ASSERT_TRUE(table);
+  EXPECT_NEAR(double(table->a), 0.0524299848016456, 1e-15);
+  EXPECT_NEAR(double(table->b), 6.130277606634605e-05, 1e-17);
+  EXPECT_NEAR(double(table->c), 9.861730728788698e-08, 1e-19);
+
+  EXPECT_EQ(FitConductivity({{70, 0.044L}})->a, 0.044L);
+  const TemperatureConductivity line = *FitConductivity({{0, 0.04L}, {100, 0.05L}});
+  EXPECT_NEAR(double(line.b), 1e-4, 1e-18);
+  EXPECT_EQ(line.c, 0);
+  EXPECT_FALSE(FitConductivity({}));
+  EXPECT_FALSE(FitConductivity({{50, 0.04L}, {50, 0.05L}}));
 }
