@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "foundation/Errors.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "widgets/ControlTable.h"
@@ -204,7 +205,14 @@ void HeatLossPanels::Select(const HeatLossCalculator& c) {
   if (c.kind) s.SetCell(StoreCells::kCylinderPanelKind, QString::fromLatin1(c.kind));
   Apply(f, c.selection);
   if (c.prepare) c.prepare(f);
-  Back(c.panel);
+  // The look of the selection is whole also when the stored conditions
+  // cannot be loaded or run (a damaged store): the error is shown over it.
+  try {
+    Back(c.panel);
+  } catch (const AppError&) {
+    Apply(f, c.afterBack);
+    throw;
+  }
   Apply(f, c.afterBack);
   if (c.runAfterSelection) Run(c.panel);
 }
