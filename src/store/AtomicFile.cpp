@@ -97,7 +97,8 @@ bool AtomicFile::IsUnfinishedName(const QString& fileName) {
   if (fileName.size() != prefix.size() + kRandomLetters + suffix.size()) return false;
   if (!fileName.startsWith(prefix) || !fileName.endsWith(suffix)) return false;
   for (const QChar c : QStringView(fileName).mid(prefix.size(), kRandomLetters))
-    if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))))
+    if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+          (c >= QLatin1Char('0') && c <= QLatin1Char('9'))))
       return false;
   return true;
 }

@@ -74,7 +74,9 @@ Damage Check(const QStringList& lines, const ConditionStore& store) {
   return {};
 }
 
-bool Load(ConditionStore& store, const QString& path) { return LoadRead(store, TextFile::Read(path), nullptr); }
+bool Load(ConditionStore& store, const QString& path) {
+  return LoadRead(store, TextFile::Read(path), nullptr);
+}
 
 bool Load(ConditionStore& store, StoreFileWatch& watch, const QString& path, Damage* damage) {
   return LoadRead(store, watch.Read(path), damage);

@@ -55,8 +55,9 @@ WorkingFilesLock::Result WorkingFilesLock::TryLock() {
   staleNote_.clear();
   const QString stale = StaleReason();
   if (!stale.isEmpty() && file_.removeStaleLockFile())
-    staleNote_ = QStringLiteral("作業フォルダ %1 のロックファイル %2 は使われていないもの（%3）でした。\r"
-                                "取り除いて、このウィンドウで開きます。")
+    staleNote_ = QStringLiteral(
+                     "作業フォルダ %1 のロックファイル %2 は使われていないもの（%3）でした。\r"
+                     "取り除いて、このウィンドウで開きます。")
                      .arg(folder_, path_, stale);
   if (file_.tryLock(0)) return Result::Locked;
   return file_.error() == QLockFile::LockFailedError ? Result::HeldByOther : Result::Unavailable;

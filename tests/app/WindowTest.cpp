@@ -16,9 +16,9 @@
 #include "app/CalculatorDispatch.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "store/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/OrdinaryUser.h"
-#include "store/TextFile.h"
 #include "widgets/StringGrid.h"
 
 namespace {
@@ -146,11 +146,13 @@ TEST_F(Window, DamagedStoreAtStartUpIsNamedWithItsLineAndRestoreIsOffered) {
 
       ASSERT_EQ(dialogs->confirmations.size(), 1);
       const QString& asked = dialogs->confirmations[0];
-      EXPECT_TRUE(asked.contains(QStringLiteral("ファイル %1 の %2 行目が壊れています").arg(store).arg(c.line)))
+      EXPECT_TRUE(
+          asked.contains(QStringLiteral("ファイル %1 の %2 行目が壊れています").arg(store).arg(c.line)))
           << asked.toStdString();
       EXPECT_TRUE(asked.contains(QString::fromUtf8(c.said))) << asked.toStdString();
       EXPECT_TRUE(asked.contains(QStringLiteral("復元"))) << asked.toStdString();
-      const QStringList kept = QDir(folder.Path("G1de-ta")).entryList({QStringLiteral("heatwork.csv.damaged-*")});
+      const QStringList kept =
+          QDir(folder.Path("G1de-ta")).entryList({QStringLiteral("heatwork.csv.damaged-*")});
       QStringList messages = TakeMessages();
       if (restore) {
         ASSERT_EQ(kept.size(), 1);
@@ -166,14 +168,17 @@ TEST_F(Window, DamagedStoreAtStartUpIsNamedWithItsLineAndRestoreIsOffered) {
         EXPECT_EQ(kept, QStringList());
         EXPECT_EQ(folder.Store(), c.bytes) << "the damaged store is left as it is";
         // Bytes that are not code page 932 are said as at every load.
-        messages.removeIf([](const QString& m) { return m.contains(QStringLiteral("読めない文字がありました")); });
-        EXPECT_LE(messages.size(), 1) << "the first failure alone is shown: "
-                                      << messages.join(QStringLiteral(" / ")).toStdString();
+        messages.removeIf(
+            [](const QString& m) { return m.contains(QStringLiteral("読めない文字がありました")); });
+        EXPECT_LE(messages.size(), 1)
+            << "the first failure alone is shown: " << messages.join(QStringLiteral(" / ")).toStdString();
       }
       // Whole either way: heat-loss mode, the heater on screen.
       EXPECT_EQ(Text("Label36"), QStringLiteral("ヒーター温度"));
-      for (const char* shown : {"Panel5", "Panel6", "Panel10", "Edit18"}) EXPECT_TRUE(form->IsShown(shown)) << shown;
-      for (const char* hidden : {"Panel13", "Panel14", "Button67"}) EXPECT_FALSE(form->IsShown(hidden)) << hidden;
+      for (const char* shown : {"Panel5", "Panel6", "Panel10", "Edit18"})
+        EXPECT_TRUE(form->IsShown(shown)) << shown;
+      for (const char* hidden : {"Panel13", "Panel14", "Button67"})
+        EXPECT_FALSE(form->IsShown(hidden)) << hidden;
       Click("Button7");
       EXPECT_EQ(Text("Label36"), QStringLiteral("円筒の放熱"));
       EXPECT_TRUE(form->IsShown("Button67")) << "the pipe-flow button of the cylinder";

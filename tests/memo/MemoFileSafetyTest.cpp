@@ -11,10 +11,10 @@
 #include <cstdio>
 
 #include "MemoWindow.h"
-#include "widgets/FileListBox.h"
-#include "widgets/StringGrid.h"
 #include "store/Cp932.h"
 #include "support/OrdinaryUser.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 

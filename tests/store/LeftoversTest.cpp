@@ -69,13 +69,15 @@ TEST(Leftovers, RemovesOnlyTheWritersUnfinishedFilesInsideTheWorkingFolder) {
   ASSERT_TRUE(QFile::link(root + QStringLiteral("/G1de-ta"), second.path() + QStringLiteral("/G1de-ta")));
   EXPECT_EQ(Leftovers::Remove(second.path()), QStringList());
   EXPECT_TRUE(QFileInfo::exists(linkedFile));
-  for (const QString& f : leftovers) EXPECT_TRUE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
+  for (const QString& f : leftovers)
+    EXPECT_TRUE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
 
   QStringList removed = Leftovers::Remove(root);
   for (QString& p : removed) p = QDir(root).relativeFilePath(p);
   removed.sort();
   leftovers.sort();
-  EXPECT_EQ(removed.join(QStringLiteral(", ")).toStdString(), leftovers.join(QStringLiteral(", ")).toStdString());
+  EXPECT_EQ(removed.join(QStringLiteral(", ")).toStdString(),
+            leftovers.join(QStringLiteral(", ")).toStdString());
   for (const QString& f : leftovers)
     EXPECT_FALSE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
   for (const QString& f : kept)

@@ -31,14 +31,15 @@ QByteArray ReadBytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw FileError(QStringLiteral("ファイル %1 は開けません").arg(path));
   const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw FileError(QStringLiteral("ファイル %1 は開けません").arg(path));
+  if (file.error() != QFileDevice::NoError)
+    throw FileError(QStringLiteral("ファイル %1 は開けません").arg(path));
   return bytes;
 }
 
 // heatwork.csv.damaged-20250131-093005 beside the store, a name not taken yet.
 QString DamagedCopyName(const QString& path) {
-  const QString base =
-      path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QString base = path + QStringLiteral(".damaged-") +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString name = base;
   for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
     name = base + QLatin1Char('-') + QString::number(n);
@@ -71,13 +72,15 @@ void LoadStoreAtStartUp(Form& f) {
       f.StoreWatch().SavedBytes(factory);
       f.Store() = ConditionStore();  // nothing of the damaged file stays, row 80 neither
       LoadStore(f);
-      f.Message(QStringLiteral("ファイル %1 を初期のデータに戻しました。\r壊れたファイルは %2 に残してあります。")
-                    .arg(path, kept));
+      f.Message(
+          QStringLiteral("ファイル %1 を初期のデータに戻しました。\r壊れたファイルは %2 に残してあります。")
+              .arg(path, kept));
       return;
     }
   }
   if (!whole)
-    f.Message(QStringLiteral("ファイル %1 に読めない文字がありました。「?」に置き換えて読み込みました。").arg(path));
+    f.Message(QStringLiteral("ファイル %1 に読めない文字がありました。「?」に置き換えて読み込みました。")
+                  .arg(path));
 }
 
 void SaveStore(Form& f) {

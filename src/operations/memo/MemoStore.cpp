@@ -353,8 +353,10 @@ bool MemoStore::WriteReplacing(const QString& path, const QStringList& lines) {
   const QFileInfo existing(path);
   const bool replaces = existing.isFile();
   const QString fileName = existing.fileName();
-  if (replaces && !f.Confirm(QStringLiteral("メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
-                                 .arg(fileName)))
+  if (replaces &&
+      !f.Confirm(
+          QStringLiteral("メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
+              .arg(fileName)))
     return false;
   {
     BusyPointer busy(f.Dlg());
