@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <exception>
 #include <iterator>
 
 #include "foundation/Errors.h"
+#include "foundation/FloatFaults.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heating/HeatingPanel.h"
@@ -40,13 +42,30 @@ void CalculatorDispatch::Wire() {
 }
 
 void CalculatorDispatch::StartUp() {
-  StoreActions::LoadStore(f);
-  f.Store().SetCell(StoreCells::kCalculatorCode, CodeText(Calculator::Heater));
-  heatLoss_.Cylinder().Back();
-  heatLoss_.Flat().Back();
-  memos_.StartUp();
-  heating_.StartUp();
-  ShowHeatLossMode();
+  // Every step runs, also after one has failed (a store that is missing,
+  // or damaged and kept as it is): the window always ends in heat-loss mode
+  // on the heater with the controls of both modes set up. The first failure
+  // is the one shown.
+  std::exception_ptr first;
+  auto step = [&first](const auto& run) {
+    FloatFaults::Clear();
+    try {
+      run();
+    } catch (const AppError&) {
+      if (!first) first = std::current_exception();
+    }
+  };
+  step([this] { StoreActions::LoadStoreAtStartUp(f); });
+  step([this] {
+    f.Store().SetCell(StoreCells::kCalculatorCode, CodeText(Calculator::Heater));
+    heatLoss_.Cylinder().Back();
+  });
+  step([this] { heatLoss_.Flat().Back(); });
+  step([this] { memos_.StartUp(); });
+  step([this] { heating_.StartUp(); });
+  step([this] { ShowHeatLossMode(); });
+  FloatFaults::Clear();
+  if (first) std::rethrow_exception(first);
 }
 
 void CalculatorDispatch::ShowHeatLossMode() {
@@ -114,14 +133,13 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
         f.Dlg().MoveToTrash(working, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
     note = out.Note(QFileInfo(working).fileName());
     if (!out.Moved()) {
-      const QString backup = f.Path(QString::fromLatin1(StoreFile::kBackup));
-      QFile::remove(backup);
-      if (!QFile::copy(working, backup))
-        throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(backup));
+      QFile old(working);
+      if (!old.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("ファイル %1 は開けません").arg(working));
+      TextFile::WriteBytes(f.Path(QString::fromLatin1(StoreFile::kBackup)), old.readAll());
     }
   }
-  if (!TextFile::WriteBytesAtomically(working, bytes))
-    throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(working));
+  TextFile::WriteBytes(working, bytes);
   f.StoreWatch().SavedBytes(bytes);
   ReloadRestoredStore();
   QString done =

@@ -18,7 +18,8 @@ class CalculatorDispatch : public Subsystem {
       : Subsystem(form), heatLoss_(heatLoss), heating_(heating), memos_(memos) {}
   void Wire() override;
 
-  // The start-up sequence; an error ends it at its step.
+  // The start-up sequence: every step runs, an error of one is shown when
+  // all have run, so the window is never left half set up.
   void StartUp();
 
   void ShowHeatLossMode();

@@ -5,8 +5,9 @@
 // (the build folder, a copy of the program with its data), as it always
 // was; an installed program (read-only, under /usr) works in the user's data
 // folder, ~/.local/share/heatcalc (WorkingFolder.h). A second program on the
-// same working files asks before it opens them; the first removes the files
-// that a save cut short by a crash left behind.
+// same working files asks before it opens them (the lock lies beside the
+// store, G1de-ta/heatcalc.lock); the first removes the unfinished files that
+// a save cut short by a crash left behind.
 //
 // heatcalc --quit-after-start builds the window, runs its start-up and ends.
 // It prints "folder: " and the working folder, then every message and
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   WorkingFilesLock lock(working.folder);
   switch (lock.TryLock()) {
     case WorkingFilesLock::Result::Locked:
+      if (!lock.StaleNote().isEmpty()) dialogs.Message(lock.StaleNote());
       Leftovers::Remove(working.folder);
       break;
     case WorkingFilesLock::Result::HeldByOther:

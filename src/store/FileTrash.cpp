@@ -121,11 +121,25 @@ bool WriteAll(int fd, const QByteArray& bytes) {
   return true;
 }
 
+// The file's content on the disk, so that a power cut right after cannot
+// lose it.
+bool Synced(const QString& path) {
+  const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+  return ::close(fd) == 0 && ok;
+}
+
 // A copy across file systems; the original is removed only once the copy is
-// whole, and the copy goes again when the original cannot be removed.
+// whole and on the disk, and the copy goes again when the original cannot
+// be removed.
 bool CopyThenRemove(const QString& file, const QString& target) {
   if (QFileInfo(file).isSymLink()) return false;
   if (!QFile::copy(file, target)) return false;
+  if (!Synced(target)) {
+    ::unlink(Native(target).constData());
+    return false;
+  }
   if (::unlink(Native(file).constData()) == 0) return true;
   ::unlink(Native(target).constData());
   return false;

@@ -1,20 +1,15 @@
 // The files that saves left half-written when the program ended during
 // them (a crash, a power cut), removed at the next start.
 //
-// The atomic writer (TextFile, through QSaveFile) writes into a temporary
-// file beside the target and then renames it over the target. On Linux that
-// file usually has no name until it is put in place, so nothing is left; it
-// has a name on file systems without unnamed temporary files, and for a
-// moment just before the rename: the target's name, a dot and six random
-// letters A-Z a-z (heatwork.csv.QxTbAe, 配管メモ.txt.kPzRwD).
-//
-// Only such names of the files the program writes are removed, and only
-// plain files: in G1de-ta/ heatwork.csv.XXXXXX, in memo/ *.txt.XXXXXX, in
-// memocsv/ *.csv.XXXXXX. The six letters are drawn from both cases alike,
-// while a suffix a person gives a copy (.backup, .BACKUP, .copy01) keeps
-// one case or holds digits; so a name counts only when its letters mix both
-// cases. The rare leftover whose letters share one case (1 in 32) stays,
-// which does no harm.
+// The atomic writer (AtomicFile) writes into an unfinished file beside the
+// target and renames it over the target once it is whole and on the disk.
+// A save cut short leaves that file: .heatcalc-unfinished-XXXXXXXX.tmp, a
+// name of the program's own that no person gives a file. Only plain files
+// of that name are removed, only in the folders the program writes
+// (G1de-ta/, memo/, memocsv/), and only where such a folder is a folder of
+// the working folder itself: one that is a symbolic link leads elsewhere,
+// to files that are not this program's to remove. Everything else stays,
+// the engineer's copies (heatwork.csv.Backup, 表.csv.OldVer) above all.
 #pragma once
 
 #include <QString>
@@ -22,13 +17,10 @@
 
 namespace Leftovers {
 
-// folder: "G1de-ta", "memo" or "memocsv"; fileName: a name in it.
-bool IsUnfinishedWrite(const QString& folder, const QString& fileName);
-
 // Removes the leftovers of workingFolder/G1de-ta, memo and memocsv and
 // returns their paths. Call it only while this program holds the working
 // files' lock (WorkingFilesLock): a save that another window is making
-// would otherwise lose its temporary file.
+// would otherwise lose its unfinished file.
 QStringList Remove(const QString& workingFolder);
 
 }  // namespace Leftovers

@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "foundation/Errors.h"
 #include "foundation/FloatFaults.h"
+#include "store/AtomicFile.h"
 #include "store/Cp932.h"
 
 namespace TextFile {
@@ -56,13 +56,13 @@ namespace {
 
 WriteProbe writeProbe = nullptr;
 
-// The bytes one at a time, flushed, asking the probe before each and
-// before the rename.
-bool WriteProbed(QSaveFile& file, const QByteArray& bytes) {
+// The bytes one at a time, asking the probe before each and before the
+// rename.
+bool WriteProbed(QIODevice& file, const QByteArray& bytes) {
   const qint64 total = bytes.size();
   for (qint64 i = 0; i < total; ++i) {
     if (!writeProbe(i, total)) return false;
-    if (file.write(bytes.constData() + i, 1) != 1 || !file.flush()) return false;
+    if (file.write(bytes.constData() + i, 1) != 1) return false;
   }
   return writeProbe(total, total);
 }
@@ -71,27 +71,37 @@ bool WriteProbed(QSaveFile& file, const QByteArray& bytes) {
 
 void SetWriteProbe(WriteProbe probe) { writeProbe = probe; }
 
-bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
+bool WriteBytesAtomically(const QString& path, const QByteArray& bytes, QString* reason) {
   FloatFaults::Keep keep;
-  if (QFileInfo(path).isDir()) return false;
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  // QSaveFile::commit() does not notice a buffered write that fails while
-  // the file is closed (a full disk), and would put the cut-off file in
-  // place; flushing first brings that failure to light.
-  const bool written = writeProbe ? WriteProbed(file, bytes)
-                                  : file.write(bytes) == bytes.size() && file.flush();
-  if (!written) {
-    file.cancelWriting();
-    return false;
+  AtomicFile file(path);
+  bool done = file.Open();
+  if (done) {
+    done = writeProbe ? WriteProbed(file.Device(), bytes) : file.Device().write(bytes) == bytes.size();
+    done = done && file.Commit();
   }
-  return file.commit();
+  if (reason) *reason = file.Reason();
+  return done;
 }
 
-void Write(const QString& path, const QStringList& lines) {
+QString CannotWrite(const QString& path, const QString& reason) {
+  QString text = QStringLiteral("ファイル %1 を作成できません").arg(path);
+  if (!reason.isEmpty()) text += QLatin1Char('\r') + reason;
+  return text;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QString reason;
+  if (!WriteBytesAtomically(path, bytes, &reason)) throw FileError(CannotWrite(path, reason));
+}
+
+void Commit(AtomicFile& file) {
+  FloatFaults::Keep keep;
+  if (!file.Commit()) throw FileError(CannotWrite(file.Target(), file.Reason()));
+}
+
+QByteArray Encode(const QString& path, const QStringList& lines) {
   bool lossless = true;
-  const QByteArray bytes = Bytes(lines, &lossless);
+  QByteArray bytes = Bytes(lines, &lossless);
   if (!lossless) {
     // Name the first character that has no code page 932 form, so the user
     // can replace it; nothing is written.
@@ -103,11 +113,11 @@ void Write(const QString& path, const QStringList& lines) {
       }
       if (!bad.isEmpty()) break;
     }
-    throw FileError(QStringLiteral("ファイル %1 を作成できません\r「%2」はこのファイルに書けない文字です。")
-                        .arg(path, bad));
+    throw FileError(CannotWrite(path, QStringLiteral("「%1」はこのファイルに書けない文字です。").arg(bad)));
   }
-  if (!WriteBytesAtomically(path, bytes))
-    throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+  return bytes;
 }
+
+void Write(const QString& path, const QStringList& lines) { WriteBytes(path, Encode(path, lines)); }
 
 }  // namespace TextFile

@@ -1,12 +1,16 @@
 // Marks the working files as open in a window, so that a second program
 // started on the same folder can tell and ask before it opens them.
 //
-// A lock file (QLockFile) in the working folder holds the process id, the
-// program and the host. It goes when the program ends. A lock left by a
-// program that ended without removing it (a crash, a power cut, a restart
-// of the computer) does not block: its process is gone, so the next program
-// takes the lock over. A lock never expires while its program runs, however
-// long the window stays open.
+// A lock file (QLockFile) beside the store, G1de-ta/heatcalc.lock, holds
+// the process id, the program and the host. It lies where the data is, so
+// a program folder that cannot be written but whose G1de-ta/ can (the
+// folder the window then works in) still gets its lock. It goes when the
+// program ends. A lock file that names no live process of this computer
+// does not block: one left by a program that ended without removing it (a
+// crash, a power cut, a restart), one of another host name (the folder was
+// copied, or the computer renamed) and one that is empty or unreadable (cut
+// short when it was made) are taken as stale, removed and said so. A lock
+// never expires while its program runs, however long the window stays open.
 #pragma once
 
 #include <QLockFile>
@@ -20,12 +24,16 @@ class WorkingFilesLock {
     Unavailable,  // no lock file can be made here (a read-only folder); the files open unlocked
   };
 
-  // The lock of the working folder: folder/heatcalc.lock.
+  // The lock of the working folder: folder/G1de-ta/heatcalc.lock.
   explicit WorkingFilesLock(const QString& folder);
 
   // Tries once, without waiting. Taking a lock that is already held by this
   // object returns Locked.
   Result TryLock();
+
+  // After TryLock: the message that says a stale lock was taken over, and
+  // why it was stale; empty when there was none.
+  QString StaleNote() const { return staleNote_; }
 
   // Who holds the lock after HeldByOther: "プロセス 1234、heatcalc、host".
   QString Holder() const;
@@ -40,7 +48,11 @@ class WorkingFilesLock {
   QString Question() const;
 
  private:
+  // Why the lock file there is stale; empty when it is not (or is absent).
+  QString StaleReason() const;
+
   QString folder_;
   QString path_;
   QLockFile file_;
+  QString staleNote_;
 };

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLegendMarker>
@@ -13,6 +12,8 @@
 
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
+#include "store/AtomicFile.h"
+#include "store/TextFile.h"
 
 namespace {
 
@@ -174,10 +175,11 @@ void ChartView::Draw(const ChartPlot& plot) {
 }
 
 bool ChartView::SavePng(const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!grab().save(&file, "PNG")) return false;
-  return file.commit();
+  // Through the atomic writer: a disk that fills up leaves the old file.
+  AtomicFile file(path);
+  if (!file.Open()) return false;
+  if (!grab().save(&file.Device(), "PNG")) return false;
+  return file.Commit();
 }
 
 bool ChartView::SaveSvg(const QString& path) {
@@ -191,8 +193,5 @@ bool ChartView::SaveSvg(const QString& path) {
     QPainter painter(&generator);
     render(&painter);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(svg.data());
-  return file.commit();
+  return TextFile::WriteBytesAtomically(path, svg.data());
 }

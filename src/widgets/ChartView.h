@@ -47,7 +47,8 @@ class ChartView : public QChartView {
   // What was drawn last, with each mark's two points spanning the plot.
   const ChartPlot& Plot() const { return drawn_; }
 
-  // Writes the chart as it shows now; false when the file cannot be written.
+  // Writes the chart as it shows now, through the atomic writer (AtomicFile):
+  // false when the file cannot be written, and the old file is then whole.
   bool SavePng(const QString& path);
   bool SaveSvg(const QString& path);
 

@@ -10,13 +10,16 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
 
 #include "app/CalculatorDispatch.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "store/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/OrdinaryUser.h"
-#include "store/TextFile.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 
@@ -98,19 +101,90 @@ TEST_F(Window, DamagedStoreFilesLoad) {
   }
 }
 
-TEST_F(Window, ShortOrEmptyStoreFilesOpenAsFarAsTheyGo) {
-  const QByteArray cases[] = {QByteArray(), QByteArray(",1,2,3,4,5,6\r\n1,,5.670374419,0.00000001\r\n"),
-                              QByteArray("\x81\x81\x81")};
-  for (const QByteArray& bytes : cases) {
-    folder.Write("G1de-ta/heatwork.csv", bytes);
-    Open();
-    // Empty heater cells end the start-up with a conversion message.
-    for (const QString& m : TakeMessages())
-      EXPECT_TRUE(m.endsWith(QStringLiteral("は浮動小数点数ではありません")) ||
-                  m.contains(QStringLiteral("読めない文字がありました")))
-          << m.toStdString();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("サーモラver_1.522"));
-    form.reset();
+// A damaged store at start-up: empty, cut short, garbled, or σ, ε or h not
+// a number. The question names the file and the line and offers 復元. Told
+// yes, the factory store takes its place and the damaged file stays beside
+// it; told no, the window opens on it as far as it goes, but whole: every
+// control of the mode is set up, and choosing the cylinder shows its
+// pipe-flow button even though its stored conditions cannot be run.
+TEST_F(Window, DamagedStoreAtStartUpIsNamedWithItsLineAndRestoreIsOffered) {
+  const QByteArray factory = folder.FactoryStore();
+  const QList<QByteArray> lines = factory.split('\n');
+  auto withLine = [&](int row, const QByteArray& text) {
+    QList<QByteArray> l = lines;
+    l[row] = text + '\r';
+    return l.join('\n');
+  };
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    int line;
+    const char* said;
+  } cases[] = {
+      {"empty", QByteArray(), 1, "ファイルが空です"},
+      {"blank lines", QByteArray("\r\n \r\n"), 1, "ファイルが空です"},
+      {"cut short", lines.mid(0, 40).join('\n') + '\n', 41, "途中で切れています（80 行のうち 40 行"},
+      {"heading only", QByteArray(",1,2,3,4,5,6\r\n1,,5.670374419,0.00000001\r\n"), 3, "途中で切れています"},
+      {"not code page 932", QByteArray("\x81\x81\x81"), 1, "列の番号"},
+      {"garbled line", withLine(30, "\x93\xfa\x96\x7b,,,"), 31, "番号 30 がありません"},
+      {"σ garbage", withLine(1, "1,,abc,0.00000001,,,hi-ta"), 2, "ステファン・ボルツマン定数 σ の値「abc」"},
+      {"σ factor empty", withLine(1, "1,,5.670374419,,,,hi-ta"), 2, "σ の倍率"},
+      {"ε out of range", withLine(2, "2,,9,,,,5"), 3, "放射率 ε の値「9」は範囲外"},
+      {"h overflow", withLine(3, "3,,1e99999,,,,1"), 4, "熱伝達率 h の値「1e99999」"},
+  };
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  for (const bool restore : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + (restore ? ", restored" : ", kept"));
+      for (const QString& f : QDir(folder.Path("G1de-ta")).entryList({QStringLiteral("*.damaged-*")}))
+        QFile::remove(folder.Path("G1de-ta/") + f);
+      folder.Write("G1de-ta/heatwork.csv", c.bytes);
+      qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("home/.local/share")));
+      dialogs = std::make_unique<RecordingDialogs>(folder.Path("scratch"));
+      dialogs->Answer(restore);
+      form = std::make_unique<TForm1>(folder.Dir(), *dialogs);
+
+      ASSERT_EQ(dialogs->confirmations.size(), 1);
+      const QString& asked = dialogs->confirmations[0];
+      EXPECT_TRUE(
+          asked.contains(QStringLiteral("ファイル %1 の %2 行目が壊れています").arg(store).arg(c.line)))
+          << asked.toStdString();
+      EXPECT_TRUE(asked.contains(QString::fromUtf8(c.said))) << asked.toStdString();
+      EXPECT_TRUE(asked.contains(QStringLiteral("復元"))) << asked.toStdString();
+      const QStringList kept =
+          QDir(folder.Path("G1de-ta")).entryList({QStringLiteral("heatwork.csv.damaged-*")});
+      QStringList messages = TakeMessages();
+      if (restore) {
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_TRUE(asked.contains(kept[0])) << "the question names the copy";
+        EXPECT_EQ(folder.Bytes(("G1de-ta/" + kept[0]).toUtf8().constData()), c.bytes);
+        EXPECT_EQ(folder.Store(), factory);
+        EXPECT_EQ(messages, QStringList{QStringLiteral("ファイル %1 を初期のデータに戻しました。\r"
+                                                       "壊れたファイルは %2 に残してあります。")
+                                            .arg(store, folder.Path("G1de-ta/") + kept[0])});
+        EXPECT_EQ(Text("Edit15"), QStringLiteral("5.67037"));
+        EXPECT_FALSE(Text("Edit18").isEmpty()) << "the heater ran";
+      } else {
+        EXPECT_EQ(kept, QStringList());
+        EXPECT_EQ(folder.Store(), c.bytes) << "the damaged store is left as it is";
+        // Bytes that are not code page 932 are said as at every load.
+        messages.removeIf(
+            [](const QString& m) { return m.contains(QStringLiteral("読めない文字がありました")); });
+        EXPECT_LE(messages.size(), 1)
+            << "the first failure alone is shown: " << messages.join(QStringLiteral(" / ")).toStdString();
+      }
+      // Whole either way: heat-loss mode, the heater on screen.
+      EXPECT_EQ(Text("Label36"), QStringLiteral("ヒーター温度"));
+      for (const char* shown : {"Panel5", "Panel6", "Panel10", "Edit18"})
+        EXPECT_TRUE(form->IsShown(shown)) << shown;
+      for (const char* hidden : {"Panel13", "Panel14", "Button67"})
+        EXPECT_FALSE(form->IsShown(hidden)) << hidden;
+      Click("Button7");
+      EXPECT_EQ(Text("Label36"), QStringLiteral("円筒の放熱"));
+      EXPECT_TRUE(form->IsShown("Button67")) << "the pipe-flow button of the cylinder";
+      EXPECT_LE(TakeMessages().size(), restore ? 0 : 1);
+      form.reset();
+    }
   }
 }
 
@@ -299,6 +373,113 @@ TEST_F(Save, SaveCutOffAnywhereKeepsTheStoreAsItWas) {
   EXPECT_NE(folder.Store(), before);
 }
 
+// Every file the window writes (the report, the chart as PNG and SVG, a
+// grid memo, the store) replaces an older one whole or not at all: on a
+// disk that fills up while it is written (a file size limit stands for it)
+// the write is said, naming the file, and the old file stays as it was,
+// with nothing left beside it.
+TEST_F(Save, EveryFileIsReplacedWholeOrNotAtAll) {
+  QDir().mkpath(folder.Path("out"));
+  const struct {
+    const char* file;
+    std::function<void()> write;
+    QString done;
+  } writers[] = {
+      {"out/report.pdf",
+       [&] {
+         dialogs->fileNames.push_back(folder.Path("out/report.pdf"));
+         form->Button("ReportButton")->click();
+       },
+       QString()},
+      {"out/chart.png",
+       [&] {
+         dialogs->fileNames.push_back(folder.Path("out/chart.png"));
+         form->Button("GraphSavePng")->click();
+       },
+       QString()},
+      {"out/chart.svg",
+       [&] {
+         dialogs->fileNames.push_back(folder.Path("out/chart.svg"));
+         form->Button("GraphSaveSvg")->click();
+       },
+       QString()},
+      {"memocsv/表.csv",
+       [&] {
+         dialogs->Answer(true);  // replace it
+         Set("Edit56", QStringLiteral("表"));
+         form->Button("Button24")->click();
+       },
+       QStringLiteral("デ－タを保存しました")},
+      {"G1de-ta/heatwork.csv", [&] { form->Button("Button6")->click(); }, kSaved},
+  };
+  form->Button("Button22")->click();
+  form->Button("Button22")->click();  // the grid memo
+  form->Grid("StringGrid3")->SetCell(1, 1, QStringLiteral("表の値"));
+  constexpr rlim_t kLimit = 1000;
+  for (const auto& w : writers) {
+    SCOPED_TRACE(w.file);
+    const QString path = folder.Path(w.file);
+    w.write();
+    TakeMessages();
+    dialogs->confirmations.clear();
+    const QByteArray before = folder.Bytes(w.file);
+    ASSERT_GT(before.size(), static_cast<qsizetype>(kLimit)) << "the old file is whole";
+    const QStringList beside = QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden);
+
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = kLimit;
+    auto* previous = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Set("Edit3", QStringLiteral("31"));
+    w.write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("ファイル %1 を作成できません").arg(path)});
+    EXPECT_EQ(folder.Bytes(w.file), before) << "the old file stays whole";
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden), beside)
+        << "nothing is left beside it";
+    // With room on the disk the same write goes through.
+    w.write();
+    EXPECT_EQ(TakeMessages(), w.done.isEmpty() ? QStringList() : QStringList{w.done});
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden), beside);
+    dialogs->confirmations.clear();
+  }
+}
+
+// The store as a symbolic link to a file elsewhere: Save never writes
+// through it (the file may be another folder's), as memo saves refuse
+// links; the link and its file stay, and the engineer is told why.
+TEST_F(Save, StoreThatIsASymbolicLinkIsNeverWrittenThrough) {
+  const QString store = folder.Path("G1de-ta/heatwork.csv");
+  QTemporaryDir elsewhere;
+  const QString target = elsewhere.path() + QStringLiteral("/heatwork.csv");
+  ASSERT_TRUE(QFile::copy(store, target));
+  const QByteArray before = folder.Store();
+  ASSERT_TRUE(QFile::remove(store));
+  ASSERT_TRUE(QFile::link(target, store));
+  const QStringList files = QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  const QString refused =
+      QStringLiteral("ファイル %1 を作成できません\rシンボリックリンクには書き込みません。").arg(store);
+  Set("Edit3", QStringLiteral("31"));
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{refused});
+  EXPECT_TRUE(QFileInfo(store).isSymLink());
+  QFile linked(target);
+  ASSERT_TRUE(linked.open(QIODevice::ReadOnly));
+  EXPECT_EQ(linked.readAll(), before);
+  EXPECT_EQ(QDir(folder.Path("G1de-ta")).entryList(QDir::Files | QDir::Hidden | QDir::System), files);
+
+  // A link that leads nowhere: nothing is made at its end.
+  ASSERT_TRUE(QFile::remove(target));
+  form->Button("Button6")->click();
+  EXPECT_EQ(TakeMessages(), QStringList{refused});
+  EXPECT_FALSE(QFileInfo::exists(target));
+  EXPECT_TRUE(QFileInfo(store).isSymLink());
+}
+
 TEST_F(Save, StoreFileReplacedByAFolderFailsWithTheCreateMessage) {
   const QString store = folder.Path("G1de-ta/heatwork.csv");
   QFile::remove(store);
@@ -378,7 +559,11 @@ class Restore : public FormFixture {
   void SetUp() override {
     folder.Write("G1de-ta/heatwork.csv", QByteArray("changed\r\n"));
     Open();
-    TakeMessages();  // the changed store stops the start-up
+    // The start-up offers to restore the damaged store and is told no; the
+    // store stops the start-up.
+    ASSERT_EQ(dialogs->confirmations.size(), 1);
+    dialogs->confirmations.clear();
+    TakeMessages();
   }
   const QString question = QStringLiteral(
       "確認: 基本データに異常値が入力された場合、正常な起動ができません。\r初期のデータに変更してよいですか "

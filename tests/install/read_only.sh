@@ -10,7 +10,8 @@
 #  - a save lands there (the scenario driver on the folder the program chose);
 #  - a second program on the same files asks first and, answered no, opens
 #    nothing; after the first is killed (a crash) the next starts without
-#    asking and removes the half-written save the crash left;
+#    asking, says it took the stale lock over and removes the half-written
+#    save the crash left (and nothing of the user's);
 #  - nothing in the prefix changed.
 set -euo pipefail
 build=$1 source=$2 driver=$3
@@ -68,7 +69,7 @@ for entry in siryou formtext text G1de-ta/heatworkA.csv; do
   [ -L "$user/$entry" ] || fail "$entry is not a link"
   [ "$(readlink -f "$user/$entry")" = "$(readlink -f "$share/$entry")" ] || fail "$entry points elsewhere"
 done
-[ ! -e "$user/heatcalc.lock" ] || fail "the lock outlived the program"
+[ ! -e "$user/G1de-ta/heatcalc.lock" ] || fail "the lock outlived the program"
 
 # ---- a save lands in the user's folder
 saved=$(printf 'set Edit1 150\nset Edit4 140\nset Edit21 160\nset Edit8 777\nclick Button6\nexpect store 5 11 = 777\n' |
@@ -82,10 +83,10 @@ cp "$user/G1de-ta/heatwork.csv" "$work/saved.csv"
 (cd / && exec "${as[@]}" "$prefix/bin/heatcalc") >"$work/first.log" 2>&1 &
 first=$!
 for _ in $(seq 100); do
-  [ -e "$user/heatcalc.lock" ] && break
+  [ -e "$user/G1de-ta/heatcalc.lock" ] && break
   sleep 0.2
 done
-[ -e "$user/heatcalc.lock" ] || fail "the first window took no lock: $(cat "$work/first.log")"
+[ -e "$user/G1de-ta/heatcalc.lock" ] || fail "the first window took no lock: $(cat "$work/first.log")"
 out=$(start) || fail "the second start ended with $?"
 echo "$out"
 grep -q '^confirm: 確認: 作業フォルダ .*別のウィンドウ.*で開かれています.* -> no$' <<<"$out" ||
@@ -94,13 +95,16 @@ grep -q '^confirm: 確認: 作業フォルダ .*別のウィンドウ.*で開か
 # ---- the first ends without removing its lock; a save of it was cut short
 { kill -9 "$first" && wait "$first"; } 2>/dev/null || true
 first=""
-[ -e "$user/heatcalc.lock" ] || fail "the killed program's lock is gone already"
-"${as[@]}" touch "$user/G1de-ta/heatwork.csv.QxTbAe" "$user/memo/notes.txt.backup"
+[ -e "$user/G1de-ta/heatcalc.lock" ] || fail "the killed program's lock is gone already"
+"${as[@]}" touch "$user/G1de-ta/.heatcalc-unfinished-k3x9q0ab.tmp" "$user/G1de-ta/heatwork.csv.Backup" \
+  "$user/memo/notes.txt.backup"
 out=$(start) || fail "the start after the crash ended with $?"
 echo "$out"
 ! grep -q '^confirm:' <<<"$out" || fail "a crashed program's lock blocked the start"
-[ ! -e "$user/G1de-ta/heatwork.csv.QxTbAe" ] || fail "the half-written save was not removed"
-[ -e "$user/memo/notes.txt.backup" ] || fail "a file of the user's was removed"
+grep -q '^message: .*ロックファイル.*使われていないもの' <<<"$out" || fail "the stale lock was taken over unsaid"
+[ ! -e "$user/G1de-ta/.heatcalc-unfinished-k3x9q0ab.tmp" ] || fail "the half-written save was not removed"
+[ -e "$user/memo/notes.txt.backup" ] && [ -e "$user/G1de-ta/heatwork.csv.Backup" ] ||
+  fail "a file of the user's was removed"
 cmp -s "$user/G1de-ta/heatwork.csv" "$work/saved.csv" || fail "the saved store changed at a later start"
 
 [ "$(listing)" = "$before" ] || fail "the read-only prefix changed"

@@ -1,5 +1,8 @@
 // Deleting, copying to the desktop, and files that cannot be read or
 // written: nothing is lost, every outcome is said.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,10 +11,10 @@
 #include <cstdio>
 
 #include "MemoWindow.h"
-#include "widgets/FileListBox.h"
-#include "widgets/StringGrid.h"
 #include "store/Cp932.h"
 #include "support/OrdinaryUser.h"
+#include "widgets/FileListBox.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 
@@ -164,6 +167,79 @@ TEST_F(MemoFileSafetyTest, TextWithoutCodePage932FormIsRefusedNotMangled) {
   EXPECT_FALSE(QFile::exists(Path(U("memo/絵文字.txt"))));
 }
 
+// Replacing a memo: the new file is made whole before the old one goes to
+// the trash. Whatever stops the new file (a character without a code page
+// 932 form, a full disk, a trash that takes nothing) leaves the old memo in
+// its folder and in the list, and no unfinished file beside it.
+TEST_F(MemoFileSafetyTest, ReplacingAMemoNeverTakesTheOldOneOutOfItsFolder) {
+  WriteLines(U("memo/既存.txt"), {U("古い文")});
+  WriteLines(U("memocsv/既存.csv"), {U("古い,表")});
+  const QByteArray oldText = Bytes(U("memo/既存.txt")), oldGrid = Bytes(U("memocsv/既存.csv"));
+  auto unchanged = [&](const char* step) {
+    SCOPED_TRACE(step);
+    EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files | QDir::Hidden), QStringList{U("既存.txt")});
+    EXPECT_EQ(QDir(Path("memocsv")).entryList(QDir::Files | QDir::Hidden), QStringList{U("既存.csv")});
+    EXPECT_EQ(Bytes(U("memo/既存.txt")), oldText);
+    EXPECT_EQ(Bytes(U("memocsv/既存.csv")), oldGrid);
+    EXPECT_FALSE(QFileInfo::exists(Trashed(U("既存.txt"))));
+    EXPECT_FALSE(QFileInfo::exists(Trashed(U("既存.csv"))));
+  };
+  Click("Button22");
+
+  // A character that cannot be written is named before anything is asked or moved.
+  form->Memo("Memo2")->setPlainText(U("温度 😀 ℃"));
+  SaveAs(U("既存"));
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません\r「😀」はこのファイルに書けない文字です。")
+                                        .arg(Path(U("memo/既存.txt")))});
+  EXPECT_EQ(dialogs->confirmations, QStringList());
+  Click("Button22");
+  form->Grid("StringGrid3")->SetCell(1, 1, U("😀"));
+  SaveAs(U("既存"));
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません\r「😀」はこのファイルに書けない文字です。")
+                                        .arg(Path(U("memocsv/既存.csv")))});
+  EXPECT_EQ(dialogs->confirmations, QStringList());
+  EXPECT_EQ(form->List("FileListBox1")->Names(), QStringList{U("既存.csv")});
+  unchanged("character");
+
+  // A disk that fills up while the new file is written (a file size limit
+  // stands for it): the replace is answered yes, the old file stays.
+  form->Grid("StringGrid3")->SetCell(1, 1, U("新しい値"));
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  auto* previous = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  dialogs->Answer(true);
+  SaveAs(U("既存"));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません").arg(Path(U("memocsv/既存.csv")))});
+  unchanged("full disk");
+
+  // No trash and no backup folder take the old file: the new one is not put in its place.
+  folder.Write("blocked", "a file, not a folder");
+  folder.Write("trash", "a file, not a folder");
+  qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("blocked/share")));
+  dialogs->confirmations.clear();
+  dialogs->Answer(true);
+  SaveAs(U("既存"));
+  const QStringList m = Messages();
+  ASSERT_EQ(m.size(), 1);
+  EXPECT_TRUE(m[0].startsWith(U("メモ 既存.csv を置き換えられません。\r"))) << m[0].toStdString();
+  EXPECT_EQ(dialogs->confirmations.size(), 1);
+  qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("home/.local/share")));
+  unchanged("no trash");
+
+  // With a trash, the new memo replaces the old one, which can be taken back.
+  dialogs->Answer(true);
+  SaveAs(U("既存"));
+  EXPECT_EQ(Messages(), QStringList{U("デ－タを保存しました")});
+  EXPECT_TRUE(Bytes(U("memocsv/既存.csv")).contains(Cp932::Encode(U("新しい値"))));
+  EXPECT_EQ(FileBytes(Trashed(U("既存.csv"))), oldGrid);
+  EXPECT_EQ(QDir(Path("memocsv")).entryList(QDir::Files | QDir::Hidden), QStringList{U("既存.csv")});
+}
+
 TEST_F(MemoFileSafetyTest, NamesNeverWriteOutsideTheMemoFolder) {
   Click("Button22");
   for (const char* name : {"../G1de-ta/heatwork", "sub/x", "a\\b", "..", "a\tb"}) {
@@ -172,7 +248,32 @@ TEST_F(MemoFileSafetyTest, NamesNeverWriteOutsideTheMemoFolder) {
     ASSERT_EQ(m.size(), 1) << name;
     EXPECT_TRUE(m[0].startsWith(U("メモの名前に"))) << name;
   }
-  EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files), QStringList());
+  // Names that would hide in the folder: a hidden file the list never
+  // shows, a line or paragraph separator, an invisible character.
+  const struct {
+    QString name, said;
+  } hiding[] = {
+      {U("."), U("「.」で始める")},
+      {U(".hidden"), U("「.」で始める")},
+      {U("配管") + QChar(0x2028) + U("メモ"), U("U+2028")},
+      {U("a") + QChar(0x2029), U("U+2029")},
+      {U("見え") + QChar(0x200B) + U("ない"), U("U+200B")},
+      {U("aaa") + QChar(0x2028), U("U+2028")},
+  };
+  for (const auto& h : hiding) {
+    SaveAs(h.name);
+    const QStringList m = Messages();
+    ASSERT_EQ(m.size(), 1) << h.name.toStdString();
+    EXPECT_TRUE(m[0].startsWith(U("メモの名前"))) << m[0].toStdString();
+    EXPECT_TRUE(m[0].contains(h.said)) << m[0].toStdString();
+    EXPECT_TRUE(form->IsShown("Panel15")) << "the name stays for another try";
+  }
+  Click("Button22");
+  SaveAs(U(".hidden"));
+  EXPECT_EQ(Messages().size(), 1);
+  Click("Button22");
+  EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files | QDir::Hidden), QStringList());
+  EXPECT_EQ(QDir(Path("memocsv")).entryList(QDir::Files | QDir::Hidden), QStringList());
   EXPECT_FALSE(QFile::exists(Path("G1de-ta/heatwork.txt")));
   // A symbolic link in the memo folder does not lead the save elsewhere.
   QTemporaryDir elsewhere;
@@ -259,9 +360,10 @@ TEST_F(MemoFileSafetyTest, ReadOnlyMemoFoldersRefuseEveryWriteAndLoseNothing) {
 
     Click("Button22");
     form->Grid("StringGrid3")->SetCell(2, 2, U("表の値"));
-    dialogs->Answer(true);  // replace t.csv: its old file cannot leave the folder
+    // Replacing t.csv: the new file cannot be made, so nothing is asked or moved.
     SaveAs(U("t"));
-    EXPECT_EQ(Messages(), QStringList{U("メモ t.csv を置き換えられません。\r") + nowhere});
+    EXPECT_EQ(Messages(), QStringList{U("ファイル %1 を作成できません").arg(Path(U("memocsv/t.csv")))});
+    EXPECT_EQ(dialogs->confirmations.size(), 1) << "only the delete asked";
     EXPECT_EQ(form->Grid("StringGrid3")->Cell(2, 2), U("表の値"));
   }
   EXPECT_EQ(QDir(Path("memo")).entryList(QDir::Files | QDir::Hidden), QStringList{U("a.txt")});

@@ -43,7 +43,7 @@ TEST(MemoName, AaaPrefixMakesAProtectedName) {
 TEST(MemoName, NamesThatLeaveTheFolderAreRefused) {
   for (const char* name : {"../memo", "a/b", "a\\b", "..", "x..y", "a\tb", "a\rb", "\x7f" "a", "/abs"})
     EXPECT_FALSE(MemoName::Refusal(QString::fromUtf8(name)).isEmpty()) << name;
-  for (const char* name : {"memo", "メモ 1", "a.b", ".memo", "Ｚ", "温度(℃)"})
+  for (const char* name : {"memo", "メモ 1", "a.b", "Ｚ", "温度(℃)", "全角　空白"})
     EXPECT_TRUE(MemoName::Refusal(QString::fromUtf8(name)).isEmpty()) << name;
 }
 

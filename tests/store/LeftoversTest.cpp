@@ -1,13 +1,13 @@
 // The files saves left half-written when the program ended during them:
-// the names the writer gives them, and removing those alone.
+// removing those alone.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 
+#include "store/AtomicFile.h"
 #include "store/Leftovers.h"
 
 namespace {
@@ -19,69 +19,71 @@ void Put(const QString& path) {
   f.write("x");
 }
 
-// The atomic writer (QSaveFile) names its temporary file from the target's
-// name as QTemporaryFile does; these are names made that way.
-TEST(Leftovers, RecognisesTheNamesTheWriterGivesItsTemporaryFiles) {
-  QTemporaryDir dir;
-  int made = 0, recognised = 0;
-  for (const auto& [folder, target] :
-       {std::pair{"G1de-ta", "heatwork.csv"}, std::pair{"memo", "配管メモ.txt"},
-        std::pair{"memocsv", "比較表.csv"}}) {
-    for (int i = 0; i < 100; ++i) {
-      QTemporaryFile file(dir.filePath(QString::fromUtf8(target)));
-      ASSERT_TRUE(file.open());
-      const QString name = QFileInfo(file.fileName()).fileName();
-      ASSERT_TRUE(name.startsWith(QString::fromUtf8(target) + QLatin1Char('.'))) << name.toStdString();
-      ASSERT_EQ(name.size(), QString::fromUtf8(target).size() + 7) << name.toStdString();
-      ++made;
-      if (Leftovers::IsUnfinishedWrite(QString::fromLatin1(folder), name)) ++recognised;
-    }
-  }
-  // All but those whose six letters share one case (1 in 32).
-  EXPECT_GE(recognised, made * 9 / 10) << recognised << " of " << made;
-}
-
-TEST(Leftovers, RemovesTheWritersLeftoversAndNothingElse) {
-  QTemporaryDir dir;
+// The writer's unfinished files, the engineer's copies beside them, and
+// folders of the working folder that are links elsewhere: only the first
+// go, whatever the others are called.
+TEST(Leftovers, RemovesOnlyTheWritersUnfinishedFilesInsideTheWorkingFolder) {
+  QTemporaryDir dir, elsewhere;
   const QString root = dir.path();
-  const QStringList leftovers{"G1de-ta/heatwork.csv.QxTbAe", "memo/配管メモ.txt.kPzRwD", "memo/.txt.AbCdEf",
-                              "memocsv/比較表.csv.ZyXwvU"};
+  // Unfinished files as the writer names them (it removes its own when it
+  // goes), left as a save cut short leaves them.
+  QStringList leftovers;
+  for (const char* folder : {"G1de-ta", "memo", "memocsv"}) {
+    QDir().mkpath(root + QLatin1Char('/') + QString::fromLatin1(folder));
+    AtomicFile file(root + QLatin1Char('/') + QString::fromLatin1(folder) + QStringLiteral("/target"));
+    ASSERT_TRUE(file.Open());
+    const QString name = QFileInfo(file.UnfinishedPath()).fileName();
+    ASSERT_TRUE(AtomicFile::IsUnfinishedName(name)) << name.toStdString();
+    leftovers << QString::fromLatin1(folder) + QLatin1Char('/') + name;
+  }
+  for (const QString& f : leftovers) Put(root + QLatin1Char('/') + f);
   const QStringList kept{"G1de-ta/heatwork.csv",
                          "G1de-ta/heatworkA.csv",
                          "G1de-ta/heatwork.bak.csv",
-                         "G1de-ta/heatworkA.csv.QxTbAe",  // the program never writes the factory store
+                         "G1de-ta/heatwork.csv.Backup",  // six letters of both cases after a dot
+                         "G1de-ta/heatwork.csv.QxTbAe",
                          "G1de-ta/heatwork.csv.backup",
-                         "G1de-ta/heatwork.csv.BACKUP",
-                         "G1de-ta/heatwork.csv.Ab12Cd",
-                         "G1de-ta/heatwork.csv.AbCdEfG",
-                         "G1de-ta/heatwork.csv.AbCdE",
-                         "heatcalc.lock",
+                         "G1de-ta/heatcalc.lock",
+                         "G1de-ta/.heatcalc-unfinished-.tmp",  // near misses of the writer's name
+                         "G1de-ta/.heatcalc-unfinished-abcdefgh.txt",
+                         "G1de-ta/heatcalc-unfinished-abcdefgh.tmp",
+                         "G1de-ta/.heatcalc-unfinished-ABCDEFGH.tmp",
                          "memo/配管メモ.txt",
-                         "memo/notes.txt.Backup2",
-                         "memo/table.csv.kPzRwD",
+                         "memo/x.txt.Backup",
+                         "memo/notes.txt.kPzRwD",
                          "memocsv/比較表.csv",
-                         "memocsv/notes.txt.ZyXwvU",
-                         "siryou/01.csv.QxTbAe",
-                         "heatwork.csv.QxTbAe"};
-  for (const QString& f : leftovers + kept) Put(root + QLatin1Char('/') + f);
-  // A folder and a link with a leftover's name are not files the writer left.
-  QDir().mkpath(root + QStringLiteral("/memo/folder.txt.AbCdEf"));
+                         "memocsv/表.csv.OldVer",
+                         "siryou/.heatcalc-unfinished-abcdefgh.tmp",  // a folder the program never writes
+                         ".heatcalc-unfinished-abcdefgh.tmp"};
+  for (const QString& f : kept) Put(root + QLatin1Char('/') + f);
+  // A folder and a link with the writer's name are not files the writer left.
+  QDir().mkpath(root + QStringLiteral("/memo/.heatcalc-unfinished-folder00.tmp"));
   ASSERT_TRUE(QFile::link(root + QStringLiteral("/memo/配管メモ.txt"),
-                          root + QStringLiteral("/memo/link.txt.AbCdEf")));
+                          root + QStringLiteral("/memo/.heatcalc-unfinished-link0000.tmp")));
+  // memocsv/ of a second working folder is a link to a folder elsewhere,
+  // and its G1de-ta/ a link to the first one's: nothing there is touched.
+  QTemporaryDir second;
+  const QString linkedFile = elsewhere.path() + QStringLiteral("/.heatcalc-unfinished-abcdefgh.tmp");
+  Put(linkedFile);
+  ASSERT_TRUE(QFile::link(elsewhere.path(), second.path() + QStringLiteral("/memocsv")));
+  ASSERT_TRUE(QFile::link(root + QStringLiteral("/G1de-ta"), second.path() + QStringLiteral("/G1de-ta")));
+  EXPECT_EQ(Leftovers::Remove(second.path()), QStringList());
+  EXPECT_TRUE(QFileInfo::exists(linkedFile));
+  for (const QString& f : leftovers)
+    EXPECT_TRUE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
 
   QStringList removed = Leftovers::Remove(root);
   for (QString& p : removed) p = QDir(root).relativeFilePath(p);
   removed.sort();
-  QStringList expected = leftovers;
-  expected.sort();
+  leftovers.sort();
   EXPECT_EQ(removed.join(QStringLiteral(", ")).toStdString(),
-            expected.join(QStringLiteral(", ")).toStdString());
+            leftovers.join(QStringLiteral(", ")).toStdString());
   for (const QString& f : leftovers)
     EXPECT_FALSE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
   for (const QString& f : kept)
     EXPECT_TRUE(QFileInfo::exists(root + QLatin1Char('/') + f)) << f.toStdString();
-  EXPECT_TRUE(QFileInfo(root + QStringLiteral("/memo/folder.txt.AbCdEf")).isDir());
-  EXPECT_TRUE(QFileInfo(root + QStringLiteral("/memo/link.txt.AbCdEf")).isSymLink());
+  EXPECT_TRUE(QFileInfo(root + QStringLiteral("/memo/.heatcalc-unfinished-folder00.tmp")).isDir());
+  EXPECT_TRUE(QFileInfo(root + QStringLiteral("/memo/.heatcalc-unfinished-link0000.tmp")).isSymLink());
   EXPECT_TRUE(Leftovers::Remove(root).isEmpty()) << "a second start finds nothing";
 }
 

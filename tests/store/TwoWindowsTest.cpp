@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "foundation/Errors.h"
@@ -16,17 +18,26 @@
 #include "store/StoreFileWatch.h"
 #include "store/TextFile.h"
 #include "store/WorkingFilesLock.h"
+#include "support/OrdinaryUser.h"
 
 namespace {
 
 using Result = WorkingFilesLock::Result;
 
+// A working folder with its store folder, where the lock lies.
+QString WorkingFolder(const QTemporaryDir& dir) {
+  QDir().mkpath(dir.path() + QStringLiteral("/G1de-ta"));
+  return dir.path();
+}
+
 TEST(WorkingFilesLock, SecondProgramFindsTheLockUntilTheFirstEnds) {
   QTemporaryDir dir;
-  WorkingFilesLock first(dir.path()), second(dir.path());
+  WorkingFilesLock first(WorkingFolder(dir)), second(dir.path());
   ASSERT_EQ(first.TryLock(), Result::Locked);
+  EXPECT_EQ(first.Path(), dir.path() + QStringLiteral("/G1de-ta/heatcalc.lock"));
   EXPECT_EQ(first.TryLock(), Result::Locked) << "taking one's own lock again";
   EXPECT_EQ(second.TryLock(), Result::HeldByOther);
+  EXPECT_EQ(second.StaleNote(), QString());
   EXPECT_TRUE(second.Question().contains(dir.path()));
   EXPECT_TRUE(second.Question().contains(QString::number(QCoreApplication::applicationPid())));
 
@@ -44,26 +55,75 @@ TEST(WorkingFilesLock, SecondProgramFindsTheLockUntilTheFirstEnds) {
   EXPECT_EQ(first.TryLock(), Result::HeldByOther);
 }
 
-TEST(WorkingFilesLock, LockOfAProgramThatCrashedDoesNotBlock) {
+// A lock file that names no live process of this computer: left by a
+// program that crashed, by another host, empty or unreadable. Each is taken
+// over and said so; and a program folder that cannot be written still gets
+// its lock beside the store.
+TEST(WorkingFilesLock, LockThatNamesNoLiveProcessHereIsTakenOverAndSaid) {
   QTemporaryDir dir;
+  const QString folder = WorkingFolder(dir);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    WorkingFilesLock lock(dir.path());
+    WorkingFilesLock lock(folder);
     _exit(lock.TryLock() == Result::Locked ? 0 : 3);  // ends without removing it
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  WorkingFilesLock next(dir.path());
-  ASSERT_TRUE(QFile::exists(next.Path())) << "the crashed program's lock file is left";
-  EXPECT_EQ(next.TryLock(), Result::Locked);
-}
 
-TEST(WorkingFilesLock, FolderThatCannotHoldALockOpensUnlocked) {
-  QTemporaryDir dir;
-  WorkingFilesLock lock(dir.path() + QStringLiteral("/missing"));
-  EXPECT_EQ(lock.TryLock(), Result::Unavailable);
+  const QByteArray here = QSysInfo::machineHostName().toUtf8();
+  const QByteArray live = QByteArray::number(QCoreApplication::applicationPid());
+  const struct {
+    const char* what;
+    QByteArray text;  // nothing: the crashed child's own lock file
+    const char* said;
+  } cases[] = {
+      {"crashed program", QByteArray(), "終了したプロセス"},
+      {"empty", "", "空のロックファイル"},
+      {"blanks", " \n\n", "空のロックファイル"},
+      {"garbage", "\x81\xff#!\n", "プロセスを示さないロックファイル"},
+      {"other host", live + "\nheatcalc\nanother-computer-7\n", "別のホスト another-computer-7"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WorkingFilesLock next(folder);
+    if (QByteArray(c.what) != "crashed program") {
+      QFile f(next.Path());
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(c.text);
+    }
+    ASSERT_TRUE(QFile::exists(next.Path()));
+    ASSERT_EQ(next.TryLock(), Result::Locked);
+    EXPECT_TRUE(next.StaleNote().contains(next.Path())) << next.StaleNote().toStdString();
+    EXPECT_TRUE(next.StaleNote().contains(QString::fromUtf8(c.said))) << next.StaleNote().toStdString();
+    next.Unlock();
+  }
+  // A live process of this computer is no stale lock.
+  {
+    WorkingFilesLock holder(folder), other(folder);
+    ASSERT_EQ(holder.TryLock(), Result::Locked);
+    EXPECT_EQ(holder.StaleNote(), QString());
+    EXPECT_EQ(other.TryLock(), Result::HeldByOther);
+    EXPECT_EQ(other.StaleNote(), QString());
+    EXPECT_TRUE(QFile::exists(holder.Path()));
+  }
+
+  // A program folder that cannot be written, its G1de-ta/ can: the lock
+  // lies there. No folder for the store: no lock, and the files open unlocked.
+  const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                        QFile::ReadOther | QFile::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
+  {
+    OrdinaryUser user(folder);
+    WorkingFilesLock lock(folder), second(folder);
+    EXPECT_EQ(lock.TryLock(), Result::Locked);
+    EXPECT_EQ(second.TryLock(), Result::HeldByOther);
+    lock.Unlock();
+    WorkingFilesLock missing(folder + QStringLiteral("/missing"));
+    EXPECT_EQ(missing.TryLock(), Result::Unavailable);
+  }
+  QFile::setPermissions(folder, readOnly | QFile::WriteOwner);
 }
 
 // One window: its store and the watch of its file, loaded and saved as the

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "foundation/Errors.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
 #include "widgets/ControlTable.h"
@@ -252,9 +253,19 @@ void HeatLossPanels::Select(const HeatLossCalculator& c) {
   if (c.selectionBase) Apply(f, c.selectionBase->selection);
   Apply(f, c.selection);
   if (c.prepare) c.prepare(f);
-  Back(c.panel);
-  if (c.selectionBase) Apply(f, c.selectionBase->afterBack);
-  Apply(f, c.afterBack);
+  // The look of the selection is whole also when the stored conditions
+  // cannot be loaded or run (a damaged store): the error is shown over it.
+  auto afterBack = [&] {
+    if (c.selectionBase) Apply(f, c.selectionBase->afterBack);
+    Apply(f, c.afterBack);
+  };
+  try {
+    Back(c.panel);
+  } catch (const AppError&) {
+    afterBack();
+    throw;
+  }
+  afterBack();
   if (c.runAfterSelection) Run(c.panel);
 }
 

@@ -17,11 +17,7 @@ QStringList ReadLines(const QString& path) {
   return read.lines;
 }
 
-void WriteLines(const QString& path, const QStringList& lines) {
-  if (QFileInfo(path).isSymLink())
-    throw FileError(QStringLiteral("ファイル %1 を作成できません\rシンボリックリンクには書き込みません。").arg(path));
-  TextFile::Write(path, lines);
-}
+void WriteLines(const QString& path, const QStringList& lines) { TextFile::Write(path, lines); }
 
 bool FillGrid(StringGrid& grid, const QStringList& lines) {
   const int columns = grid.ColCount();

@@ -16,8 +16,8 @@ QStringList ReadLines(const QString& path);
 
 // Replaces the file with these lines. Throws FileError
 // "ファイル %s を作成できません" when it cannot be written, and also when the
-// path is a symbolic link: a link placed in a memo folder must not lead a
-// save to a file outside it.
+// path is a symbolic link (the atomic writer refuses links): a link placed
+// in a memo folder must not lead a save to a file outside it.
 void WriteLines(const QString& path, const QStringList& lines);
 
 // Reads each line into the row of the same number with GridRowCsv, from row

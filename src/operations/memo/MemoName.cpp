@@ -30,6 +30,20 @@ QString Refusal(const QString& name) {
   if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
       name.contains(QLatin1String("..")) || control)
     return QStringLiteral("メモの名前に「/」「\\」「..」や制御文字は使えません。\r名前を変えてください。");
+  // A file whose name begins with a dot is hidden: the memo list never shows it.
+  if (name.startsWith(QLatin1Char('.')))
+    return QStringLiteral(
+        "メモの名前を「.」で始めることはできません（一覧に表示されないファイルになります）。\r"
+        "名前を変えてください。");
+  // Line and paragraph separators and invisible format characters make a
+  // name that does not show what it is.
+  for (QChar c : name) {
+    const QChar::Category k = c.category();
+    if (k == QChar::Separator_Line || k == QChar::Separator_Paragraph || k == QChar::Other_Format)
+      return QStringLiteral(
+                 "メモの名前に区切り文字や見えない文字（U+%1）は使えません。\r名前を変えてください。")
+          .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+  }
   return QString();
 }
 

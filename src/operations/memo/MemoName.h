@@ -1,6 +1,6 @@
 // Rules for the names under which memos are saved: protected names, the
 // "aaa" prefix that is the one way to write a protected memo, and the names
-// that would leave the memo folder.
+// that would leave the memo folder or hide in it.
 #pragma once
 
 #include <QString>
@@ -20,7 +20,10 @@ bool HasAaaPrefix(const QString& name);
 QString ApplyAaaRule(const QString& name);
 
 // Empty when the name may be used as a file name inside the memo folder;
-// otherwise the message that says why it is refused.
+// otherwise the message that says why it is refused: a separator ("/",
+// "\\", ".."), a control character, a leading "." (a hidden file the list
+// never shows), a line or paragraph separator (U+2028, U+2029) or an
+// invisible format character (named by its code).
 QString Refusal(const QString& name);
 
 // The message shown for a protected name (two lines).

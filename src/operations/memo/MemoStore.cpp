@@ -13,6 +13,7 @@
 #include "widgets/Form.h"
 #include "operations/memo/MemoFiles.h"
 #include "operations/memo/MemoName.h"
+#include "store/AtomicFile.h"
 #include "store/FileTrash.h"
 #include "store/TextFile.h"
 #include "operations/common/Unsaved.h"
@@ -176,8 +177,7 @@ void MemoStore::SaveMemo() {
   }
   if (TextMemoShown()) {
     const QString path = MemoPath("memo", name, ".txt");
-    if (!MayReplaceFile(path)) return;
-    MemoFiles::WriteLines(path, LinesOf(f.Text("Memo2")));
+    if (!WriteReplacing(path, LinesOf(f.Text("Memo2")))) return;
     TextMemoSaved(path);
     f.Message(QStringLiteral("メモを保存しました"));
     RefreshMemoList();
@@ -191,14 +191,10 @@ void MemoStore::SaveMemo() {
 bool MemoStore::SaveGridMemoCsv() {
   if (!GridMemoShown()) return false;
   const QString path = MemoPath("memocsv", f.Text("Edit56"), ".csv");
-  if (!MayReplaceFile(path)) return false;
-  {
-    BusyPointer busy(f.Dlg());
-    const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
-    MemoFiles::WriteLines(path, lines);
-    gridSource_ = path;
-    gridSaved_ = lines;
-  }
+  const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+  if (!WriteReplacing(path, lines)) return false;
+  gridSource_ = path;
+  gridSaved_ = lines;
   f.Message(QStringLiteral("デ－タを保存しました"));
   return true;
 }
@@ -261,8 +257,7 @@ void MemoStore::CopyMemoToDesktop() {
     const QString note = out.Note(fileName);
     if (!note.isEmpty()) f.Message(note);
   }
-  if (!TextFile::WriteBytesAtomically(target, bytes))
-    throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(target));
+  TextFile::WriteBytes(target, bytes);
   f.Message(QStringLiteral("データを保存しました"));
 }
 
@@ -348,20 +343,46 @@ void MemoStore::AskForName(bool textMemo) {
                         : QStringLiteral("新しいメモです。名前を付けて保存してください。"));
 }
 
-bool MemoStore::MayReplaceFile(const QString& path) {
+bool MemoStore::WriteReplacing(const QString& path, const QStringList& lines) {
+  // Everything that can refuse the new file does so before the old one
+  // moves: a character without a code page 932 form, a link or a folder in
+  // the memo's place, a folder that takes no new file.
+  const QByteArray bytes = TextFile::Encode(path, lines);
+  AtomicFile file(path);
+  if (!file.Open()) throw FileError(TextFile::CannotWrite(path, file.Reason()));
   const QFileInfo existing(path);
-  // A link or a folder in the memo's place is refused by the write itself.
-  if (!existing.isFile() || existing.isSymLink()) return true;
+  const bool replaces = existing.isFile();
   const QString fileName = existing.fileName();
-  if (!f.Confirm(QStringLiteral("メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
-                     .arg(fileName)))
+  if (replaces &&
+      !f.Confirm(
+          QStringLiteral("メモ %1 はすでにあります。置き換えますか。\r（今あるファイルはごみ箱に移します）")
+              .arg(fileName)))
     return false;
-  const FileTrash::Outcome out = f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
-  if (!out.Moved()) {
-    f.Message(QStringLiteral("メモ %1 を置き換えられません。\r%2").arg(fileName, out.reason));
-    return false;
+  {
+    BusyPointer busy(f.Dlg());
+    // The new file whole on the disk first, then the old one to the trash,
+    // then the new one in its place: a memo is never gone from its folder
+    // for want of its new content.
+    if (file.Device().write(bytes) != bytes.size() || !file.Finish())
+      throw FileError(TextFile::CannotWrite(path, file.Reason()));
   }
-  const QString note = out.Note(fileName);
+  QString note;
+  if (replaces) {
+    const FileTrash::Outcome out =
+        f.Dlg().MoveToTrash(path, f.Path(QString::fromLatin1(FileTrash::kBackupFolder)));
+    if (!out.Moved()) {
+      f.Message(QStringLiteral("メモ %1 を置き換えられません。\r%2").arg(fileName, out.reason));
+      return false;
+    }
+    note = out.Note(fileName);
+    if (!file.Commit()) {
+      QString text = TextFile::CannotWrite(path, file.Reason());
+      text += QStringLiteral("\r今までのファイルは %1 にあります。").arg(out.location);
+      throw FileError(text);
+    }
+  } else {
+    TextFile::Commit(file);
+  }
   if (!note.isEmpty()) f.Message(note);
   return true;
 }

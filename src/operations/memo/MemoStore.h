@@ -5,7 +5,8 @@
 // Each memo remembers the file it came from (none for a new one) and its
 // content as last opened or saved, so that nothing typed is lost without a
 // question: opening another file over changes asks first, and saving over
-// an existing memo asks and moves the old file to the trash.
+// an existing memo asks and, once the new file is written, moves the old
+// file to the trash.
 #pragma once
 
 #include <QString>
@@ -72,9 +73,11 @@ class MemoStore {
   // saves it (back to its file, or shows the name panel and returns false),
   // いいえ lets it go, キャンセル returns false.
   bool MayReplaceShownMemo();
-  // Before a save writes over an existing memo file: asks, then moves the
-  // old file to the trash; false when the save is not to go ahead.
-  bool MayReplaceFile(const QString& path);
+  // Writes the memo file; an existing one is asked about and goes to the
+  // trash once the new file is whole. False when the question or the trash
+  // called it off; throws FileError when the new file cannot be written,
+  // before anything moves.
+  bool WriteReplacing(const QString& path, const QStringList& lines);
   // The name panel, for a memo that needs a name to be saved.
   void AskForName(bool textMemo);
   // The list selects the file of the memo on screen again.

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
@@ -18,6 +17,7 @@
 #include "foundation/NumberText.h"
 #include "operations/report/PdfSubsetNames.h"
 #include "operations/report/ReportContent.h"
+#include "store/TextFile.h"
 
 namespace {
 
@@ -320,8 +320,6 @@ void WriteReportPdf(const QString& path, const ReportContent& content) {
     writer.setCreator(QStringLiteral("heatcalc"));
     painted = PaintReport(writer, content);
   }
-  QSaveFile file(path);
-  if (!painted || !file.open(QIODevice::WriteOnly) || file.write(TagSubsetFonts(pdf.data())) < 0 ||
-      !file.commit())
-    throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+  if (!painted) throw FileError(TextFile::CannotWrite(path));
+  TextFile::WriteBytes(path, TagSubsetFonts(pdf.data()));
 }
