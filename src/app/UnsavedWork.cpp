@@ -19,7 +19,7 @@ namespace {
 bool LidChanged(Form& f, const ConditionStore& saved, const heating::MaterialRow& row) {
   if (!row.lidSelector) return false;
   const bool withLid =
-      saved.GetCell(heating::kLidColumn, row.blockBase + heating::kLidOffset).trimmed() != QLatin1String("2");
+      saved.GetCell(row.lid).trimmed() != QLatin1String("2");
   return withLid != f.State().Panels().heating.lid;
 }
 
@@ -39,7 +39,7 @@ QString UnsavedWork::ChangedConditions() {
   if (!f.IsShown("Panel14")) return QString();
   const heating::MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
   for (const heating::BlockCell& b : heating::BlockCells())
-    if (b.saved) cells.push_back({b.field, {b.column, row.blockBase + b.offset}});
+    if (b.saved) cells.push_back({b.field, b.In(row.material)});
   if (Unsaved::ChangedFields(f, cells, saved, &HeatingPanel::RunOn).isEmpty() && !LidChanged(f, saved, row))
     return QString();
   return f.Text("Label52");

@@ -13,9 +13,10 @@ enum class Keep {
   Always,    // written in any case; an empty grid cell empties the store cell
 };
 
+// A cell of the store, or none.
 struct KeptCell {
-  int column = -1, row = -1;
-  bool valid() const { return column >= 0; }
+  StoreCell cell{-1, -1};
+  bool valid() const { return cell.column >= 0; }
 };
 
 struct MemoryCell {
@@ -41,29 +42,37 @@ struct MemoryBlock {
 
 constexpr Keep F = Keep::IfFilled, A = Keep::Always, N = Keep::No;
 
-// The simple formulas kept their first four values in (6,32)..(6,35), the
-// cells in which the cylinder panel saves its pipe-flow inputs, so each
-// overwrote the other. They now have (6,44)..(6,47) of their own; (6,48)
-// marks that these hold the values, and until it is set the values are
-// read from the former cells.
+// The simple formulas kept their first four values in the cells in which the
+// cylinder panel saves its pipe-flow inputs, so each overwrote the other.
+// They now have cells of their own; CoefficientSimpleMarker marks that these
+// hold the values, and until it is set the values are read from the former
+// cells.
 // clang-format off
 const MemoryBlock kBlocks[] = {
   {BlockKind::Simple, 1, 50,
-   {{{6, 44}, F, {6, 32}}, {{6, 45}, A, {6, 33}}, {{6, 46}, F, {6, 34}}, {{6, 47}, F, {6, 35}},
-    {{6, 36}, F}, {{6, 37}, F}, {{6, 38}, A}, {{6, 39}, A}, {{6, 40}, A}, {{6, 41}, A}, {{6, 42}, A}, {{6, 43}, A}},
-   {6, 48}},
+   {{{Cell("CoefficientSimple1")}, F, {Cell("CylinderFluidDensity")}}, {{Cell("CoefficientSimple2")}, A, {Cell("CylinderFluidPipeDiameter")}},
+    {{Cell("CoefficientSimple3")}, F, {Cell("CylinderFluidFlow")}}, {{Cell("CoefficientSimple4")}, F, {Cell("CylinderFluidAmbient")}},
+    {{Cell("CoefficientSimple5")}, F}, {{Cell("CoefficientSimple6")}, F},
+    {{Cell("CoefficientSimple7")}, A}, {{Cell("CoefficientSimple8")}, A},
+    {{Cell("CoefficientSimple9")}, A}, {{Cell("CoefficientSimple10")}, A},
+    {{Cell("CoefficientSimple11")}, A}, {{Cell("CoefficientSimple12")}, A}},
+   {Cell("CoefficientSimpleMarker")}},
   {BlockKind::Natural, 51, 100,
-   {{{6, 11}, F}, {{6, 12}, A}, {{6, 13}, A}, {{6, 14}, A}, {{6, 15}, A}, {{6, 16}, A},
-    {{6, 17}, F}, {{6, 18}, A}, {{6, 19}, A}, {{6, 20}, A}, {{6, 21}, F}, {{6, 22}, F}}},
+   {{{Cell("CoefficientNatural1")}, F}, {{Cell("CoefficientNatural2")}, A}, {{Cell("CoefficientNatural3")}, A}, {{Cell("CoefficientNatural4")}, A},
+    {{Cell("CoefficientNatural5")}, A}, {{Cell("CoefficientNatural6")}, A}, {{Cell("CoefficientNatural7")}, F}, {{Cell("CoefficientNatural8")}, A},
+    {{Cell("CoefficientNatural9")}, A}, {{Cell("CoefficientNatural10")}, A}, {{Cell("CoefficientNatural11")}, F}, {{Cell("CoefficientNatural12")}, F}}},
   {BlockKind::Forced, 101, 150,
-   {{{2, 41}, A}, {{2, 42}, A}, {{2, 43}, A}, {{2, 44}, A}, {{2, 45}, A}, {{2, 46}, A},
-    {{2, 47}, F}, {{2, 48}, A}, {{2, 49}, A}, {{2, 50}, A}, {{2, 51}, A}, {{2, 52}, A}}},
+   {{{Cell("CoefficientForced1")}, A}, {{Cell("CoefficientForced2")}, A}, {{Cell("CoefficientForced3")}, A}, {{Cell("CoefficientForced4")}, A},
+    {{Cell("CoefficientForced5")}, A}, {{Cell("CoefficientForced6")}, A}, {{Cell("CoefficientForced7")}, F}, {{Cell("CoefficientForced8")}, A},
+    {{Cell("CoefficientForced9")}, A}, {{Cell("CoefficientForced10")}, A}, {{Cell("CoefficientForced11")}, A}, {{Cell("CoefficientForced12")}, A}}},
   {BlockKind::Fin, 201, 202,
-   {{{1, 41}, A}, {{1, 42}, A}, {{1, 43}, A}, {{1, 44}, A}, {{1, 45}, A}, {{1, 46}, A},
-    {{1, 47}, F}, {{1, 48}, A}, {{1, 49}, A}, {{1, 50}, A}, {{1, 51}, A}, {{1, 52}, A}}},
+   {{{Cell("CoefficientFin1")}, A}, {{Cell("CoefficientFin2")}, A}, {{Cell("CoefficientFin3")}, A}, {{Cell("CoefficientFin4")}, A},
+    {{Cell("CoefficientFin5")}, A}, {{Cell("CoefficientFin6")}, A}, {{Cell("CoefficientFin7")}, F}, {{Cell("CoefficientFin8")}, A},
+    {{Cell("CoefficientFin9")}, A}, {{Cell("CoefficientFin10")}, A}, {{Cell("CoefficientFin11")}, A}, {{Cell("CoefficientFin12")}, A}}},
   {BlockKind::LayeredWall, 203, 204,
-   {{{1, 53}, A}, {{1, 54}, A}, {{1, 55}, A}, {{1, 56}, A}, {{1, 57}, A}, {{1, 58}, A},
-    {{1, 59}, F}, {{}, N}, {{}, N}, {{}, N}, {{}, N}, {{}, N}}},
+   {{{Cell("CoefficientLayeredWall1")}, A}, {{Cell("CoefficientLayeredWall2")}, A}, {{Cell("CoefficientLayeredWall3")}, A}, {{Cell("CoefficientLayeredWall4")}, A},
+    {{Cell("CoefficientLayeredWall5")}, A}, {{Cell("CoefficientLayeredWall6")}, A}, {{Cell("CoefficientLayeredWall7")}, F}, {{}, N},
+    {{}, N}, {{}, N}, {{}, N}, {{}, N}}},
 };
 // clang-format on
 
@@ -77,6 +86,16 @@ const MemoryBlock* BlockOf(int n) {
 
 InputMemory::InputMemory(Form& form, ItemGrid& grid) : f(form), grid_(grid) {}
 
+std::vector<StoreCell> InputMemory::WrittenCells() {
+  std::vector<StoreCell> cells;
+  for (const MemoryBlock& b : kBlocks) {
+    for (const MemoryCell& m : b.cells)
+      if (m.keep != Keep::No) cells.push_back(m.cell.cell);
+    if (b.marker.valid()) cells.push_back(b.marker.cell);
+  }
+  return cells;
+}
+
 void InputMemory::RememberInputs() {
   const MemoryBlock* block = BlockOf(ToInteger(f.Text("Edit71")));
   if (!block) return;
@@ -86,9 +105,9 @@ void InputMemory::RememberInputs() {
     if (m.keep == Keep::No) continue;
     const QString text = grid_.Text(kGridCells[i][0], kGridCells[i][1]);
     if (m.keep == Keep::IfFilled && text.isEmpty()) continue;
-    store.SetCell(m.cell.column, m.cell.row, text);
+    store.SetCell(m.cell.cell, text);
   }
-  if (block->marker.valid()) store.SetCell(block->marker.column, block->marker.row, QStringLiteral("1"));
+  if (block->marker.valid()) store.SetCell(block->marker.cell, QStringLiteral("1"));
 }
 
 void InputMemory::RecallInputs() {
@@ -96,7 +115,7 @@ void InputMemory::RecallInputs() {
   if (block) {
     const ConditionStore& store = f.Store();
     const bool former =
-        block->marker.valid() && store.GetCell(block->marker.column, block->marker.row).isEmpty();
+        block->marker.valid() && store.GetCell(block->marker.cell).isEmpty();
     for (int i = 0; i < 12; ++i) {
       const MemoryCell& m = block->cells[i];
       if (m.keep == Keep::No) continue;
@@ -104,7 +123,7 @@ void InputMemory::RecallInputs() {
       // The layered wall's inner diameter only where its caption asks for it.
       if (block->kind == BlockKind::LayeredWall && column == 3 && row == 0 && grid_.IsEmpty(2, 0)) continue;
       const KeptCell from = former && m.formerCell.valid() ? m.formerCell : m.cell;
-      grid_.Set(column, row, store.GetCell(from.column, from.row));
+      grid_.Set(column, row, store.GetCell(from.cell));
     }
     // The evaluation takes μ as ν × ρ; show that rather than a typed value.
     if (block->kind == BlockKind::Forced && grid_.Text(2, 1).startsWith(QStringLiteral("粘性係数"))) {

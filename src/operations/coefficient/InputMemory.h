@@ -4,6 +4,10 @@
 // whenever the store is saved.
 #pragma once
 
+#include <vector>
+
+#include "store/StoreCells.h"
+
 class ItemGrid;
 class Form;
 
@@ -13,6 +17,9 @@ class InputMemory {
 
   void RememberInputs();
   void RecallInputs();
+
+  // Every store cell the memory writes (its blocks and their markers).
+  static std::vector<StoreCell> WrittenCells();
 
  private:
   Form& f;

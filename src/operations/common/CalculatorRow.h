@@ -17,6 +17,7 @@
 #include "calc/design/DesignTarget.h"
 #include "calc/design/Economics.h"
 #include "calc/design/HeaterPowerLimit.h"
+#include "store/StoreCells.h"
 #include "widgets/AppState.h"
 #include "widgets/ChartView.h"
 
@@ -24,11 +25,11 @@ class ComparisonTable;
 class Fields;
 class Form;
 
-// A control of the heat-loss options (自動, k(T)) and the row of column 1
-// of the condition store that keeps it (SurfaceOptions.h).
+// A control of the heat-loss options (自動, k(T)) and the store cell that
+// keeps it (SurfaceOptions.h).
 struct OptionCell {
   const char* control;
-  int row;
+  StoreCell cell;
 };
 
 // The calculator's inputs as the design pages (保温厚さ, 経済的厚さ) work on

@@ -125,12 +125,9 @@ void HeatingPanel::SaveHeating() {
   for (const char* name : heating::SaveRequiredFields(WallHeatingSelected()))
     if (f.IsEmpty(name)) return;
   const MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
-  const int b = row.blockBase;
   for (const heating::BlockCell& cell : heating::BlockCells())
-    if (cell.saved) f.Store().SetCell(cell.column, b + cell.offset, f.Text(cell.field));
-  if (row.lidSelector)
-    f.Store().SetCell(heating::kLidColumn, b + heating::kLidOffset,
-                      f.State().Panels().heating.lid ? kWithLid : kWithoutLid);
+    if (cell.saved) f.Store().SetCell(cell.In(row.material), f.Text(cell.field));
+  if (row.lidSelector) f.Store().SetCell(row.lid, f.State().Panels().heating.lid ? kWithLid : kWithoutLid);
   StoreActions::SaveStore(f);
 }
 
@@ -139,11 +136,9 @@ void HeatingPanel::BackHeating() {
   f.SetText("Edit16", s.GetCell(StoreCells::kEmissivity));
   f.SetText("Edit17", s.GetCell(StoreCells::kConvectiveCoefficient));
   const MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
-  const int b = row.blockBase;
-  for (const heating::BlockCell& cell : heating::BlockCells())
-    f.SetText(cell.field, s.GetCell(cell.column, b + cell.offset));
+  for (const heating::BlockCell& cell : heating::BlockCells()) f.SetText(cell.field, s.GetCell(cell.In(row.material)));
   // A store without a lid cell (older files) leaves the choice as it is.
-  const QString lid = s.GetCell(heating::kLidColumn, b + heating::kLidOffset).trimmed();
+  const QString lid = s.GetCell(row.lid).trimmed();
   if (row.lidSelector && (lid == kWithLid || lid == kWithoutLid)) SelectLid(lid == kWithLid);
   f.SetText("Edit39", QStringLiteral("0"));
   RunHeating();

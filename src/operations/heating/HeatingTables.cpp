@@ -58,36 +58,36 @@ const ExportRow kWallHeatingResults[] = {
 };
 
 const MaterialRow kMaterials[] = {
-  {Material::Liquid, "Button31", "1", Calculator::LiquidHeating, 40, "液体の加熱", "液体の密度 g/cm3",
+  {Material::Liquid, "Button31", "1", Calculator::LiquidHeating, Cell("LiquidLid"), "液体の加熱", "液体の密度 g/cm3",
    "液体の比熱kcal/kg℃", "液量　　ｍ3", "液体のみの必要熱量W", 0, true,  false, false, true,
    {"液体加熱", 26, 1, kLiquid}},
-  {Material::Gas,    "Button32", "2", Calculator::GasHeating,    50, "気体の加熱", "気体の密度 g/cm3",
+  {Material::Gas,    "Button32", "2", Calculator::GasHeating,    {-1, -1}, "気体の加熱", "気体の密度 g/cm3",
    "気体の比熱kcal/kg℃", "気体の量　ｍ3", "気体のみの必要熱量W", 2, false, true,  true,  false,
    {"気体加熱", 26, 1, kGas}},
-  {Material::Solid,  "Button33", "3", Calculator::SolidHeating,  60, "固体の加熱", "固体の密度 g/cm3",
+  {Material::Solid,  "Button33", "3", Calculator::SolidHeating,  {-1, -1}, "固体の加熱", "固体の密度 g/cm3",
    "固体の比熱kcal/kg℃", "固体の量　ｍ3", "固体のみの必要熱量W", 0, false, false, true,  true,
    {"固体加熱", 26, 1, kSolid}},
 };
 
 const BlockCell kBlockCells[] = {
-  {"Edit49", 3, 1, true},   // volume
-  {"Edit38", 3, 2, true},   // container wall thickness
-  {"Edit53", 3, 3, true},   // container wall conductivity
-  {"Edit52", 3, 5, true},   // insulation conductivity
-  {"Edit40", 3, 6, true},   // ambient (wall heating: wall) temperature
-  {"Edit41", 3, 7, true},   // temperature before heating
-  {"Edit42", 3, 8, true},   // temperature after heating
-  {"Edit35", 4, 1, true},   // height
-  {"Edit36", 4, 2, true},   // width
-  {"Edit37", 4, 3, true},   // depth
-  {"Edit43", 4, 4, true},   // rise time
-  {"Edit44", 5, 1, true},   // density of the contents
-  {"Edit45", 5, 2, true},   // specific heat of the contents
-  {"Edit50", 5, 3, true},   // container density
-  {"Edit51", 5, 4, true},   // container specific heat
-  {"Edit46", 5, 6, false},  // required power
-  {"Edit47", 5, 7, false},  // loss share
-  {"Edit48", 5, 8, false},  // loss at the final temperature
+  {"Edit49", Cell("LiquidVolume"), Cell("GasVolume"), Cell("SolidVolume"), true},   // volume
+  {"Edit38", Cell("LiquidWallThickness"), Cell("GasWallThickness"), Cell("SolidWallThickness"), true},   // container wall thickness
+  {"Edit53", Cell("LiquidWallConductivity"), Cell("GasWallConductivity"), Cell("SolidWallConductivity"), true},   // container wall conductivity
+  {"Edit52", Cell("LiquidInsulationConductivity"), Cell("GasInsulationConductivity"), Cell("SolidInsulationConductivity"), true},   // insulation conductivity
+  {"Edit40", Cell("LiquidAmbient"), Cell("GasAmbient"), Cell("SolidAmbient"), true},   // ambient (wall heating: wall) temperature
+  {"Edit41", Cell("LiquidBefore"), Cell("GasBefore"), Cell("SolidBefore"), true},   // temperature before heating
+  {"Edit42", Cell("LiquidAfter"), Cell("GasAfter"), Cell("SolidAfter"), true},   // temperature after heating
+  {"Edit35", Cell("LiquidHeight"), Cell("GasHeight"), Cell("SolidHeight"), true},   // height
+  {"Edit36", Cell("LiquidWidth"), Cell("GasWidth"), Cell("SolidWidth"), true},   // width
+  {"Edit37", Cell("LiquidDepth"), Cell("GasDepth"), Cell("SolidDepth"), true},   // depth
+  {"Edit43", Cell("LiquidRiseTime"), Cell("GasRiseTime"), Cell("SolidRiseTime"), true},   // rise time
+  {"Edit44", Cell("LiquidContentDensity"), Cell("GasContentDensity"), Cell("SolidContentDensity"), true},   // density of the contents
+  {"Edit45", Cell("LiquidContentHeat"), Cell("GasContentHeat"), Cell("SolidContentHeat"), true},   // specific heat of the contents
+  {"Edit50", Cell("LiquidContainerDensity"), Cell("GasContainerDensity"), Cell("SolidContainerDensity"), true},   // container density
+  {"Edit51", Cell("LiquidContainerHeat"), Cell("GasContainerHeat"), Cell("SolidContainerHeat"), true},   // container specific heat
+  {"Edit46", Cell("LiquidPower"), Cell("GasPower"), Cell("SolidPower"), false},  // required power
+  {"Edit47", Cell("LiquidLossShare"), Cell("GasLossShare"), Cell("SolidLossShare"), false},  // loss share
+  {"Edit48", Cell("LiquidFinalLoss"), Cell("GasFinalLoss"), Cell("SolidFinalLoss"), false},  // loss at the final temperature
 };
 
 const char* const kSaveRequiredHeater[] = {"Edit35", "Edit36", "Edit37", "Edit38", "Edit41",

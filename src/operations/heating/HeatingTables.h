@@ -8,6 +8,7 @@
 
 #include "operations/common/ComparisonTable.h"
 #include "store/CalculatorCode.h"
+#include "store/StoreCells.h"
 #include "widgets/AppState.h"
 
 namespace heating {
@@ -19,7 +20,7 @@ struct MaterialRow {
   const char* button;          // its selection button on Panel13
   const char* code;            // material code, StoreCells::kHeatingMaterial
   Calculator calculator;       // its heater-heating calculator
-  int blockBase;               // the block of store rows b+1 .. b+8
+  StoreCell lid;               // the lid choice ("1" with, "2" without), for a lidSelector
   const char* title;           // Label52
   const char* densityCaption;  // Label50
   const char* heatCaption;     // Label51
@@ -38,20 +39,15 @@ const MaterialRow& MaterialRowOf(Material m);
 // nullptr for a text that is no material code.
 const MaterialRow* MaterialRowByCode(const QString& code);
 
-// One field of a block: its cell is (column, b + offset). Result fields
-// are restored by Back but never saved.
+// One field of the heating conditions and its cell in each material's
+// block. Result fields are restored by Back but never saved.
 struct BlockCell {
   const char* field;
-  int column;
-  int offset;
+  StoreCell liquid, gas, solid;
   bool saved;
+  StoreCell In(Material m) const { return m == Material::Liquid ? liquid : m == Material::Gas ? gas : solid; }
 };
 std::span<const BlockCell> BlockCells();
-
-// The lid choice of a block lives in a cell of its own: "1" with lid,
-// "2" without. Older stores leave it empty.
-inline constexpr int kLidColumn = 4;
-inline constexpr int kLidOffset = 5;
 
 // The fields a Save needs filled; in wall heating the wall temperature
 // (Edit40) takes the place of the temperature after heating (Edit42).

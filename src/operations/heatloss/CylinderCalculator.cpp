@@ -64,24 +64,24 @@ void Run(Fields& f) {
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3",  {6, 31}},         // ambient temperature
-  {"Edit4",  {4, 32}},         // inner temperature
-  {"Edit6",  {4, 33}},         // conductivity, tube
-  {"Edit7",  {5, 33}},         // conductivity, insulation
-  {"Edit8",  {5, 34}},         // heat W
-  {"Edit9",  {3, 35}, false},  // wire diameter (the heater's field)
-  {"Edit10", {4, 35}},         // outer diameter, tube
-  {"Edit11", {5, 35}},         // outer diameter, insulation
-  {"Edit34", {4, 36}},         // thickness, tube
-  {"Edit12", {5, 36}},         // thickness, insulation
-  {"Edit13", {5, 37}},         // length
-  {"Edit21", {5, 2}},          // result 層内側温度
-  {"Edit64", {5, 31}},         // specific heat
-  {"Edit65", {6, 32}},         // density
-  {"Edit66", {6, 33}},         // pipe inner diameter
-  {"Edit67", {6, 34}},         // flow
-  {"Edit68", {6, 35}},         // ambient temperature (pipe)
-  {"CylinderHumidity", {3, 31}},  // relative humidity of the air, %; empty: not checked
+  {"Edit3", Cell("CylinderAmbient")},
+  {"Edit4", Cell("CylinderInner")},
+  {"Edit6", Cell("CylinderTubeConductivity")},
+  {"Edit7", Cell("CylinderInsulationConductivity")},
+  {"Edit8", Cell("CylinderPower")},
+  {"Edit9", Cell("CylinderWireDiameter"), false},
+  {"Edit10", Cell("CylinderTubeDiameter")},
+  {"Edit11", Cell("CylinderInsulationDiameter")},
+  {"Edit34", Cell("CylinderTubeThickness")},
+  {"Edit12", Cell("CylinderInsulationThickness")},
+  {"Edit13", Cell("CylinderLength")},
+  {"Edit21", Cell("CylinderPanelInner")},
+  {"Edit64", Cell("CylinderFluidHeat")},
+  {"Edit65", Cell("CylinderFluidDensity")},
+  {"Edit66", Cell("CylinderFluidPipeDiameter")},
+  {"Edit67", Cell("CylinderFluidFlow")},
+  {"Edit68", Cell("CylinderFluidAmbient")},
+  {"CylinderHumidity", Cell("CylinderHumidity")},
 };
 
 const SelectionStep kSelection[] = {
@@ -106,8 +106,8 @@ const SelectionStep kAfterBack[] = {{SelectionStep::Show, "Button67"}};
 
 // The options' cells, column 1 rows 31-37.
 const OptionCell kOptionCells[] = {
-  {SurfaceOptions::kAuto, 31}, {SurfaceOptions::kOrientation, 32}, {SurfaceOptions::kWind, 33},
-  {SurfaceOptions::kB1, 34}, {SurfaceOptions::kC1, 35}, {SurfaceOptions::kB2, 36}, {SurfaceOptions::kC2, 37},
+  {SurfaceOptions::kAuto, Cell("CylinderOptionAuto")}, {SurfaceOptions::kOrientation, Cell("CylinderOptionOrientation")}, {SurfaceOptions::kWind, Cell("CylinderOptionWind")},
+  {SurfaceOptions::kB1, Cell("CylinderOptionB1")}, {SurfaceOptions::kC1, Cell("CylinderOptionC1")}, {SurfaceOptions::kB2, Cell("CylinderOptionB2")}, {SurfaceOptions::kC2, Cell("CylinderOptionC2")},
 };
 // clang-format on
 

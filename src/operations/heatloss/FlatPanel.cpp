@@ -12,23 +12,23 @@ namespace {
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit5",  {3, 21}},  // area
-  {"Edit23", {3, 22}},  // outer temperature, structure
-  {"Edit24", {4, 22}},  // outer temperature, insulation
-  {"Edit25", {5, 22}},  // ambient temperature
-  {"Edit26", {2, 23}},  // hot gas temperature (flat wall)
-  {"Edit27", {3, 23}},  // inner temperature, structure
-  {"Edit28", {4, 23}},  // inner temperature, insulation
-  {"Edit29", {3, 24}},  // conductivity, structure
-  {"Edit30", {4, 24}},  // conductivity, insulation
-  {"Edit31", {3, 25}},  // thickness, structure
-  {"Edit32", {4, 25}},  // thickness, insulation
-  {"Edit33", {3, 26}},  // flux density
-  {"FlatHumidity", {4, 21}},  // relative humidity of the air, %; empty: not checked
+  {"Edit5", Cell("FlatArea")},
+  {"Edit23", Cell("FlatStructureOuter")},
+  {"Edit24", Cell("FlatInsulationOuter")},
+  {"Edit25", Cell("FlatAmbient")},
+  {"Edit26", Cell("FlatHotGas")},
+  {"Edit27", Cell("FlatStructureInner")},
+  {"Edit28", Cell("FlatInsulationInner")},
+  {"Edit29", Cell("FlatStructureConductivity")},
+  {"Edit30", Cell("FlatInsulationConductivity")},
+  {"Edit31", Cell("FlatStructureThickness")},
+  {"Edit32", Cell("FlatInsulationThickness")},
+  {"Edit33", Cell("FlatFlux")},
+  {"FlatHumidity", Cell("FlatHumidity")},
   // The cooling inputs of the flat plate; Back restores them last.
-  {"Edit73", {5, 23}},  // density
-  {"Edit74", {5, 24}},  // specific heat
-  {"Edit75", {5, 25}},  // hours
+  {"Edit73", Cell("FlatDensity")},
+  {"Edit74", Cell("FlatSpecificHeat")},
+  {"Edit75", Cell("FlatHours")},
 };
 // The cooling inputs, which Back restores last.
 bool IsCoolingField(const char* field) {
@@ -47,9 +47,9 @@ const HeatLossCalculator* OnScreen(Form& f) {
 // The options' cells, column 1 rows 21-28; the flat plate and the flat wall
 // share them, as their fields.
 const OptionCell kOptionCells[] = {
-  {SurfaceOptions::kAuto, 21}, {SurfaceOptions::kOrientation, 22}, {SurfaceOptions::kWind, 23},
-  {SurfaceOptions::kLength, 24}, {SurfaceOptions::kB1, 25}, {SurfaceOptions::kC1, 26},
-  {SurfaceOptions::kB2, 27}, {SurfaceOptions::kC2, 28},
+  {SurfaceOptions::kAuto, Cell("FlatOptionAuto")}, {SurfaceOptions::kOrientation, Cell("FlatOptionOrientation")}, {SurfaceOptions::kWind, Cell("FlatOptionWind")},
+  {SurfaceOptions::kLength, Cell("FlatOptionLength")}, {SurfaceOptions::kB1, Cell("FlatOptionB1")}, {SurfaceOptions::kC1, Cell("FlatOptionC1")},
+  {SurfaceOptions::kB2, Cell("FlatOptionB2")}, {SurfaceOptions::kC2, Cell("FlatOptionC2")},
 };
 
 const ExportRow kCommonExportRows[] = {

@@ -89,17 +89,17 @@ void Run(Fields& f) {
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3",  {6, 8}},          // ambient temperature
-  {"Edit6",  {4, 10}},         // conductivity, MgO
-  {"Edit7",  {5, 10}},         // conductivity, sheath
-  {"Edit8",  {5, 11}},         // power W
-  {"Edit9",  {3, 12}, false},  // wire diameter
-  {"Edit10", {4, 12}, false},  // outer diameter, MgO
-  {"Edit11", {5, 12}},         // outer diameter, sheath
-  {"Edit34", {4, 13}, false},  // thickness, MgO
-  {"Edit12", {5, 13}},         // thickness, sheath
-  {"Edit13", {5, 14}},         // length
-  {"Edit21", {5, 1}},          // result 層内側温度
+  {"Edit3", Cell("HeaterAmbient")},
+  {"Edit6", Cell("HeaterInsulationConductivity")},
+  {"Edit7", Cell("HeaterSheathConductivity")},
+  {"Edit8", Cell("HeaterPower")},
+  {"Edit9", Cell("HeaterWireDiameter"), false},
+  {"Edit10", Cell("HeaterInsulationDiameter"), false},
+  {"Edit11", Cell("HeaterSheathDiameter")},
+  {"Edit34", Cell("HeaterInsulationThickness"), false},
+  {"Edit12", Cell("HeaterSheathThickness")},
+  {"Edit13", Cell("HeaterLength")},
+  {"Edit21", Cell("HeaterPanelInner")},
 };
 
 const ExportRow kExportRows[] = {
@@ -147,8 +147,8 @@ void Export(Form&, ComparisonTable& table) { table.WriteBlock({"ヒーター温�
 // clang-format off
 // The options' cells, column 1 rows 1-7.
 const OptionCell kOptionCells[] = {
-  {SurfaceOptions::kAuto, 1}, {SurfaceOptions::kOrientation, 2}, {SurfaceOptions::kWind, 3},
-  {SurfaceOptions::kB1, 4}, {SurfaceOptions::kC1, 5}, {SurfaceOptions::kB2, 6}, {SurfaceOptions::kC2, 7},
+  {SurfaceOptions::kAuto, Cell("HeaterOptionAuto")}, {SurfaceOptions::kOrientation, Cell("HeaterOptionOrientation")}, {SurfaceOptions::kWind, Cell("HeaterOptionWind")},
+  {SurfaceOptions::kB1, Cell("HeaterOptionB1")}, {SurfaceOptions::kC1, Cell("HeaterOptionC1")}, {SurfaceOptions::kB2, Cell("HeaterOptionB2")}, {SurfaceOptions::kC2, Cell("HeaterOptionC2")},
 };
 // clang-format on
 

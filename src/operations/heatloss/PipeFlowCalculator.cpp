@@ -128,25 +128,25 @@ void Prepare(Form& f) {
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3",  {6, 70}},         // ambient temperature (hidden in pipe flow)
-  {"Edit4",  {4, 71}},         // wall temperature, fluid side
-  {"Edit70", {3, 71}},         // fluid inlet temperature
-  {"Edit6",  {4, 72}},         // conductivity, pipe wall
-  {"Edit7",  {5, 72}},         // conductivity, insulation
-  {"Edit8",  {5, 73}},         // heat W
-  {"Edit9",  {3, 74}, false},  // wire diameter (the heater's field)
-  {"Edit10", {4, 74}},         // outer diameter, pipe
-  {"Edit11", {5, 74}},         // outer diameter, insulation
-  {"Edit34", {4, 75}},         // thickness, pipe wall
-  {"Edit12", {5, 75}},         // thickness, insulation
-  {"Edit13", {5, 76}},         // length
-  {"Edit21", {5, 2}, false},   // result 層内側温度
-  {"Edit64", {5, 70}},         // specific heat
-  {"Edit65", {6, 71}},         // density
-  {"Edit66", {6, 72}},         // pipe inner diameter
-  {"Edit67", {6, 73}},         // flow
-  {"Edit68", {6, 74}},         // ambient temperature
-  {"PipeHumidity", {3, 70}},   // relative humidity of the air, %; empty: not checked
+  {"Edit3", Cell("PipeFlowAmbientField")},
+  {"Edit4", Cell("PipeFlowWall")},
+  {"Edit70", Cell("PipeFlowInlet")},
+  {"Edit6", Cell("PipeFlowWallConductivity")},
+  {"Edit7", Cell("PipeFlowInsulationConductivity")},
+  {"Edit8", Cell("PipeFlowPower")},
+  {"Edit9", Cell("PipeFlowWireDiameter"), false},
+  {"Edit10", Cell("PipeFlowPipeDiameter")},
+  {"Edit11", Cell("PipeFlowInsulationDiameter")},
+  {"Edit34", Cell("PipeFlowWallThickness")},
+  {"Edit12", Cell("PipeFlowInsulationThickness")},
+  {"Edit13", Cell("PipeFlowLength")},
+  {"Edit21", Cell("CylinderPanelInner"), false},
+  {"Edit64", Cell("PipeFlowHeat")},
+  {"Edit65", Cell("PipeFlowDensity")},
+  {"Edit66", Cell("PipeFlowInnerDiameter")},
+  {"Edit67", Cell("PipeFlowFlow")},
+  {"Edit68", Cell("PipeFlowAmbient")},
+  {"PipeHumidity", Cell("PipeFlowHumidity")},
 };
 
 const SelectionStep kSelection[] = {
@@ -168,9 +168,9 @@ const PanelAction kActions[] = {{"Button69", RunButton}};
 // clang-format off
 // The options' cells, column 1 rows 70-79.
 const OptionCell kOptionCells[] = {
-  {SurfaceOptions::kAuto, 70}, {SurfaceOptions::kOrientation, 71}, {SurfaceOptions::kWind, 72},
-  {SurfaceOptions::kB1, 73}, {SurfaceOptions::kC1, 74}, {SurfaceOptions::kB2, 75}, {SurfaceOptions::kC2, 76},
-  {SurfaceOptions::kInnerAuto, 77}, {SurfaceOptions::kViscosity, 78}, {SurfaceOptions::kFluidConductivity, 79},
+  {SurfaceOptions::kAuto, Cell("PipeFlowOptionAuto")}, {SurfaceOptions::kOrientation, Cell("PipeFlowOptionOrientation")}, {SurfaceOptions::kWind, Cell("PipeFlowOptionWind")},
+  {SurfaceOptions::kB1, Cell("PipeFlowOptionB1")}, {SurfaceOptions::kC1, Cell("PipeFlowOptionC1")}, {SurfaceOptions::kB2, Cell("PipeFlowOptionB2")}, {SurfaceOptions::kC2, Cell("PipeFlowOptionC2")},
+  {SurfaceOptions::kInnerAuto, Cell("PipeFlowOptionInnerAuto")}, {SurfaceOptions::kViscosity, Cell("PipeFlowOptionViscosity")}, {SurfaceOptions::kFluidConductivity, Cell("PipeFlowOptionFluidConductivity")},
 };
 // clang-format on
 

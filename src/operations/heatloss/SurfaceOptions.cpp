@@ -25,8 +25,8 @@ constexpr Orientation kOrientationOf[] = {Orientation::HorizontalPipe, Orientati
 
 // The coefficients as typed while their fields show computed ones; row 80
 // is held in memory only.
-constexpr StoreCell kTypedOuter{1, 80};
-constexpr StoreCell kTypedInner{2, 80};
+constexpr StoreCell kTypedOuter = Cell("TypedOuterCoefficient");
+constexpr StoreCell kTypedInner = Cell("TypedInnerCoefficient");
 
 constexpr long double kMaxCoefficient = 10000;  // W/m2K, as pipe flow caps a typed one
 constexpr long double kHighest = 2000;          // ℃, the highest temperature of the options
@@ -237,9 +237,9 @@ void Save(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
   ConditionStore& s = f.Store();
   for (const OptionCell& c : cells) {
     const QString value = ValueOf(f, c.control).trimmed();
-    if (value == Shown(s.GetCell(1, c.row), c.control, panel)) continue;
+    if (value == Shown(s.GetCell(c.cell), c.control, panel)) continue;
     const bool usual = Is(c.control, kOrientation) && value == QString::fromUtf8(DefaultOrientation(panel));
-    s.SetCell(1, c.row, value.isEmpty() || usual ? QStringLiteral(" ") : value);
+    s.SetCell(c.cell, value.isEmpty() || usual ? QStringLiteral(" ") : value);
   }
 }
 
@@ -251,7 +251,7 @@ void Back(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
   Box(f, kInnerAuto)->setChecked(false);
   f.SetText(kOrientation, QString::fromUtf8(DefaultOrientation(panel)));
   for (const OptionCell& c : cells) {
-    const QString shown = Shown(f.Store().GetCell(1, c.row), c.control, panel);
+    const QString shown = Shown(f.Store().GetCell(c.cell), c.control, panel);
     if (IsCheck(c.control))
       Box(f, c.control)->setChecked(!shown.isEmpty());
     else
@@ -263,7 +263,7 @@ void Back(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
 
 bool Changed(Form& f, const ConditionStore& saved, std::span<const OptionCell> cells, HeatLossPanel panel) {
   for (const OptionCell& c : cells)
-    if (ValueOf(f, c.control).trimmed() != Shown(saved.GetCell(1, c.row), c.control, panel)) return true;
+    if (ValueOf(f, c.control).trimmed() != Shown(saved.GetCell(c.cell), c.control, panel)) return true;
   return false;
 }
 

@@ -25,13 +25,13 @@ void PickUp::Wire() {
 void PickUp::PickUpText(const char* name) {
   ConditionStore& store = f.Store();
   const QString text = std::strcmp(name, PickUpControls::kStefanBoltzmannField) == 0
-                           ? store.GetCell(2, 1)
+                           ? store.GetCell(StoreCells::kStefanBoltzmannDigits)
                            : f.Text(name);
-  store.SetCell(kCellColumn, kCellRow, text);
+  store.SetCell(StoreCells::kPickUp, text);
 }
 
 void PickUp::PasteIntoMemo() {
-  const QString text = f.Store().GetCell(kCellColumn, kCellRow);
+  const QString text = f.Store().GetCell(StoreCells::kPickUp);
   if (text.isEmpty()) return;
   // Inserted through a cursor at the end, so the typing history (undo) stays.
   QPlainTextEdit* memo = f.Memo("Memo2");
@@ -41,7 +41,7 @@ void PickUp::PasteIntoMemo() {
 }
 
 bool PickUp::PasteIntoGridCell(QPoint pos) {
-  const QString text = f.Store().GetCell(kCellColumn, kCellRow);
+  const QString text = f.Store().GetCell(StoreCells::kPickUp);
   StringGrid* grid = f.Grid("StringGrid3");
   const QModelIndex index = grid->indexAt(pos);
   // Row 0 is the fixed header row; a cell that holds text is edited as usual.

@@ -26,7 +26,6 @@ class PickUp : public QObject {
   // coordinates); false when nothing was written.
   bool PasteIntoGridCell(QPoint pos);
 
-  static constexpr int kCellColumn = 5, kCellRow = 4;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
