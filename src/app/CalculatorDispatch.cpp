@@ -140,7 +140,7 @@ void CalculatorDispatch::RestoreFactoryStore(bool ask) {
     }
   }
   TextFile::WriteBytes(working, bytes);
-  f.StoreWatch().SavedBytes(bytes);
+  f.Repository().Watch().SavedBytes(bytes);
   ReloadRestoredStore();
   QString done =
       QStringLiteral("データを初期のデータに戻しました。表示中の計算も初期のデータで計算しなおしました。");

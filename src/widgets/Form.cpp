@@ -53,7 +53,7 @@ bool Form::Confirm(const QString& text) {
 // ---------------------------------------------------------------- controls
 
 void Form::Register(QWidget* control) {
-  controls_.insert(control->objectName(), control);
+  widgets_.Add(control);
   marks_->Watch(control);
   // Enter on a focused button presses it, as Space does.
   if (qobject_cast<QPushButton*>(control)) control->installEventFilter(this);
@@ -61,14 +61,10 @@ void Form::Register(QWidget* control) {
 
 QWidget* Form::FindControl(const QString& name) const {
   if (name == objectName()) return const_cast<Form*>(this);
-  return controls_.value(name, nullptr);
+  return widgets_.Find(name);
 }
 
-QWidget* Form::Control(const char* name) const {
-  QWidget* w = controls_.value(Name(name), nullptr);
-  if (!w) throw std::logic_error(std::string("no control named ") + name);
-  return w;
-}
+QWidget* Form::Control(const char* name) const { return widgets_.Get(name); }
 
 namespace {
 template <class T>
@@ -198,13 +194,13 @@ void Form::SetResultColour(const char* name) {
 }
 
 void Form::NoteTableLook(QWidget* control, bool shown, bool enabled, bool input, const QString& caption) {
-  tableLooks_.insert(control, {shown, enabled, input, caption});
+  widgets_.NoteTableLook(control, {shown, enabled, input, caption});
 }
 
 void Form::RestoreTableLook(const char* name, Aspect aspect) {
   QWidget* w = Control(name);
-  const auto it = tableLooks_.constFind(w);
-  if (it == tableLooks_.constEnd()) return;
+  const WidgetRegistry::TableLook* it = widgets_.TableLookOf(w);
+  if (!it) return;
   switch (aspect) {
     case Aspect::Shown:
       SetShown(name, it->shown);
@@ -364,7 +360,7 @@ bool Form::focusNextPrevChild(bool next) {
     QLineEdit* field;
   };
   std::vector<Stop> stops;
-  for (QWidget* w : controls_) {
+  for (QWidget* w : widgets_.All()) {
     auto* e = qobject_cast<QLineEdit*>(w);
     if (!e || !lower->isAncestorOf(e)) continue;
     // The field that has the focus counts too, so that Tab goes on from it.

@@ -1,7 +1,10 @@
-// The window as the operations see it: the controls by their names, their
-// texts and look, the events wired to operations, the program's folder, the
-// condition store and the dialogs. Every subsystem works on a Form; the
-// window Form is one.
+// The window as the operations see it. It holds the parts of the window by
+// job: the controls by their names (WidgetRegistry), the selections' state
+// (AppState), the condition store and its file (StoreRepository), the
+// dialogs and the program's folder; itself it gives the controls' texts and
+// look, wires events to operations and runs each inside Guarded. Every
+// subsystem works on a Form; the window Form is one. The Runs see only its
+// Fields side.
 #pragma once
 
 #include <QHash>
@@ -11,9 +14,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "store/ConditionStore.h"
-#include "store/StoreFileWatch.h"
+#include "store/StoreRepository.h"
 #include "widgets/Fields.h"
+#include "widgets/WidgetRegistry.h"
 
 class Dialogs;
 class QLabel;
@@ -40,14 +43,14 @@ class Form : public QWidget, public Fields {
   // The program's folder + a relative path ("\" is taken as "/").
   QString Path(const QString& relative) const;
   QString AppDir() const { return appDir_; }
-  ConditionStore& Store() { return store_; }
-  const ConditionStore& Store() const { return store_; }
+  StoreRepository& Repository() { return repository_; }
+  // The store's cells (Repository().Cells()).
+  ConditionStore& Store() { return repository_.Cells(); }
+  const ConditionStore& Store() const { return repository_.Cells(); }
   // The selections' state: the calculator on screen and the panels' modes.
   AppState& State() { return state_; }
   const AppState& State() const { return state_; }
   RunModes Modes() const override { return state_.Modes(); }
-  // The store file as this window last read or wrote it.
-  StoreFileWatch& StoreWatch() { return storeWatch_; }
   Dialogs& Dlg() { return dialogs_; }
 
   // Shows a message box; a pending float fault is reported instead.
@@ -69,7 +72,8 @@ class Form : public QWidget, public Fields {
   // The marks of a wrong input and of results out of date.
   InputMarks& Marks() const { return *marks_; }
   // Every control by its name.
-  const QHash<QString, QWidget*>& Controls() const { return controls_; }
+  const QHash<QString, QWidget*>& Controls() const { return widgets_.All(); }
+  const WidgetRegistry& Widgets() const { return widgets_; }
 
   // --- texts: field text, label or button caption, memo text
   QString Text(const char* name) const override;
@@ -134,16 +138,10 @@ class Form : public QWidget, public Fields {
 
   QString appDir_;
   Dialogs& dialogs_;
-  ConditionStore store_;
-  AppState state_{store_};
-  StoreFileWatch storeWatch_;
-  QHash<QString, QWidget*> controls_;
+  StoreRepository repository_;
+  AppState state_{repository_.Cells()};
+  WidgetRegistry widgets_;
   QHash<QObject*, Handlers> handlers_;
-  struct TableLook {
-    bool shown, enabled, input;
-    QString caption;
-  };
-  QHash<QObject*, TableLook> tableLooks_;
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
   InputMarks* marks_;  // a child of the form

@@ -72,11 +72,8 @@ QString ComparisonTable::ValueOf(const ExportSource& source) const {
     }
     case ExportSource::StoreCell:
       return f.Store().GetCell(source.column, source.row);
-    case ExportSource::LidChoice: {
-      const QWidget* yes = f.FindControl(QStringLiteral("RadioButton1"));
-      const bool lid = !yes || static_cast<const QRadioButton*>(yes)->isChecked();
-      return lid ? QStringLiteral("有") : QStringLiteral("無");
-    }
+    case ExportSource::LidChoice:
+      return f.State().Panels().heating.lid ? QStringLiteral("有") : QStringLiteral("無");
     case ExportSource::None:
       break;
   }

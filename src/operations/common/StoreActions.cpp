@@ -19,7 +19,7 @@ void LoadStore(Form& f) {
   bool whole = true;
   {
     BusyPointer busy(f.Dlg());
-    whole = StoreFile::Load(f.Store(), f.StoreWatch(), path);
+    whole = StoreFile::Load(f.Store(), f.Repository().Watch(), path);
   }
   if (!whole)
     f.Message(QStringLiteral("ファイル %1 に読めない文字がありました。「?」に置き換えて読み込みました。").arg(path));
@@ -54,7 +54,7 @@ void LoadStoreAtStartUp(Form& f) {
   bool whole = true;
   {
     BusyPointer busy(f.Dlg());
-    whole = StoreFile::Load(f.Store(), f.StoreWatch(), path, &damage);
+    whole = StoreFile::Load(f.Store(), f.Repository().Watch(), path, &damage);
   }
   if (damage) {
     const QString kept = DamagedCopyName(path);
@@ -69,7 +69,7 @@ void LoadStoreAtStartUp(Form& f) {
       // still holds, and a failing copy leaves everything as it was.
       TextFile::WriteBytes(kept, ReadBytes(path));
       TextFile::WriteBytes(path, factory);
-      f.StoreWatch().SavedBytes(factory);
+      f.Repository().Watch().SavedBytes(factory);
       f.Store() = ConditionStore();  // nothing of the damaged file stays, row 80 neither
       LoadStore(f);
       f.Message(
@@ -87,12 +87,12 @@ void SaveStore(Form& f) {
   const QString path = f.Path(QString::fromLatin1(StoreFile::kWorking));
   // Another window on the same files may have saved since this one read or
   // wrote the file: its save is not written over without a question.
-  if (f.StoreWatch().ChangedOnDisk() && !f.Confirm(StoreFileWatch::Question(path))) return;
+  if (f.Repository().Watch().ChangedOnDisk() && !f.Confirm(StoreFileWatch::Question(path))) return;
   {
     BusyPointer busy(f.Dlg());
     f.Store().Save(path);
   }
-  f.StoreWatch().Saved(f.Store().Lines());
+  f.Repository().Watch().Saved(f.Store().Lines());
   f.Message(QStringLiteral("デ－タを保存しました"));
 }
 
