@@ -9,11 +9,15 @@
 #include "foundation/FloatFaults.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingRows.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoViews.h"
 #include "store/FileTrash.h"
 #include "store/StoreFile.h"
@@ -24,21 +28,22 @@
 namespace {
 // Fields of the surface panel Panel4 shared by every calculator: Enter runs
 // the panel that shows.
-const char* const kSharedEnterFields[] = {"Edit16", "Edit17", "Edit69", "Edit83"};
+const char* const kSharedEnterFields[] = {Surface::Emissivity, Surface::Coefficient,
+                                          Surface::InnerCoefficient, Surface::InnerEmissivity};
 }  // namespace
 
 void CalculatorDispatch::Wire() {
-  f.OnClick("Button29", [this] { ShowHeatLossMode(); });
-  f.OnClick("Button30", [this] { ShowHeatingMode(); });
+  f.OnClick(Commands::HeatLossMode, [this] { ShowHeatLossMode(); });
+  f.OnClick(Commands::HeatingMode, [this] { ShowHeatingMode(); });
   for (const HeatLossCalculator* c : kHeatLossCalculators)
     if (c->selectButton) {
       const Calculator code = c->code;
       f.OnClick(c->selectButton, [this, code] { Select(code); });
     }
   for (const char* name : kSharedEnterFields) f.OnEnter(name, [this] { RunShowingPanel(); });
-  f.OnClick("Label19", [this] { RestoreFactoryStore(true); });
-  f.OnDblClick("Label19", [this] { RestoreFactoryStore(false); });
-  f.OnClick("Button44", [this] { ExportResults(); });
+  f.OnClick(Surface::Restore, [this] { RestoreFactoryStore(true); });
+  f.OnDblClick(Surface::Restore, [this] { RestoreFactoryStore(false); });
+  f.OnClick(Commands::ExportResults, [this] { ExportResults(); });
 }
 
 void CalculatorDispatch::StartUp() {
@@ -69,19 +74,22 @@ void CalculatorDispatch::StartUp() {
 }
 
 void CalculatorDispatch::ShowHeatLossMode() {
-  f.ShowControls({"Edit18", "Edit19", "Edit20", "Panel6", "Panel8", "Panel5", "Panel9", "Panel10"});
-  f.HideControls({"Panel13", "Panel14"});
+  f.ShowControls({Surface::ConvectiveLoss, Surface::RadiativeLoss, Surface::TotalLoss, Cylinder::Buttons,
+                  Flat::Buttons, Cylinder::Panel, Flat::Panel, Selection::Panel});
+  f.HideControls({Heating::Commands, Heating::Panel});
   Select(Calculator::Heater);
 }
 
 void CalculatorDispatch::ShowHeatingMode() {
-  f.HideControls({"Panel10", "Panel6", "Panel8", "Panel5", "Panel9", "Edit69", "Label65"});
-  f.ShowControls({"Panel13", "Panel14"});
+  f.HideControls({Selection::Panel, Cylinder::Buttons, Flat::Buttons, Cylinder::Panel, Flat::Panel,
+                  Surface::InnerCoefficient, Surface::InnerCoefficientCaption});
+  f.ShowControls({Heating::Commands, Heating::Panel});
   heating_.EnterHeatingMode();
-  f.HideControls({"Label97", "Edit83", "Edit18", "Edit19", "Edit20"});
+  f.HideControls({Surface::InnerEmissivityCaption, Surface::InnerEmissivity, Surface::ConvectiveLoss,
+                  Surface::RadiativeLoss, Surface::TotalLoss});
   // A cold line's 取得 captions would stand over no result.
   HeatFlowDisplay::ShowLossCaptions(f);
-  f.ShowControls({"Edit1", "Edit10"});
+  f.ShowControls({Cylinder::Layer1Outer, Cylinder::Layer1Diameter});
 }
 
 void CalculatorDispatch::Select(Calculator calculator) {
@@ -89,16 +97,16 @@ void CalculatorDispatch::Select(Calculator calculator) {
 }
 
 void CalculatorDispatch::RunShowingPanel() {
-  if (f.IsShown("Panel5"))
+  if (f.IsShown(Cylinder::Panel))
     heatLoss_.Cylinder().Run();
-  else if (f.IsShown("Panel9"))
+  else if (f.IsShown(Flat::Panel))
     heatLoss_.Flat().Run();
-  else if (f.IsShown("Panel14"))
+  else if (f.IsShown(Heating::Panel))
     heating_.RunHeating();
 }
 
 void CalculatorDispatch::ExportResults() {
-  if (!f.IsShown("StringGrid3")) return;
+  if (!f.IsShown(Memos::GridMemo)) return;
   std::optional<Calculator> code = f.State().OnScreen();
   if (!code) return;
   // The older pipe-flow code exports as pipe flow.
@@ -111,7 +119,7 @@ void CalculatorDispatch::ExportResults() {
     f.Message(NotOffered(QString::fromUtf8(heatLoss ? heatLoss->name : heating->name), QStringLiteral("結果一括保存")));
     return;
   }
-  ComparisonTable table(f, *f.Grid("StringGrid3"));
+  ComparisonTable table(f, *f.Grid(Memos::GridMemo));
   hooks->exportTo(f, table);
 }
 
@@ -166,6 +174,6 @@ void CalculatorDispatch::ReloadRestoredStore() {
   heatLoss_.Flat().Back();
   if (onScreen)
     heatLoss_.Select(*onScreen);
-  else if (f.IsShown("Panel14"))
+  else if (f.IsShown(Heating::Panel))
     heating_.BackHeating();
 }

@@ -2,13 +2,13 @@
 //
 // Path of one request, for example 実行 of the cylinder panel:
 //
-//   QPushButton "Button1" clicked
+//   QPushButton Cylinder::Run clicked
 //     -> Form::Guarded                 clears the float flags, catches the errors
 //       -> CylinderPanel::Run           guards, derives Edit11, picks the
 //                                       calculator on the panel
 //         -> CylinderCalculator.cpp Run reads fields (Form::Number)
 //           -> CylinderHeatLoss          the calculation (src/calc, no Qt)
-//         <- Form::SetText("Edit18", ...)   checks float flags first
+//         <- Form::SetText(Surface::ConvectiveLoss, ...)   checks float flags first
 //     <- an AppError on the way shows its text in the error box; what was
 //        written before it stays
 //
@@ -21,6 +21,8 @@
 #include <memory>
 #include <vector>
 
+#include "operations/common/WindowControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/Form.h"
 
 class AnalysisView;

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "operations/common/Unsaved.h"
+#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingTables.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "operations/memo/MemoStore.h"
@@ -34,15 +36,15 @@ QString UnsavedWork::ChangedConditions() {
     if (Unsaved::ChangedFields(f, cells, saved, [this](Fields& x) { heatLoss_.RunOn(x); }).isEmpty() &&
         !SurfaceOptions::Changed(f, saved, c->hooks.optionCells, c->panel))
       return QString();
-    return f.Text(c->panel == HeatLossPanel::Cylinder ? "Label36" : "Label37");
+    return f.Text(c->panel == HeatLossPanel::Cylinder ? Cylinder::Title : Flat::Title);
   }
-  if (!f.IsShown("Panel14")) return QString();
+  if (!f.IsShown(Heating::Panel)) return QString();
   const heating::MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
   for (const heating::BlockCell& b : heating::BlockCells())
     if (b.saved) cells.push_back({b.field, b.In(row.material)});
   if (Unsaved::ChangedFields(f, cells, saved, &HeatingPanel::RunOn).isEmpty() && !LidChanged(f, saved, row))
     return QString();
-  return f.Text("Label52");
+  return f.Text(Heating::Title);
 }
 
 QStringList UnsavedWork::Items() {

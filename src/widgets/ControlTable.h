@@ -38,6 +38,14 @@ enum ControlFlags : unsigned {
 // The blue of the panels' frames.
 inline constexpr unsigned kPanel = 0xC1C1FF;
 
+// A control named by its meaning (the identifiers beside each subsystem's
+// control tables, e.g. Cylinder::Ambient), standing for its objectName
+// ("Edit3") wherever a control name is taken.
+struct Control {
+  const char* name;
+  constexpr operator const char*() const { return name; }
+};
+
 struct ControlSpec {
   Kind kind;
   const char* name;

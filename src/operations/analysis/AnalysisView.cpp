@@ -2,6 +2,7 @@
 
 #include <QTabWidget>
 
+#include "operations/common/WindowControls.h"
 #include "widgets/ChartView.h"
 #include "widgets/ControlTable.h"
 #include "widgets/Form.h"
@@ -20,7 +21,7 @@ const ControlSpec kGraphButton[] = {
 }  // namespace
 
 void AnalysisView::Build() {
-  tabs_ = new QTabWidget(f.Control("Panel2"));
+  tabs_ = new QTabWidget(f.Control(Window::UpperArea));
   tabs_->setObjectName(QStringLiteral("AnalysisView"));
   tabs_->setGeometry(0, 0, 912, 321);
   tabs_->setDocumentMode(true);
@@ -36,7 +37,7 @@ void AnalysisView::Build() {
 void AnalysisView::Wire() {
   f.OnClick("GraphButton", [this] { Show("GraphPage"); });
   // メモ and 資料 show their own views again.
-  for (const char* name : {"Button22", "Button23"}) f.OnClick(name, [this] { Hide(); });
+  for (const char* name : {Commands::Memo, Commands::Reference}) f.OnClick(name, [this] { Hide(); });
 }
 
 QWidget* AnalysisView::AddPage(const char* name, const QString& caption) {

@@ -1,5 +1,6 @@
 #include "operations/calculators/ScreenCalculator.h"
 
+#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingRows.h"
 #include "operations/heatloss/HeatLossCalculators.h"
@@ -62,7 +63,7 @@ ScreenCalculator CalculatorOnScreen(Form& f, const HeatLossPanels& panels) {
     c.identity = QStringLiteral("heatloss %1 %2 %3 %4")
                      .arg(CodeText(h->code), code, m.flat.cooling ? QStringLiteral("cooling") : QStringLiteral("steady"),
                           m.flat.bothFaces ? QStringLiteral("both") : QStringLiteral("one"));
-  } else if (f.IsShown("Panel14")) {
+  } else if (f.IsShown(Heating::Panel)) {
     const heating::HeatingCalculatorRow* r = onScreen ? heating::HeatingCalculatorOf(*onScreen) : nullptr;
     if (!r) return c;
     c = OfHeating(*r);

@@ -1,10 +1,9 @@
 #include "operations/coefficient/CoefficientPanel.h"
 
-#include <algorithm>
-#include <vector>
-
 #include <QHeaderView>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "calc/coefficient/SaturatedVapour.h"
 #include "foundation/NumberText.h"
@@ -13,6 +12,9 @@
 #include "operations/coefficient/FinWallEvaluation.h"
 #include "operations/coefficient/InputMemory.h"
 #include "operations/coefficient/ItemGrid.h"
+#include "operations/common/CoefficientControls.h"
+#include "operations/common/WindowControls.h"
+#include "operations/memo/MemoControls.h"
 #include "widgets/ControlTable.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
@@ -52,7 +54,9 @@ const ControlSpec kCoefficientPanel[] = {
 };
 // clang-format on
 
-const char* const kResultFields[] = {"Edit72", "Edit77", "Edit78", "Edit79", "Edit80", "Edit81", "Edit82"};
+const char* const kResultFields[] = {Coefficient::Result,  Coefficient::Formula, Coefficient::Reynolds,
+                                     Coefficient::Prandtl, Coefficient::Grashof, Coefficient::Rayleigh,
+                                     Coefficient::Nusselt};
 
 // The saturated-vapour table: 0 to 100 ℃ in steps of 0.5.
 constexpr int kVapourColumns = 10;
@@ -73,7 +77,7 @@ CoefficientPanel::~CoefficientPanel() = default;
 void CoefficientPanel::Build() {
   BuildControls(f, kCoefficientPanel);
   // Four columns fill the visible width; columns 4 and 5 are never used.
-  StringGrid* grid = f.Grid("StringGrid4");
+  StringGrid* grid = f.Grid(Coefficient::Items);
   grid->horizontalHeader()->setDefaultSectionSize((kGridWidth - 2 * grid->frameWidth()) / 4);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Long captions are cut at the cell's edge rather than shortened with "…".
@@ -82,21 +86,21 @@ void CoefficientPanel::Build() {
 }
 
 void CoefficientPanel::Wire() {
-  f.OnClick("Button9", [this] { ToggleCoefficientPanel(); });
-  f.OnClick("Button65", [this] { SelectCorrelation(); });
-  f.OnEnter("Edit71", [this] { SelectCorrelation(); });
-  f.OnClick("Button70", [this] { EvaluateCorrelation(); });
-  f.OnClick("Button78", [this] { RecallInputs(); });
-  f.OnClick("Label93", [this] { SaturatedVapourTable(); });
-  f.Grid("StringGrid4")->onEnter = [this] { f.Guarded([this] { EnterInItems(); }); };
+  f.OnClick(Surface::CoefficientButton, [this] { ToggleCoefficientPanel(); });
+  f.OnClick(Coefficient::Choose, [this] { SelectCorrelation(); });
+  f.OnEnter(Coefficient::Number, [this] { SelectCorrelation(); });
+  f.OnClick(Coefficient::Evaluate, [this] { EvaluateCorrelation(); });
+  f.OnClick(Coefficient::Back, [this] { RecallInputs(); });
+  f.OnClick(Coefficient::RayleighCaption, [this] { SaturatedVapourTable(); });
+  f.Grid(Coefficient::Items)->onEnter = [this] { f.Guarded([this] { EnterInItems(); }); };
 }
 
 // Enter in the item grid: on to the next needed value while one is missing
 // (an item with a caption and no value, in reading order after the current
 // cell), and the evaluation once all are there. 計算実行 evaluates at any time.
 void CoefficientPanel::EnterInItems() {
-  StringGrid* grid = f.Grid("StringGrid4");
-  const bool fin = f.Text("Edit71") == QStringLiteral("201");
+  StringGrid* grid = f.Grid(Coefficient::Items);
+  const bool fin = f.Text(Coefficient::Number) == QStringLiteral("201");
   const int rows = fin ? 1 : ItemGrid::kRows;
   std::vector<std::pair<int, int>> missing;  // (row, value column)
   for (int r = 0; r < rows; ++r)
@@ -114,12 +118,12 @@ void CoefficientPanel::EnterInItems() {
 }
 
 void CoefficientPanel::ToggleCoefficientPanel() {
-  f.SetShown("Panel21", !f.IsShown("Panel21"));
-  if (f.IsShown("Panel21")) f.Control("Panel21")->raise();
+  f.SetShown(Coefficient::Panel, !f.IsShown(Coefficient::Panel));
+  if (f.IsShown(Coefficient::Panel)) f.Control(Coefficient::Panel)->raise();
 }
 
 void CoefficientPanel::SelectCorrelation() {
-  const QString number = f.Text("Edit71");
+  const QString number = f.Text(Coefficient::Number);
   if (number.isEmpty()) return;
   ran_ = true;
   grid_->ClearItems();
@@ -127,7 +131,7 @@ void CoefficientPanel::SelectCorrelation() {
   const CorrelationGroup group = GroupOf(ToInteger(number));
   const CorrelationEntry* entry = FindCorrelation(group, number);
   if (!entry) return;
-  f.SetText("Edit77", QString::fromUtf8(entry->formula));
+  f.SetText(Coefficient::Formula, QString::fromUtf8(entry->formula));
   auto write = [this](std::span<const ItemText> texts) {
     for (const ItemText& it : texts)
       if (it.text) grid_->Set(it.column, it.row, QString::fromUtf8(it.text));
@@ -148,7 +152,7 @@ void CoefficientPanel::RememberInputs() { memory_->RememberInputs(); }
 void CoefficientPanel::RecallInputs() { memory_->RecallInputs(); }
 
 void CoefficientPanel::SaturatedVapourTable() {
-  StringGrid* g = f.Grid("StringGrid2");
+  StringGrid* g = f.Grid(Memos::ReferenceGrid);
   g->SetColCount(kVapourColumns);
   g->SetRowCount(kVapourRows);
   g->ClearCells();

@@ -9,6 +9,7 @@
 #include "operations/coefficient/FinWallEvaluation.h"
 #include "operations/coefficient/InputMemory.h"
 #include "operations/coefficient/ItemGrid.h"
+#include "operations/common/CoefficientControls.h"
 #include "widgets/Form.h"
 
 namespace {
@@ -32,7 +33,7 @@ CorrelationEvaluation::CorrelationEvaluation(Form& form, ItemGrid& grid, FinWall
     : f(form), grid_(grid), finWall_(finWall), memory_(memory) {}
 
 void CorrelationEvaluation::EvaluateCorrelation() {
-  const QString number = f.Text("Edit71");
+  const QString number = f.Text(Coefficient::Number);
   // Fin 201 asks for its fin thickness and pitch only with a tube diameter,
   // and checks only its first row for completeness.
   const bool fin = number == QStringLiteral("201");
@@ -124,27 +125,27 @@ void CorrelationEvaluation::Simple(const QString& number) {
     return;
   }
   if (const std::optional<long double> h = SimpleOutcome(grid_, number))
-    f.SetText("Edit72", RoundedText(*h, kSimpleDecimals));
+    f.SetText(Coefficient::Result, RoundedText(*h, kSimpleDecimals));
 }
 
 void CorrelationEvaluation::NaturalConvection(const QString& number) {
-  if (f.IsEmpty("Edit77")) return;
+  if (f.IsEmpty(Coefficient::Formula)) return;
   const std::optional<ConvectionOutcome> o = NaturalOutcome(grid_, number);
   if (!o) return;
-  f.SetText("Edit72", RoundedText(o->h, kNaturalDecimals));
-  f.SetText("Edit78", RoundedText(o->Re, 0));
-  f.SetText("Edit79", RoundedText(o->Pr, 3));
-  f.SetText("Edit82", RoundedText(o->Nu, kNaturalDecimals));
-  f.SetText("Edit80", RoundedText(o->Gr, 0));
-  f.SetText("Edit81", MantissaExponentText(o->Ra));
+  f.SetText(Coefficient::Result, RoundedText(o->h, kNaturalDecimals));
+  f.SetText(Coefficient::Reynolds, RoundedText(o->Re, 0));
+  f.SetText(Coefficient::Prandtl, RoundedText(o->Pr, 3));
+  f.SetText(Coefficient::Nusselt, RoundedText(o->Nu, kNaturalDecimals));
+  f.SetText(Coefficient::Grashof, RoundedText(o->Gr, 0));
+  f.SetText(Coefficient::Rayleigh, MantissaExponentText(o->Ra));
 }
 
 void CorrelationEvaluation::ForcedConvection(const QString& number) {
-  if (f.IsEmpty("Edit77")) return;
+  if (f.IsEmpty(Coefficient::Formula)) return;
   const std::optional<ConvectionOutcome> o = ForcedOutcome(grid_, number);
   if (!o) return;
-  f.SetText("Edit72", RoundedText(o->h, kForcedDecimals));
-  f.SetText("Edit78", RoundedText(o->Re, 2));
-  f.SetText("Edit79", RoundedText(o->Pr, 3));
-  f.SetText("Edit82", RoundedText(o->Nu, kForcedDecimals));
+  f.SetText(Coefficient::Result, RoundedText(o->h, kForcedDecimals));
+  f.SetText(Coefficient::Reynolds, RoundedText(o->Re, 2));
+  f.SetText(Coefficient::Prandtl, RoundedText(o->Pr, 3));
+  f.SetText(Coefficient::Nusselt, RoundedText(o->Nu, kForcedDecimals));
 }

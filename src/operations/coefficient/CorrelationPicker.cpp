@@ -13,6 +13,7 @@
 #include "operations/coefficient/CorrelationCompare.h"
 #include "operations/coefficient/CorrelationEvaluation.h"
 #include "operations/coefficient/ItemGrid.h"
+#include "operations/common/CoefficientControls.h"
 #include "operations/hints/HintLine.h"
 #include "operations/hints/UnitHint.h"
 #include "widgets/ControlTable.h"
@@ -51,10 +52,12 @@ struct NumberField {
 };
 // The result fields of the dimensionless numbers, and the derived numbers
 // whose field is marked with them.
-const NumberField kNumberFields[] = {{"Re", "Edit78", true},  {"Pr", "Edit79", true},
-                                     {"Gr", "Edit80", true},  {"Ra", "Edit81", true},
-                                     {"Pe", "Edit78", false}, {"PrRa", "Edit81", false}};
-const char* const kMarkedFields[] = {"Edit78", "Edit79", "Edit80", "Edit81"};
+const NumberField kNumberFields[] = {
+    {"Re", Coefficient::Reynolds, true},  {"Pr", Coefficient::Prandtl, true},
+    {"Gr", Coefficient::Grashof, true},   {"Ra", Coefficient::Rayleigh, true},
+    {"Pe", Coefficient::Reynolds, false}, {"PrRa", Coefficient::Rayleigh, false}};
+const char* const kMarkedFields[] = {Coefficient::Reynolds, Coefficient::Prandtl, Coefficient::Grashof,
+                                     Coefficient::Rayleigh};
 
 QString GroupName(CorrelationGroup g) {
   switch (g) {
@@ -105,7 +108,7 @@ void CorrelationPicker::Build() {
   SetUpTable(f.Grid("CompareGrid"), kCompareWidths, kCompareHeaders);
   f.Grid("CompareGrid")->setRowCount(0);
   // The coefficient panel's caption opens the list: drawn as a link.
-  QLabel* caption = f.Label("Label66");
+  QLabel* caption = f.Label(Coefficient::NumberCaption);
   QFont font = caption->font();
   font.setUnderline(true);
   caption->setFont(font);
@@ -119,7 +122,7 @@ void CorrelationPicker::Build() {
 }
 
 void CorrelationPicker::Wire() {
-  f.OnClick("Label66", [this] { Open(); });
+  f.OnClick(Coefficient::NumberCaption, [this] { Open(); });
   f.OnClick("CorrelationPickButton", [this] { Choose(f.Grid("CorrelationList")->currentRow()); });
   f.OnDblClick("CorrelationList", [this] { Choose(f.Grid("CorrelationList")->currentRow()); });
   f.Grid("CorrelationList")->onEnter = [this] {
@@ -139,7 +142,7 @@ void CorrelationPicker::Wire() {
   });
   hints_.AddCheck([this]() -> std::optional<QStringList> {
     if (!panel_.TakeRun()) return std::nullopt;
-    return hints_.ItemHints("StringGrid4") + CheckRange();
+    return hints_.ItemHints(Coefficient::Items) + CheckRange();
   });
 }
 
@@ -169,7 +172,7 @@ void CorrelationPicker::FillList() {
 void CorrelationPicker::Open() {
   view_.Show("CorrelationPage");
   StringGrid* list = f.Grid("CorrelationList");
-  const QString number = f.Text("Edit71");
+  const QString number = f.Text(Coefficient::Number);
   for (int r = 0; r < list->RowCount(); ++r)
     if (list->Cell(0, r) == number) {
       list->setCurrentCell(r, 0);
@@ -181,14 +184,14 @@ void CorrelationPicker::Open() {
 void CorrelationPicker::Choose(int row) {
   StringGrid* list = f.Grid("CorrelationList");
   if (row < 0 || row >= list->RowCount()) return;
-  if (!f.IsShown("Panel21")) panel_.ToggleCoefficientPanel();
-  f.SetText("Edit71", list->Cell(0, row));
+  if (!f.IsShown(Coefficient::Panel)) panel_.ToggleCoefficientPanel();
+  f.SetText(Coefficient::Number, list->Cell(0, row));
   panel_.SelectCorrelation();
   RefreshCompare();
 }
 
 void CorrelationPicker::RefreshCompare() {
-  const Comparison c = CompareCorrelations(*grid_, ranges_, f.Text("Edit71"));
+  const Comparison c = CompareCorrelations(*grid_, ranges_, f.Text(Coefficient::Number));
   StringGrid* g = f.Grid("CompareGrid");
   {
     FloatFaults::Keep keep;
@@ -212,13 +215,13 @@ void CorrelationPicker::RefreshCompare() {
 }
 
 QStringList CorrelationPicker::CheckRange() {
-  const QString number = f.Text("Edit71");
+  const QString number = f.Text(Coefficient::Number);
   const CorrelationRange* range = ranges_.Of(number);
   FlowNumbers n;
-  n.Re = FieldNumber(f, "Edit78");
-  n.Pr = FieldNumber(f, "Edit79");
-  n.Gr = FieldNumber(f, "Edit80");
-  n.Ra = FieldNumber(f, "Edit81");
+  n.Re = FieldNumber(f, Coefficient::Reynolds);
+  n.Pr = FieldNumber(f, Coefficient::Prandtl);
+  n.Gr = FieldNumber(f, Coefficient::Grashof);
+  n.Ra = FieldNumber(f, Coefficient::Rayleigh);
   long double v = 0, nu = 0, rho = 0;
   if (TryToNumber(grid_->Text(1, 1), v)) n.L = v;
   if (TryToNumber(grid_->Text(3, 0), v)) n.X = v;
@@ -227,7 +230,7 @@ QStringList CorrelationPicker::CheckRange() {
 
   QStringList parts;
   QStringList marked;
-  if (range && !f.IsEmpty("Edit72")) {
+  if (range && !f.IsEmpty(Coefficient::Result)) {
     for (const BrokenCondition& b : BrokenConditions(*range, n)) {
       const QString& quantity = b.condition->quantity;
       QString value =

@@ -1,9 +1,10 @@
 #include "operations/coefficient/InputMemory.h"
 
-#include "foundation/NumberText.h"
-#include "widgets/Form.h"
 #include "calc/coefficient/ForcedConvection.h"
+#include "foundation/NumberText.h"
 #include "operations/coefficient/ItemGrid.h"
+#include "operations/common/CoefficientControls.h"
+#include "widgets/Form.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ std::vector<StoreCell> InputMemory::WrittenCells() {
 }
 
 void InputMemory::RememberInputs() {
-  const MemoryBlock* block = BlockOf(ToInteger(f.Text("Edit71")));
+  const MemoryBlock* block = BlockOf(ToInteger(f.Text(Coefficient::Number)));
   if (!block) return;
   ConditionStore& store = f.Store();
   for (int i = 0; i < 12; ++i) {
@@ -111,7 +112,7 @@ void InputMemory::RememberInputs() {
 }
 
 void InputMemory::RecallInputs() {
-  const MemoryBlock* block = BlockOf(ToInteger(f.Text("Edit71")));
+  const MemoryBlock* block = BlockOf(ToInteger(f.Text(Coefficient::Number)));
   if (block) {
     const ConditionStore& store = f.Store();
     const bool former =

@@ -2,13 +2,14 @@
 
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
-#include "widgets/StringGrid.h"
+#include "operations/common/CoefficientControls.h"
 #include "widgets/Form.h"
 #include "widgets/InputMarks.h"
+#include "widgets/StringGrid.h"
 
 ItemGrid::ItemGrid(Form& form) : f(form) {}
 
-StringGrid& ItemGrid::grid() const { return *f.Grid("StringGrid4"); }
+StringGrid& ItemGrid::grid() const { return *f.Grid(Coefficient::Items); }
 
 QString ItemGrid::Text(int column, int row) const { return grid().Cell(column, row); }
 

@@ -5,8 +5,10 @@
 
 #include "foundation/Errors.h"
 #include "operations/analysis/AnalysisView.h"
-#include "operations/curves/CalculatorCurves.h"
 #include "operations/calculators/ScreenCalculator.h"
+#include "operations/curves/CalculatorCurves.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "widgets/ChartView.h"
 #include "widgets/FieldSnapshot.h"
@@ -43,7 +45,8 @@ void CalculatorChart::Wire() {
     QObject::connect(f.Edit(field), &QLineEdit::textChanged, f.Edit(field), [this] { ran_ = true; });
   // 実行 of each panel (and pipe flow's 放 熱): a run that finds the same
   // results draws again too, over a sweep's chart.
-  for (const char* run : {"Button1", "Button15", "Button34", "Button69"}) f.OnClick(run, [this] { ran_ = true; });
+  for (const char* run : {Cylinder::Run, Flat::Run, Heating::Run, Cylinder::PipeFlowRun})
+    f.OnClick(run, [this] { ran_ = true; });
   f.OnAfterOperation([this](bool) { AfterOperation(); });
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSet>
 
+#include "operations/common/CoefficientControls.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/hints/UnitHint.h"
 #include "widgets/Form.h"
@@ -22,7 +23,7 @@ std::vector<FieldChoice> Choices(const Form& f, bool inputs) {
   std::vector<FieldChoice> choices;
   QSet<QString> seen;
   for (const FieldRow& row : FieldCatalogue()) {
-    if (QLatin1String(row.panel) == QLatin1String("Panel21")) continue;
+    if (QLatin1String(row.panel) == QLatin1String(Coefficient::Panel)) continue;
     if (row.when && !f.Control(row.when)->isVisibleTo(&f)) continue;
     const QLineEdit* field = f.Edit(row.field);
     if (!field->isVisibleTo(&f)) continue;

@@ -11,7 +11,10 @@
 
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
+#include "operations/common/WindowControls.h"
 #include "operations/curves/SweepRun.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/memo/MemoStore.h"
 #include "widgets/ChartView.h"
@@ -44,7 +47,7 @@ QString AxisCaption(const std::vector<const FieldChoice*>& on) {
 // The result an engineer looks at first: the plate after cooling, the
 // heater power (or the gas in wall heating), the total loss; else the first.
 int MainResult(const std::vector<FieldChoice>& outputs) {
-  for (const char* main : {"Edit76", "Edit46", "Edit20"})
+  for (const char* main : {Flat::AfterHours, Heating::Result1, Surface::TotalLoss})
     for (size_t i = 0; i < outputs.size(); ++i)
       if (QLatin1String(outputs[i].field) == QLatin1String(main)) return static_cast<int>(i);
   return 0;

@@ -10,6 +10,7 @@
 #include "operations/calculators/ScreenCalculator.h"
 #include "operations/design/DesignJob.h"
 #include "operations/heatloss/HeatLossPanels.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoViews.h"
 #include "store/StockFiles.h"
 #include "widgets/ChartView.h"
@@ -235,7 +236,7 @@ QList<QStringList> EconomicsPage::MemoLines() const {
 
 void EconomicsPage::ToMemo() {
   if (!shown_) return;
-  StringGrid* grid = f.Grid("StringGrid3");
+  StringGrid* grid = f.Grid(Memos::GridMemo);
   bool filled = false;
   for (int r = 0; r < grid->RowCount() && !filled; ++r)
     for (const QString& text : grid->RowTexts(r))
@@ -246,7 +247,7 @@ void EconomicsPage::ToMemo() {
   analysis_.Hide();
   // The grid memo shows, whichever memo showed before.
   memos_.ToggleMemo();
-  if (f.IsShown("Memo2")) memos_.ToggleMemo();
+  if (f.IsShown(Memos::TextMemo)) memos_.ToggleMemo();
   const QList<QStringList> lines = MemoLines();
   grid->ClearCells();
   if (grid->RowCount() < lines.size()) grid->SetRowCount(static_cast<int>(lines.size()));

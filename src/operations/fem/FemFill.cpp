@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 #include "operations/fem/FemFillCommand.h"
 #include "operations/fem/FemLimits.h"
 #include "operations/fem/FemSheetHeaders.h"
+#include "operations/memo/MemoControls.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
-FemCells FemFill::Cells() const { return FemCells(*f.Grid("StringGrid3")); }
+FemCells FemFill::Cells() const { return FemCells(*f.Grid(Memos::GridMemo)); }
 
 int FemFill::ElementRow(const FemCells& s, int m, const QString& name) const {
   for (int r = std::min(m + 2, s.LastRow()); r >= kFemFirstRow; --r)

@@ -8,11 +8,12 @@
 #include "calc/numeric/Rounding.h"
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
+#include "operations/analysis/AnalysisView.h"
+#include "operations/fem/FemSheetHeaders.h"
+#include "operations/memo/MemoControls.h"
 #include "widgets/ChartView.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
-#include "operations/analysis/AnalysisView.h"
-#include "operations/fem/FemSheetHeaders.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ long double TermScale(const FemTable& table, const std::vector<long double>& t) 
 
 }  // namespace
 
-FemCells FemResults::Cells() const { return FemCells(*f.Grid("StringGrid3")); }
+FemCells FemResults::Cells() const { return FemCells(*f.Grid(Memos::GridMemo)); }
 
 void FemResults::Clear(int lastRow) {
   FemCells s = Cells();

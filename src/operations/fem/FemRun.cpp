@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 #include "operations/fem/FemFillCommand.h"
 #include "operations/fem/FemLimits.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/fem/FemSheetHeaders.h"
+#include "operations/memo/MemoControls.h"
 #include "store/Cp932.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ void FemRun::PrefixFaceNumbers(FemCells& s, int m) {
 }
 
 void FemRun::PrepareFemRun() {
-  FemCells s(*f.Grid("StringGrid3"));
+  FemCells s(*f.Grid(Memos::GridMemo));
   if (const int column = FemFillCommand::ColumnOf(s.Text(0, 1))) {
     sheet_.FillFemColumn(column);
     return;

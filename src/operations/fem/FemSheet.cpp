@@ -1,9 +1,11 @@
 #include "operations/fem/FemSheet.h"
 
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 #include "operations/fem/FemSheetHeaders.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoViews.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 // The sheet needs the grid memo's full height for its table and results.
@@ -19,18 +21,18 @@ FemSheet::FemSheet(Form& form, MemoViews& memos, AnalysisView& analysis)
       memos_(memos) {}
 
 void FemSheet::Wire() {
-  f.OnClick("Label62", [this] { ClearFemCommand(); });
-  f.OnDblClick("Label62", [this] { FillFemDefaults(); });
+  f.OnClick(Memos::MemoListCaption, [this] { ClearFemCommand(); });
+  f.OnDblClick(Memos::MemoListCaption, [this] { FillFemDefaults(); });
   // 要素法 and 実行 at the foot of the heating command panel.
-  f.OnClick("Button73", [this] { SetUpFemSheet(); });
-  f.OnClick("Button83", [this] { PrepareFemRun(); });
+  f.OnClick(Heating::FemSheet, [this] { SetUpFemSheet(); });
+  f.OnClick(Heating::FemRun, [this] { PrepareFemRun(); });
 }
 
 void FemSheet::SetUpFemSheet() {
   ToggleMemo();
-  if (f.IsShown("Memo2")) ToggleMemo();
-  f.SetShown("StringGrid3", true);
-  StringGrid* grid = f.Grid("StringGrid3");
+  if (f.IsShown(Memos::TextMemo)) ToggleMemo();
+  f.SetShown(Memos::GridMemo, true);
+  StringGrid* grid = f.Grid(Memos::GridMemo);
   if (grid->RowCount() < kSheetRows) grid->SetRowCount(kSheetRows);
   for (const FemHeaderCell& h : FemSheetTexts::Headers())
     grid->SetCell(h.column, h.row, QString::fromUtf16(h.text));

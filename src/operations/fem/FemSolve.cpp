@@ -1,19 +1,20 @@
 #include "operations/fem/FemSolve.h"
 
-#include "foundation/Errors.h"
-#include "foundation/NumberText.h"
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
 #include "calc/fem/FemAssembly.h"
 #include "calc/fem/FemFormula.h"
 #include "calc/fem/FemPartners.h"
+#include "foundation/Errors.h"
+#include "foundation/NumberText.h"
 #include "operations/fem/FemSheetHeaders.h"
+#include "operations/memo/MemoControls.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 QString ElementName(int k) { return QString::fromStdString(FemElementName(k)); }
 }  // namespace
 
-FemCells FemSolve::Cells() const { return FemCells(*f.Grid("StringGrid3")); }
+FemCells FemSolve::Cells() const { return FemCells(*f.Grid(Memos::GridMemo)); }
 
 bool FemSolve::CheckFemPartners() {
   FemCells s = Cells();

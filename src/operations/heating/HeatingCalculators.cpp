@@ -2,15 +2,17 @@
 
 #include <cmath>
 
-#include "foundation/NumberText.h"
-#include "calc/numeric/Rounding.h"
-#include "widgets/Fields.h"
 #include "calc/heating/ContentOnlyPower.h"
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
+#include "calc/heating/WallHeating.h"
+#include "calc/numeric/Rounding.h"
+#include "foundation/NumberText.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingTables.h"
 #include "operations/heating/HeatingTrace.h"
-#include "calc/heating/WallHeating.h"
+#include "widgets/Fields.h"
 
 using namespace heating;
 
@@ -34,51 +36,53 @@ QString Integer(long double x) { return NumberText(Rounding::Nearest(x)); }
 }  // namespace
 
 bool HeatingCalculators::RequiredTexts() {
-  for (const char* name : {"Edit35", "Edit36", "Edit37", "Edit38"})
+  for (const char* name : {Heating::Height, Heating::Width, Heating::Depth, Heating::WallThickness})
     if (f.IsEmpty(name)) return false;
-  if (f.IsEmpty("Edit39")) f.SetText("Edit39", QStringLiteral("0"));
-  for (const char* name :
-       {"Edit41", "Edit42", "Edit43", "Edit44", "Edit45", "Edit50", "Edit51", "Edit52", "Edit53"})
+  if (f.IsEmpty(Heating::InsulationThickness)) f.SetText(Heating::InsulationThickness, QStringLiteral("0"));
+  for (const char* name : {Heating::Before, Heating::After, Heating::RiseTime, Heating::ContentDensity,
+                           Heating::ContentHeat, Heating::ContainerDensity, Heating::ContainerHeat,
+                           Heating::InsulationConductivity, Heating::WallConductivity})
     if (f.IsEmpty(name)) return false;
   // A text test: "0.0" counts as a thickness.
-  return !(f.Text("Edit38") == QStringLiteral("0") && f.Text("Edit39") == QStringLiteral("0"));
+  return !(f.Text(Heating::WallThickness) == QStringLiteral("0") &&
+           f.Text(Heating::InsulationThickness) == QStringLiteral("0"));
 }
 
 void HeatingCalculators::WriteVolumeAndMass(long double L, long double W, long double D) {
-  f.SetText("Edit49", NumberText(L * W * D));
-  const long double rho = f.Number("Edit44");
-  f.SetText("Edit54", NumberText(rho * (L * W * D * 1000.0L)));
+  f.SetText(Heating::Volume, NumberText(L * W * D));
+  const long double rho = f.Number(Heating::ContentDensity);
+  f.SetText(Heating::Mass, NumberText(rho * (L * W * D * 1000.0L)));
 }
 
 long double HeatingCalculators::Sigma() const {
-  return f.Number("Edit15") * ToNumber(f.Modes().stefanBoltzmannFactor);
+  return f.Number(Surface::StefanBoltzmann) * ToNumber(f.Modes().stefanBoltzmannFactor);
 }
 
 void HeatingCalculators::ContainerHeating() {
   if (!RequiredTexts()) return;
   TankInputs in{};
-  in.insulated = f.Text("Edit39") != QStringLiteral("0");
-  in.L = f.Number("Edit35");
-  in.W = f.Number("Edit36");
-  in.D = f.Number("Edit37");
+  in.insulated = f.Text(Heating::InsulationThickness) != QStringLiteral("0");
+  in.L = f.Number(Heating::Height);
+  in.W = f.Number(Heating::Width);
+  in.D = f.Number(Heating::Depth);
   WriteVolumeAndMass(in.L, in.W, in.D);
 
-  in.riseTime = f.Number("Edit43");
+  in.riseTime = f.Number(Heating::RiseTime);
   if (!(in.riseTime > 0.0L)) {
     f.Message(Text(kNegativeRiseTime));
     return;
   }
-  in.Ta = f.Number("Edit40") + kKelvin;
-  in.T0 = f.Number("Edit41") + kKelvin;
-  in.T1 = f.Number("Edit42") + kKelvin;
-  in.volume = f.Number("Edit49");
-  in.c = f.Number("Edit45");
-  in.rho = f.Number("Edit44");
-  in.wallMm = f.Number("Edit38");
-  in.cWall = f.Number("Edit51");
-  in.rhoWall = f.Number("Edit50");
-  in.h = f.Number("Edit17");
-  in.eps = f.Number("Edit16");
+  in.Ta = f.Number(Heating::Ambient) + kKelvin;
+  in.T0 = f.Number(Heating::Before) + kKelvin;
+  in.T1 = f.Number(Heating::After) + kKelvin;
+  in.volume = f.Number(Heating::Volume);
+  in.c = f.Number(Heating::ContentHeat);
+  in.rho = f.Number(Heating::ContentDensity);
+  in.wallMm = f.Number(Heating::WallThickness);
+  in.cWall = f.Number(Heating::ContainerHeat);
+  in.rhoWall = f.Number(Heating::ContainerDensity);
+  in.h = f.Number(Surface::Coefficient);
+  in.eps = f.Number(Surface::Emissivity);
   in.sigma = Sigma();
 
   if (f.Modes().panels.heating.material == Material::Gas) {
@@ -86,9 +90,9 @@ void HeatingCalculators::ContainerHeating() {
     return;
   }
 
-  in.wallLambda = f.Number("Edit53");
-  in.insulationMm = f.Number("Edit39");
-  in.insulationLambda = f.Number("Edit52");
+  in.wallLambda = f.Number(Heating::WallConductivity);
+  in.insulationMm = f.Number(Heating::InsulationThickness);
+  in.insulationLambda = f.Number(Heating::InsulationConductivity);
   in.lid = f.Modes().panels.heating.lid;
   const Tank tank = MakeTank(in);
   const long double Q = HeaterPowerSearch(tank);
@@ -97,39 +101,39 @@ void HeatingCalculators::ContainerHeating() {
     trace_->tank = tank;
     trace_->tankPower = Q;
   }
-  f.SetText("Edit46", Integer(Q));
+  f.SetText(Heating::Result1, Integer(Q));
 
   // Q = 0: the surroundings alone bring the contents to T1 in time.
   const bool noHeatingNeeded = Q == 0.0L;
   if (noHeatingNeeded)
-    f.SetText("Edit47", QString());
+    f.SetText(Heating::Result2, QString());
   else
-    f.SetText("Edit47", RoundedText(LossShare(Q, in.riseTime, in.T1, in.T0, ContentCapacity(in)), 1));
+    f.SetText(Heating::Result2, RoundedText(LossShare(Q, in.riseTime, in.T1, in.T0, ContentCapacity(in)), 1));
 
   const FinalLoss final = FinalTankLoss(tank);
   if (keepFinal_) keepFinal_(FinalState{in.T1, final.surface});
-  f.SetText("Edit48", Integer(final.loss));
+  f.SetText(Heating::Result3, Integer(final.loss));
   if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
 }
 
 void HeatingCalculators::GasHeating() {
-  if (f.IsEmpty("Edit43")) return;
+  if (f.IsEmpty(Heating::RiseTime)) return;
   GasInputs in{};
-  in.Ta = f.Number("Edit40") + kKelvin;
-  in.T1 = f.Number("Edit42") + kKelvin;
-  in.h = f.Number("Edit17");
-  in.eps = f.Number("Edit16");
+  in.Ta = f.Number(Heating::Ambient) + kKelvin;
+  in.T1 = f.Number(Heating::After) + kKelvin;
+  in.h = f.Number(Surface::Coefficient);
+  in.eps = f.Number(Surface::Emissivity);
   in.sigma = Sigma();
-  in.L = f.Number("Edit35");
-  in.W = f.Number("Edit36");
-  in.D = f.Number("Edit37");
-  in.rho = f.Number("Edit44");
-  in.c = f.Number("Edit45");
-  in.rhoWall = f.Number("Edit50");
-  in.cWall = f.Number("Edit51");
-  in.wallMm = f.Number("Edit38");
+  in.L = f.Number(Heating::Height);
+  in.W = f.Number(Heating::Width);
+  in.D = f.Number(Heating::Depth);
+  in.rho = f.Number(Heating::ContentDensity);
+  in.c = f.Number(Heating::ContentHeat);
+  in.rhoWall = f.Number(Heating::ContainerDensity);
+  in.cWall = f.Number(Heating::ContainerHeat);
+  in.wallMm = f.Number(Heating::WallThickness);
 
-  in.riseTime = f.Number("Edit43");
+  in.riseTime = f.Number(Heating::RiseTime);
   if (in.riseTime < 0.05L) f.Message(Text(kShortRiseTime));
   if (in.riseTime > 6.0L) f.Message(Text(kLongRiseTime));
   // The limit is a number of whole steps: 100 h is 100000 steps, while
@@ -140,12 +144,12 @@ void HeatingCalculators::GasHeating() {
     return;
   }
 
-  const QString insulationText = f.Text("Edit39");
+  const QString insulationText = f.Text(Heating::InsulationThickness);
   in.insulated = !insulationText.isEmpty() && insulationText != QStringLiteral("0");
-  in.wallLambda = f.Number("Edit53");
-  in.insulationMm = f.Number("Edit39");
-  in.insulationLambda = f.Number("Edit52");
-  in.rise = f.Number("Edit42") - f.Number("Edit41");
+  in.wallLambda = f.Number(Heating::WallConductivity);
+  in.insulationMm = f.Number(Heating::InsulationThickness);
+  in.insulationLambda = f.Number(Heating::InsulationConductivity);
+  in.rise = f.Number(Heating::After) - f.Number(Heating::Before);
   const GasBox box = MakeGasBox(in);
 
   // The gas starts at the ambient temperature: at or above T1 no power
@@ -157,35 +161,35 @@ void HeatingCalculators::GasHeating() {
     trace_->box = box;
     trace_->gasPower = best;
   }
-  f.SetText("Edit46", RoundedText(best, 1));
-  const long double gasOnly = heating::ContentOnlyPower(in.c, f.Number("Edit54"), in.rise, in.riseTime);
+  f.SetText(Heating::Result1, RoundedText(best, 1));
+  const long double gasOnly = heating::ContentOnlyPower(in.c, f.Number(Heating::Mass), in.rise, in.riseTime);
   const MaterialRow& gas = MaterialRowOf(Material::Gas);
-  f.SetText("Edit55", RoundedText(gasOnly, gas.contentDecimals));
-  f.SetText("Label33", Text(gas.contentCaption));
-  f.SetText("Edit47", noHeatingNeeded ? QString() : NumberText(GasLossShare(best, gasOnly)));
-  f.SetText("Edit48", RoundedText(GasFinalLoss(box), 1));
+  f.SetText(Heating::ContentOnly, RoundedText(gasOnly, gas.contentDecimals));
+  f.SetText(Heating::ContentOnlyCaption, Text(gas.contentCaption));
+  f.SetText(Heating::Result2, noHeatingNeeded ? QString() : NumberText(GasLossShare(best, gasOnly)));
+  f.SetText(Heating::Result3, RoundedText(GasFinalLoss(box), 1));
   if (noHeatingNeeded) f.Message(Text(kNoHeatingNeeded));
 }
 
 void HeatingCalculators::WallHeating() {
   if (!RequiredTexts()) return;
-  const long double L = f.Number("Edit35"), W = f.Number("Edit36"), D = f.Number("Edit37");
+  const long double L = f.Number(Heating::Height), W = f.Number(Heating::Width), D = f.Number(Heating::Depth);
   if (L < 0.001L || W < 0.001L || D < 0.005L) {
     f.Message(Text(kDimensionsOutOfRange));
     return;
   }
   WriteVolumeAndMass(L, W, D);
-  const long double t = f.Number("Edit43");
+  const long double t = f.Number(Heating::RiseTime);
   if (!(t > 0.0L)) {
     f.Message(Text(kNegativeRiseTime));
     return;
   }
-  const long double T0 = f.Number("Edit41") + kKelvin;
+  const long double T0 = f.Number(Heating::Before) + kKelvin;
   // The wall temperature is typed where the panel shows "壁面温度 ℃".
-  const long double Th = f.Number("Edit40") + kKelvin;
-  const long double V = f.Number("Edit49");
-  const long double Cg = HeatCapacity(f.Number("Edit45"), f.Number("Edit44"), V);
-  const long double h = f.Number("Edit17"), eps = f.Number("Edit16"), sigma = Sigma();
+  const long double Th = f.Number(Heating::Ambient) + kKelvin;
+  const long double V = f.Number(Heating::Volume);
+  const long double Cg = HeatCapacity(f.Number(Heating::ContentHeat), f.Number(Heating::ContentDensity), V);
+  const long double h = f.Number(Surface::Coefficient), eps = f.Number(Surface::Emissivity), sigma = Sigma();
   const WalledGas gas{Th, T0, h, eps, sigma, BoxSurface(L, W, D), Cg};
 
   const long double dt = WallTimeStep(gas);
@@ -205,10 +209,11 @@ void HeatingCalculators::WallHeating() {
     for (WallCurve* c : {&trace_->convection, &trace_->radiation, &trace_->both})
       c->stride = curves::StrideFor(steps, trace_->wallCurvePoints);
   f.SetText(
-      "Edit46",
+      Heating::Result1,
       Integer(WallConvectionOnly(gas, steps, dt, record ? &trace_->convection : nullptr, stop) - kKelvin));
-  f.SetText("Edit47", Integer(WallRadiationOnly(gas, steps, dt, record ? &trace_->radiation : nullptr, stop) -
-                              kKelvin));
+  f.SetText(
+      Heating::Result2,
+      Integer(WallRadiationOnly(gas, steps, dt, record ? &trace_->radiation : nullptr, stop) - kKelvin));
   const WallBothResult both =
       WallConvectionAndRadiation(gas, steps, dt, record ? &trace_->both : nullptr, stop);
   if (trace_ && !trace_->Stopped()) {
@@ -220,19 +225,20 @@ void HeatingCalculators::WallHeating() {
     f.Message(Text(kTooLittleGas));
     return;
   }
-  f.SetText("Edit48", Integer(both.Tg - kKelvin));
+  f.SetText(Heating::Result3, Integer(both.Tg - kKelvin));
 }
 
 void HeatingCalculators::ContentOnlyPower() {
-  for (const char* name : {"Edit41", "Edit42", "Edit43", "Edit45", "Edit54"})
+  for (const char* name :
+       {Heating::Before, Heating::After, Heating::RiseTime, Heating::ContentHeat, Heating::Mass})
     if (f.IsEmpty(name)) return;
-  const long double rise = f.Number("Edit42") - f.Number("Edit41");
-  const long double mass = f.Number("Edit54");
-  const long double c = f.Number("Edit45");
-  const long double t = f.Number("Edit43");
+  const long double rise = f.Number(Heating::After) - f.Number(Heating::Before);
+  const long double mass = f.Number(Heating::Mass);
+  const long double c = f.Number(Heating::ContentHeat);
+  const long double t = f.Number(Heating::RiseTime);
   if (!(t > 0.0L)) return;  // refused by the heating run, which says so
   const long double P = heating::ContentOnlyPower(c, mass, rise, t);
   const MaterialRow& row = MaterialRowOf(f.Modes().panels.heating.material);
-  f.SetText("Edit55", RoundedText(P, row.contentDecimals));
-  f.SetText("Label33", Text(row.contentCaption));
+  f.SetText(Heating::ContentOnly, RoundedText(P, row.contentDecimals));
+  f.SetText(Heating::ContentOnlyCaption, Text(row.contentCaption));
 }

@@ -6,6 +6,7 @@
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
 #include "operations/common/CurveParts.h"
+#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingRows.h"
 #include "operations/heating/HeatingTrace.h"
@@ -34,9 +35,9 @@ ChartPlot TankChart(Fields& f, const HeatingTrace& trace, const QString& title) 
   heating::SimulateHeating(trace.tank, trace.tankPower, &record);
   ChartPlot plot = NewPlot(title, kHours, kTemperature);
   // "液体の加熱" names the contents in its first two characters.
-  plot.curves.push_back(NewCurve(f.Text("Label52").left(2) + QStringLiteral("の温度"), record.content));
+  plot.curves.push_back(NewCurve(f.Text(Heating::Title).left(2) + QStringLiteral("の温度"), record.content));
   if (!record.surface.empty()) plot.curves.push_back(NewCurve(kSurface, record.surface));
-  AddTargets(plot, trace.tank.T1, f.Number("Edit43"));
+  AddTargets(plot, trace.tank.T1, f.Number(Heating::RiseTime));
   return plot;
 }
 
@@ -49,7 +50,7 @@ ChartPlot GasChart(Fields& f, const HeatingTrace& trace, const QString& title) {
   plot.curves.push_back(NewCurve(QStringLiteral("内壁の温度"), record.wall));
   // Dashed: without insulation the surface lies on the wall.
   plot.curves.push_back(NewCurve(kSurface, record.surface, ChartCurve::Dashed));
-  AddTargets(plot, trace.box.T1, f.Number("Edit43"));
+  AddTargets(plot, trace.box.T1, f.Number(Heating::RiseTime));
   return plot;
 }
 
@@ -73,14 +74,16 @@ ChartPlot heating::HeatingChart(Fields& f, const std::atomic<bool>* stop) {
   trace.stop = stop;
   trace.wallCurvePoints = kMaxCurvePoints;
   HeatingPanel::RunTraced(f, &trace);
-  const QString material = f.Text("Label52");
+  const QString material = f.Text(Heating::Title);
   switch (trace.model) {
     case HeatingTrace::Model::Tank:
-      return TankChart(f, trace,
-                  material + QStringLiteral("　ヒーター ") + f.Text("Edit46") + QStringLiteral(" W"));
+      return TankChart(
+          f, trace,
+          material + QStringLiteral("　ヒーター ") + f.Text(Heating::Result1) + QStringLiteral(" W"));
     case HeatingTrace::Model::Gas:
-      return GasChart(f, trace,
-                 material + QStringLiteral("　ヒーター ") + f.Text("Edit46") + QStringLiteral(" W"));
+      return GasChart(
+          f, trace,
+          material + QStringLiteral("　ヒーター ") + f.Text(Heating::Result1) + QStringLiteral(" W"));
     case HeatingTrace::Model::Wall:
       return WallChart(trace);
     case HeatingTrace::Model::None:

@@ -4,10 +4,12 @@
 
 #include "foundation/NumberText.h"
 #include "operations/common/StoreActions.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingCalculators.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heating/HeatingLayout.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
-#include "operations/heating/HeatingCalculators.h"
-#include "operations/heating/HeatingLayout.h"
 
 using heating::Material;
 using heating::MaterialRow;
@@ -25,17 +27,17 @@ void HeatingPanel::Wire() {
     const Material m = row.material;
     f.OnClick(row.button, [this, m] { SelectMaterial(m); });
   }
-  f.OnClick("Button34", [this] { RunHeating(); });
-  f.OnClick("Button35", [this] { SaveHeating(); });
-  f.OnClick("Button36", [this] { BackHeating(); });
-  f.OnClick("RadioButton3", [this] { SelectHeaterHeating(); });
-  f.OnClick("RadioButton4", [this] { SelectWallHeating(); });
-  f.OnClick("RadioButton1", [this] { SelectLid(true); });
-  f.OnClick("RadioButton2", [this] { SelectLid(false); });
+  f.OnClick(Heating::Run, [this] { RunHeating(); });
+  f.OnClick(Heating::Save, [this] { SaveHeating(); });
+  f.OnClick(Heating::Back, [this] { BackHeating(); });
+  f.OnClick(Heating::HeaterMode, [this] { SelectHeaterHeating(); });
+  f.OnClick(Heating::WallMode, [this] { SelectWallHeating(); });
+  f.OnClick(Heating::WithLid, [this] { SelectLid(true); });
+  f.OnClick(Heating::WithoutLid, [this] { SelectLid(false); });
   for (const char* name : heating::EnterFields()) f.OnEnter(name, [this] { RunHeating(); });
-  f.OnPress("Label40", [this] { ShowMass(true); });
-  f.OnRelease("Label40", [this] { ShowMass(false); });
-  f.OnDblClick("Label53", [this] { ToggleContentOnlyPower(); });
+  f.OnPress(Heating::VolumeCaption, [this] { ShowMass(true); });
+  f.OnRelease(Heating::VolumeCaption, [this] { ShowMass(false); });
+  f.OnDblClick(Heating::PowerCaption, [this] { ToggleContentOnlyPower(); });
 }
 
 void HeatingPanel::StartUp() { SelectMaterial(Material::Liquid); }
@@ -51,12 +53,13 @@ void HeatingPanel::SelectMaterial(Material material) {
   f.Store().SetCell(StoreCells::kHeatingMaterial, Utf8(row.code));
   f.State().Panels().heating.material = material;
   f.State().SetOnScreen(row.calculator);
-  f.SetText("Label52", Utf8(row.title));
-  f.SetText("Label50", Utf8(row.densityCaption));
-  f.SetText("Label51", Utf8(row.heatCaption));
-  f.SetText("Label40", Utf8(row.volumeCaption));
-  for (const char* name : {"Label46", "RadioButton1", "RadioButton2"}) f.SetShown(name, row.lidSelector);
-  f.SetShown("GroupBox1", row.modeSelector);
+  f.SetText(Heating::Title, Utf8(row.title));
+  f.SetText(Heating::ContentDensityCaption, Utf8(row.densityCaption));
+  f.SetText(Heating::ContentHeatCaption, Utf8(row.heatCaption));
+  f.SetText(Heating::VolumeCaption, Utf8(row.volumeCaption));
+  for (const char* name : {Heating::LidCaption, Heating::WithLid, Heating::WithoutLid})
+    f.SetShown(name, row.lidSelector);
+  f.SetShown(Heating::ModeGroup, row.modeSelector);
   const HeatingPanelModel& model = f.State().Panels().heating;
   if (row.forceLid && !model.lid) SelectLid(true);
   // The calculation follows in Back, on the material's own conditions.
@@ -66,15 +69,15 @@ void HeatingPanel::SelectMaterial(Material material) {
 
 void HeatingPanel::ApplyMode(const heating::ModeRow& mode, Calculator calculator) {
   f.State().SetOnScreen(calculator);
-  f.SetText("Label43", Utf8(mode.ambientCaption));
+  f.SetText(Heating::AmbientCaption, Utf8(mode.ambientCaption));
   for (const char* name : mode.shownCaptions) f.SetShown(name, true);
   for (const char* name : mode.hiddenCaptions) f.SetShown(name, false);
   // Results of the other mode would read wrongly under the new captions.
-  for (const char* name : {"Edit46", "Edit47", "Edit48"}) f.SetText(name, QString());
+  for (const char* name : {Heating::Result1, Heating::Result2, Heating::Result3}) f.SetText(name, QString());
 }
 
 void HeatingPanel::SelectHeaterHeating(bool run) {
-  f.Radio("RadioButton3")->setChecked(true);
+  f.Radio(Heating::HeaterMode)->setChecked(true);
   f.State().Panels().heating.wallHeating = false;
   // Heater heating keeps the code of the material that is showing.
   const MaterialRow& material = heating::MaterialRowOf(f.State().Panels().heating.material);
@@ -83,14 +86,14 @@ void HeatingPanel::SelectHeaterHeating(bool run) {
 }
 
 void HeatingPanel::SelectWallHeating(bool run) {
-  f.Radio("RadioButton4")->setChecked(true);
+  f.Radio(Heating::WallMode)->setChecked(true);
   f.State().Panels().heating.wallHeating = true;
   ApplyMode(heating::WallMode(), Calculator::WallHeating);
   if (run) RunHeating();
 }
 
 void HeatingPanel::SelectLid(bool withLid) {
-  f.Radio(withLid ? "RadioButton1" : "RadioButton2")->setChecked(true);
+  f.Radio(withLid ? Heating::WithLid : Heating::WithoutLid)->setChecked(true);
   f.State().Panels().heating.lid = withLid;
 }
 
@@ -107,10 +110,10 @@ void HeatingPanel::RunTraced(Fields& fields, HeatingTrace* trace) { Run(fields, 
 
 void HeatingPanel::Run(Fields& fields, HeatingTrace* trace,
                        const std::function<void(const HeatingCalculators::FinalState&)>& keepFinal) {
-  if (fields.IsEmpty("Edit17") || fields.IsEmpty("Edit69")) return;
+  if (fields.IsEmpty(Surface::Coefficient) || fields.IsEmpty(Surface::InnerCoefficient)) return;
   const bool wall = fields.Modes().panels.heating.wallHeating;
-  const long double before = fields.Number("Edit41");
-  const long double after = fields.Number(wall ? "Edit40" : "Edit42");
+  const long double before = fields.Number(Heating::Before);
+  const long double after = fields.Number(wall ? Heating::Ambient : Heating::After);
   if (!(after > before)) return;
   HeatingCalculators calculators(fields, trace);
   if (keepFinal) calculators.OnFinalState(keepFinal);
@@ -133,24 +136,24 @@ void HeatingPanel::SaveHeating() {
 
 void HeatingPanel::BackHeating() {
   ConditionStore& s = f.Store();
-  f.SetText("Edit16", s.GetCell(StoreCells::kEmissivity));
-  f.SetText("Edit17", s.GetCell(StoreCells::kConvectiveCoefficient));
+  f.SetText(Surface::Emissivity, s.GetCell(StoreCells::kEmissivity));
+  f.SetText(Surface::Coefficient, s.GetCell(StoreCells::kConvectiveCoefficient));
   const MaterialRow& row = heating::MaterialRowOf(f.State().Panels().heating.material);
   for (const heating::BlockCell& cell : heating::BlockCells()) f.SetText(cell.field, s.GetCell(cell.In(row.material)));
   // A store without a lid cell (older files) leaves the choice as it is.
   const QString lid = s.GetCell(row.lid).trimmed();
   if (row.lidSelector && (lid == kWithLid || lid == kWithoutLid)) SelectLid(lid == kWithLid);
-  f.SetText("Edit39", QStringLiteral("0"));
+  f.SetText(Heating::InsulationThickness, QStringLiteral("0"));
   RunHeating();
 }
 
 void HeatingPanel::ShowMass(bool shown) {
-  f.SetShown("Label61", shown);
-  f.SetShown("Edit54", shown);
+  f.SetShown(Heating::MassUnit, shown);
+  f.SetShown(Heating::Mass, shown);
 }
 
 void HeatingPanel::ToggleContentOnlyPower() {
-  const bool shown = !f.IsShown("Edit55");
-  f.SetShown("Edit55", shown);
-  f.SetShown("Label33", shown);
+  const bool shown = !f.IsShown(Heating::ContentOnly);
+  f.SetShown(Heating::ContentOnly, shown);
+  f.SetShown(Heating::ContentOnlyCaption, shown);
 }

@@ -5,13 +5,15 @@
 #include "calc/heatloss/Cylinder.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
-#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
@@ -27,21 +29,25 @@ constexpr long double kNoLayer = 1E-5L;  // m
 
 std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   CylinderInputs in;
-  in.Ta = f.Number("Edit3");
-  in.Ti = f.Number("Edit4");
-  in.D1 = f.Number("Edit10") / 1000;
-  in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
-  in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
-  if (!(f.Number("Edit10") > 2 * f.Number("Edit34"))) {
+  in.Ta = f.Number(Cylinder::Ambient);
+  in.Ti = f.Number(Cylinder::Layer1Inner);
+  in.D1 = f.Number(Cylinder::Layer1Diameter) / 1000;
+  in.t1 = f.Text(Cylinder::Layer1Thickness) == QStringLiteral("0")
+              ? kNoLayer
+              : f.Number(Cylinder::Layer1Thickness) / 1000;
+  in.t2 = f.Text(Cylinder::Layer2Thickness) == QStringLiteral("0")
+              ? kNoLayer
+              : f.Number(Cylinder::Layer2Thickness) / 1000;
+  if (!(f.Number(Cylinder::Layer1Diameter) > 2 * f.Number(Cylinder::Layer1Thickness))) {
     f.Message(QStringLiteral("内層外径と内層厚さを確認してください。"));
     return std::nullopt;
   }
-  in.e = f.Number("Edit16");
-  in.h = f.Number("Edit17");
+  in.e = f.Number(Surface::Emissivity);
+  in.h = f.Number(Surface::Coefficient);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
-  in.k1 = f.Number("Edit6");
-  in.k2 = f.Number("Edit7");
-  in.L = f.Number("Edit13");
+  in.k1 = f.Number(Cylinder::Layer1Conductivity);
+  in.k2 = f.Number(Cylinder::Layer2Conductivity);
+  in.L = f.Number(Cylinder::Length);
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
 }
@@ -55,54 +61,54 @@ void Run(Fields& f) {
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
-  f.SetText("Edit2", RoundHundredths(r.surface));
-  f.SetText("Edit21", RoundHundredths(r.interface));
-  f.SetText("Edit1", f.Text("Edit21"));
+  f.SetText(Cylinder::Surface, RoundHundredths(r.surface));
+  f.SetText(Cylinder::Layer2Inner, RoundHundredths(r.interface));
+  f.SetText(Cylinder::Layer1Outer, f.Text(Cylinder::Layer2Inner));
   WriteResult(f, SurfaceCondensation::kCylinder, humidity.rh, r.surface, in->Ta);
   if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.surface);
 }
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3", Cell("CylinderAmbient")},
-  {"Edit4", Cell("CylinderInner")},
-  {"Edit6", Cell("CylinderTubeConductivity")},
-  {"Edit7", Cell("CylinderInsulationConductivity")},
-  {"Edit8", Cell("CylinderPower")},
-  {"Edit9", Cell("CylinderWireDiameter"), false},
-  {"Edit10", Cell("CylinderTubeDiameter")},
-  {"Edit11", Cell("CylinderInsulationDiameter")},
-  {"Edit34", Cell("CylinderTubeThickness")},
-  {"Edit12", Cell("CylinderInsulationThickness")},
-  {"Edit13", Cell("CylinderLength")},
-  {"Edit21", Cell("CylinderPanelInner")},
-  {"Edit64", Cell("CylinderFluidHeat")},
-  {"Edit65", Cell("CylinderFluidDensity")},
-  {"Edit66", Cell("CylinderFluidPipeDiameter")},
-  {"Edit67", Cell("CylinderFluidFlow")},
-  {"Edit68", Cell("CylinderFluidAmbient")},
+  {Cylinder::Ambient, Cell("CylinderAmbient")},
+  {Cylinder::Layer1Inner, Cell("CylinderInner")},
+  {Cylinder::Layer1Conductivity, Cell("CylinderTubeConductivity")},
+  {Cylinder::Layer2Conductivity, Cell("CylinderInsulationConductivity")},
+  {Cylinder::Power, Cell("CylinderPower")},
+  {Cylinder::WireDiameter, Cell("CylinderWireDiameter"), false},
+  {Cylinder::Layer1Diameter, Cell("CylinderTubeDiameter")},
+  {Cylinder::Layer2Diameter, Cell("CylinderInsulationDiameter")},
+  {Cylinder::Layer1Thickness, Cell("CylinderTubeThickness")},
+  {Cylinder::Layer2Thickness, Cell("CylinderInsulationThickness")},
+  {Cylinder::Length, Cell("CylinderLength")},
+  {Cylinder::Layer2Inner, Cell("CylinderPanelInner")},
+  {PipeFlow::SpecificHeat, Cell("CylinderFluidHeat")},
+  {PipeFlow::Density, Cell("CylinderFluidDensity")},
+  {PipeFlow::InnerDiameter, Cell("CylinderFluidPipeDiameter")},
+  {PipeFlow::Flow, Cell("CylinderFluidFlow")},
+  {PipeFlow::Ambient, Cell("CylinderFluidAmbient")},
   {"CylinderHumidity", Cell("CylinderHumidity")},
 };
 
 const SelectionStep kSelection[] = {
-  {SelectionStep::Show, "Panel5"}, {SelectionStep::Show, "Panel6"},
-  {SelectionStep::Hide, "Panel8"}, {SelectionStep::Hide, "Panel9"}, {SelectionStep::Hide, "Panel20"},
-  {SelectionStep::Caption, "Label9", "内側温度"}, {SelectionStep::Caption, "Label10", "構造材"},
-  {SelectionStep::Caption, "Label11", "保温材"}, {SelectionStep::Caption, "Label36", "円筒の放熱"},
-  {SelectionStep::Disable, "Edit8"},
-  {SelectionStep::Hide, "Edit14"}, {SelectionStep::Hide, "Label8"}, {SelectionStep::Hide, "Label63"},
-  {SelectionStep::Hide, "Label65"}, {SelectionStep::Hide, "Label97"}, {SelectionStep::Hide, "Edit69"},
-  {SelectionStep::Hide, "Edit70"}, {SelectionStep::Hide, "Edit83"}, {SelectionStep::Hide, "Edit9"},
-  {SelectionStep::Hide, "Button69"},
-  {SelectionStep::Show, "Edit3"}, {SelectionStep::Show, "Edit10"}, {SelectionStep::Show, "Edit11"},
-  {SelectionStep::InputColour, "Edit4"}, {SelectionStep::InputColour, "Edit34"},
-  {SelectionStep::Enable, "Edit34"},
+  {SelectionStep::Show, Cylinder::Panel}, {SelectionStep::Show, Cylinder::Buttons},
+  {SelectionStep::Hide, Flat::Buttons}, {SelectionStep::Hide, Flat::Panel}, {SelectionStep::Hide, PipeFlow::Panel},
+  {SelectionStep::Caption, Cylinder::Column1Caption, "内側温度"}, {SelectionStep::Caption, Cylinder::Layer1Caption, "構造材"},
+  {SelectionStep::Caption, Cylinder::Layer2Caption, "保温材"}, {SelectionStep::Caption, Cylinder::Title, "円筒の放熱"},
+  {SelectionStep::Disable, Cylinder::Power},
+  {SelectionStep::Hide, Cylinder::FluxOrFluidEnd}, {SelectionStep::Hide, Cylinder::FluxCaption}, {SelectionStep::Hide, Cylinder::FluidEndCaption},
+  {SelectionStep::Hide, Surface::InnerCoefficientCaption}, {SelectionStep::Hide, Surface::InnerEmissivityCaption}, {SelectionStep::Hide, Surface::InnerCoefficient},
+  {SelectionStep::Hide, Cylinder::FluidInlet}, {SelectionStep::Hide, Surface::InnerEmissivity}, {SelectionStep::Hide, Cylinder::WireDiameter},
+  {SelectionStep::Hide, Cylinder::PipeFlowRun},
+  {SelectionStep::Show, Cylinder::Ambient}, {SelectionStep::Show, Cylinder::Layer1Diameter}, {SelectionStep::Show, Cylinder::Layer2Diameter},
+  {SelectionStep::InputColour, Cylinder::Layer1Inner}, {SelectionStep::InputColour, Cylinder::Layer1Thickness},
+  {SelectionStep::Enable, Cylinder::Layer1Thickness},
   {SelectionStep::Show, "CylinderHumidityCaption"}, {SelectionStep::Show, "CylinderHumidity"},
   {SelectionStep::Show, "CylinderCondensation"},
   {SelectionStep::Hide, "PipeHumidityCaption"}, {SelectionStep::Hide, "PipeHumidity"},
   {SelectionStep::Hide, "PipeCondensation"},
 };
-const SelectionStep kAfterBack[] = {{SelectionStep::Show, "Button67"}};
+const SelectionStep kAfterBack[] = {{SelectionStep::Show, Cylinder::TogglePipeFlow}};
 
 // The options' cells, column 1 rows 31-37.
 const OptionCell kOptionCells[] = {
@@ -127,13 +133,15 @@ void BindDesign(const CylinderInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kCylinder, "Edit3",
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kCylinder, Cylinder::Ambient,
                               &CylinderInputsOf, &BindDesign);
 }
 
-const DesignHook kDesign = {
-    .solves = DesignHook::Solves::Thickness, .field = "Edit12", .perMetre = true, .fluidEnd = false,
-    .read = ReadDesign};
+const DesignHook kDesign = {.solves = DesignHook::Solves::Thickness,
+                            .field = Cylinder::Layer2Thickness,
+                            .perMetre = true,
+                            .fluidEnd = false,
+                            .read = ReadDesign};
 
 QStringList Method(const RunModes&) {
   return MethodLines(QStringLiteral(
@@ -147,7 +155,7 @@ extern const HeatLossCalculator kCylinderCalculator = {
     .code = Calculator::Cylinder,
     .name = "円筒の放熱",
     .panel = HeatLossPanel::Cylinder,
-    .selectButton = "Button7",
+    .selectButton = Selection::Cylinder,
     .selectCaption = "円筒の放熱",
     .kind = "enntou",
     .selection = kSelection,

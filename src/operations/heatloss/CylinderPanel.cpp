@@ -3,8 +3,10 @@
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/common/StoreActions.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
@@ -25,29 +27,29 @@ const HeatLossCalculator* PanelCalculator(const ConditionStore& s) {
 // only in the cylinder's own mode.
 const ExportRow kCylinderRows[] = {
   {2,  "外気の温度 ℃",   nullptr,  NoText()},
-  {3,  "外側の温度 ℃",   "保温材", FieldText("Edit2")},
-  {4,  nullptr,          "構造材", FieldText("Edit1")},
-  {5,  "内側の温度 ℃",   "保温材", FieldText("Edit21")},
-  {6,  nullptr,          "構造材", FieldText("Edit4")},
-  {7,  "熱伝導率 W/m℃",  "保温材", FieldText("Edit7")},
-  {8,  nullptr,          "構造材", FieldText("Edit6")},
+  {3,  "外側の温度 ℃",   "保温材", FieldText(Cylinder::Surface)},
+  {4,  nullptr,          "構造材", FieldText(Cylinder::Layer1Outer)},
+  {5,  "内側の温度 ℃",   "保温材", FieldText(Cylinder::Layer2Inner)},
+  {6,  nullptr,          "構造材", FieldText(Cylinder::Layer1Inner)},
+  {7,  "熱伝導率 W/m℃",  "保温材", FieldText(Cylinder::Layer2Conductivity)},
+  {8,  nullptr,          "構造材", FieldText(Cylinder::Layer1Conductivity)},
   {9,  "熱量",           nullptr,  NoText()},
-  {10, "外径",           "保温材", FieldText("Edit11")},
-  {11, nullptr,          "構造材", FieldText("Edit10")},
+  {10, "外径",           "保温材", FieldText(Cylinder::Layer2Diameter)},
+  {11, nullptr,          "構造材", FieldText(Cylinder::Layer1Diameter)},
   {12, nullptr,          "発熱線", NoText()},
-  {13, "厚さ mm",        "保温材", FieldText("Edit12")},
-  {14, nullptr,          "構造材", FieldText("Edit34")},
-  {15, "長さ m",         nullptr,  FieldText("Edit13")},
+  {13, "厚さ mm",        "保温材", FieldText(Cylinder::Layer2Thickness)},
+  {14, nullptr,          "構造材", FieldText(Cylinder::Layer1Thickness)},
+  {15, "長さ m",         nullptr,  FieldText(Cylinder::Length)},
   {16, "伝熱密度 W/cm2", nullptr,  NoText()},
 };
 
 const ExportRow kSurfaceRows[] = {
   {18, "Stefan-Boltzman定数 ×10^-8", nullptr, CellText(kStefanBoltzmannDigits)},
-  {19, "表面の放射率",         nullptr, FieldText("Edit16")},
-  {20, "対流熱伝達率 W/m2℃",   nullptr, FieldText("Edit17")},
-  {21, "対流放熱量 W",         nullptr, FieldText("Edit18")},
-  {22, "放射放熱量 W",         nullptr, FieldText("Edit19")},
-  {23, "放熱量計 W",           nullptr, FieldText("Edit20")},
+  {19, "表面の放射率",         nullptr, FieldText(Surface::Emissivity)},
+  {20, "対流熱伝達率 W/m2℃",   nullptr, FieldText(Surface::Coefficient)},
+  {21, "対流放熱量 W",         nullptr, FieldText(Surface::ConvectiveLoss)},
+  {22, "放射放熱量 W",         nullptr, FieldText(Surface::RadiativeLoss)},
+  {23, "放熱量計 W",           nullptr, FieldText(Surface::TotalLoss)},
 };
 // The same rows once a column holds a heat gain (a negative loss).
 const HeatFlowDisplay::SignedRow kSignedSurfaceRows[] = {
@@ -57,13 +59,13 @@ const HeatFlowDisplay::SignedRow kSignedSurfaceRows[] = {
 };
 
 const ExportRow kPipeFlowRows[] = {
-  {18, "比熱 kcal/kg℃", nullptr, FieldText("Edit64")},
-  {19, "密度 g/cm3",     nullptr, FieldText("Edit65")},
-  {20, "管径 m",         nullptr, FieldText("Edit66")},
-  {21, "流量 m3/h",      nullptr, FieldText("Edit67")},
-  {22, "外気温度℃",      nullptr, FieldText("Edit68")},
-  {23, "Xm点温度℃",      nullptr, FieldText("Edit14")},
-  {24, "内気温度℃",      nullptr, FieldText("Edit70")},
+  {18, "比熱 kcal/kg℃", nullptr, FieldText(PipeFlow::SpecificHeat)},
+  {19, "密度 g/cm3",     nullptr, FieldText(PipeFlow::Density)},
+  {20, "管径 m",         nullptr, FieldText(PipeFlow::InnerDiameter)},
+  {21, "流量 m3/h",      nullptr, FieldText(PipeFlow::Flow)},
+  {22, "外気温度℃",      nullptr, FieldText(PipeFlow::Ambient)},
+  {23, "Xm点温度℃",      nullptr, FieldText(Cylinder::FluxOrFluidEnd)},
+  {24, "内気温度℃",      nullptr, FieldText(Cylinder::FluidInlet)},
 };
 // clang-format on
 
@@ -82,16 +84,17 @@ void CylinderPanel::ExportCylinderBlock(Form& f, ComparisonTable& table) {
   QString title = QStringLiteral("円筒の放熱");
   const bool pipeFlowOnScreen = f.State().Panels().cylinderPanel == Calculator::PipeFlow;
   if (pipeFlowOnScreen) {
-    title += QStringLiteral("　") + f.Text("Button69");
+    title += QStringLiteral("　") + f.Text(Cylinder::PipeFlowRun);
     table.Grid().SetCell(0, 0, title);
-    if (f.Number("Edit68") > f.Number("Edit70")) title = QStringLiteral("円筒の放熱　加熱");
+    if (f.Number(PipeFlow::Ambient) > f.Number(Cylinder::FluidInlet))
+      title = QStringLiteral("円筒の放熱　加熱");
   }
   table.Grid().SetCell(0, 0, title);
   const ComparisonTable::Rows modeRows = pipeFlow ? ComparisonTable::Rows(kPipeFlowRows) : ComparisonTable::Rows(kSurfaceRows);
   table.WriteCaptions({kCylinderRows, modeRows});
   const int c = table.NextCondition(kFirstColumn, QString());
   table.CopyValues(c, {kCylinderRows, modeRows});
-  if (!pipeFlowOnScreen) table.Grid().SetCell(c, 2, f.Text("Edit3"));
+  if (!pipeFlowOnScreen) table.Grid().SetCell(c, 2, f.Text(Cylinder::Ambient));
   if (!pipeFlow)
     HeatFlowDisplay::SignGains(table.Grid(), c, kFirstColumn, HeatFlowDisplay::ShowsSurfaceGain(f),
                                kSignedSurfaceRows);
@@ -105,12 +108,18 @@ const HeatLossCalculator& CylinderPanel::OnScreen() const {
 void CylinderPanel::Run() { RunOn(f, OnScreen()); }
 
 bool CylinderPanel::Ready(Fields& f) {
-  for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit34"})
+  for (const char* name : {Cylinder::Ambient, Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity,
+                           Cylinder::Power, Cylinder::WireDiameter, Cylinder::Layer1Diameter,
+                           Cylinder::Layer2Diameter, Cylinder::Layer2Thickness, Cylinder::Layer1Thickness})
     if (f.IsEmpty(name)) return false;
-  if (f.Text("Edit12") == QStringLiteral("0") && f.Text("Edit34") == QStringLiteral("0")) return false;
-  for (const char* name : {"Edit13", "Edit21", "Edit69", "Edit17"})
+  if (f.Text(Cylinder::Layer2Thickness) == QStringLiteral("0") &&
+      f.Text(Cylinder::Layer1Thickness) == QStringLiteral("0"))
+    return false;
+  for (const char* name :
+       {Cylinder::Length, Cylinder::Layer2Inner, Surface::InnerCoefficient, Surface::Coefficient})
     if (f.IsEmpty(name)) return false;
-  f.SetText("Edit11", NumberText(f.Number("Edit12") * 2 + f.Number("Edit10")));
+  f.SetText(Cylinder::Layer2Diameter,
+            NumberText(f.Number(Cylinder::Layer2Thickness) * 2 + f.Number(Cylinder::Layer1Diameter)));
   return true;
 }
 
@@ -119,8 +128,10 @@ void CylinderPanel::RunOn(Fields& f, const HeatLossCalculator& c) {
 }
 
 void CylinderPanel::Save() {
-  for (const char* name : {"Edit21", "Edit3", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit12", "Edit13",
-                           "Edit1", "Edit4"})
+  for (const char* name :
+       {Cylinder::Layer2Inner, Cylinder::Ambient, Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity,
+        Cylinder::Power, Cylinder::WireDiameter, Cylinder::Layer1Diameter, Cylinder::Layer2Thickness,
+        Cylinder::Length, Cylinder::Layer1Outer, Cylinder::Layer1Inner})
     if (f.IsEmpty(name)) return;
   if (const HeatLossCalculator* c = PanelCalculator(f.Store())) {
     for (const FieldBinding& b : c->fields)
@@ -132,29 +143,30 @@ void CylinderPanel::Save() {
 
 void CylinderPanel::Back() {
   ConditionStore& s = f.Store();
-  f.SetText("Edit16", s.GetCell(kEmissivity));
-  f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
+  f.SetText(Surface::Emissivity, s.GetCell(kEmissivity));
+  f.SetText(Surface::Coefficient, s.GetCell(kConvectiveCoefficient));
   if (const HeatLossCalculator* c = PanelCalculator(s)) {
     const bool heater = c->code == Calculator::Heater;
     if (heater) {
       s.SetCell(kCylinderPanelKind, QString::fromLatin1(c->kind));
       f.State().Panels().cylinderPanel = Calculator::Heater;
     }
-    f.SetText("Edit13", s.GetCell(CellOfField(*c, "Edit13")));
-    f.SetText("Edit15", s.GetCell(kStefanBoltzmannDigits).left(7));
-    f.SetText("Edit16", s.GetCell(kEmissivity));
-    f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
+    f.SetText(Cylinder::Length, s.GetCell(CellOfField(*c, Cylinder::Length)));
+    f.SetText(Surface::StefanBoltzmann, s.GetCell(kStefanBoltzmannDigits).left(7));
+    f.SetText(Surface::Emissivity, s.GetCell(kEmissivity));
+    f.SetText(Surface::Coefficient, s.GetCell(kConvectiveCoefficient));
     // The heater has no inner coefficient.
-    if (!heater) f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));
+    if (!heater) f.SetText(Surface::InnerCoefficient, s.GetCell(kConvectiveCoefficient));
     // 層内側温度 Edit21 is a result that seeds the next run: it comes last.
     for (const FieldBinding& b : c->fields)
-      if (qstrcmp(b.field, "Edit21") != 0) f.SetText(b.field, s.GetCell(b.cell));
+      if (qstrcmp(b.field, Cylinder::Layer2Inner) != 0) f.SetText(b.field, s.GetCell(b.cell));
     // The second layer's outer diameter always follows from the first
     // layer's diameter and the second layer's thickness.
-    s.SetCell(CellOfField(*c, "Edit11"),
-              NumberText(ToNumber(s.GetCell(CellOfField(*c, "Edit12"))) * 2 + ToNumber(s.GetCell(CellOfField(*c, "Edit10")))));
-    f.SetText("Edit21", s.GetCell(CellOfField(*c, "Edit21")));
-    f.SetText("Edit22", QStringLiteral("-8"));
+    s.SetCell(CellOfField(*c, Cylinder::Layer2Diameter),
+              NumberText(ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer2Thickness))) * 2 +
+                         ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer1Diameter)))));
+    f.SetText(Cylinder::Layer2Inner, s.GetCell(CellOfField(*c, Cylinder::Layer2Inner)));
+    f.SetText(Surface::StefanBoltzmannExponent, QStringLiteral("-8"));
     SurfaceOptions::Back(f, c->hooks.optionCells, HeatLossPanel::Cylinder);
   }
   Run();

@@ -2,7 +2,9 @@
 
 #include "foundation/NumberText.h"
 #include "operations/common/StoreActions.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
@@ -12,27 +14,27 @@ namespace {
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit5", Cell("FlatArea")},
-  {"Edit23", Cell("FlatStructureOuter")},
-  {"Edit24", Cell("FlatInsulationOuter")},
-  {"Edit25", Cell("FlatAmbient")},
-  {"Edit26", Cell("FlatHotGas")},
-  {"Edit27", Cell("FlatStructureInner")},
-  {"Edit28", Cell("FlatInsulationInner")},
-  {"Edit29", Cell("FlatStructureConductivity")},
-  {"Edit30", Cell("FlatInsulationConductivity")},
-  {"Edit31", Cell("FlatStructureThickness")},
-  {"Edit32", Cell("FlatInsulationThickness")},
-  {"Edit33", Cell("FlatFlux")},
+  {Flat::Area, Cell("FlatArea")},
+  {Flat::StructureOuter, Cell("FlatStructureOuter")},
+  {Flat::Surface, Cell("FlatInsulationOuter")},
+  {Flat::Ambient, Cell("FlatAmbient")},
+  {Flat::HotGas, Cell("FlatHotGas")},
+  {Flat::StructureInner, Cell("FlatStructureInner")},
+  {Flat::InsulationInner, Cell("FlatInsulationInner")},
+  {Flat::StructureConductivity, Cell("FlatStructureConductivity")},
+  {Flat::InsulationConductivity, Cell("FlatInsulationConductivity")},
+  {Flat::StructureThickness, Cell("FlatStructureThickness")},
+  {Flat::InsulationThickness, Cell("FlatInsulationThickness")},
+  {Flat::Flux, Cell("FlatFlux")},
   {"FlatHumidity", Cell("FlatHumidity")},
   // The cooling inputs of the flat plate; Back restores them last.
-  {"Edit73", Cell("FlatDensity")},
-  {"Edit74", Cell("FlatSpecificHeat")},
-  {"Edit75", Cell("FlatHours")},
+  {Flat::Density, Cell("FlatDensity")},
+  {Flat::SpecificHeat, Cell("FlatSpecificHeat")},
+  {Flat::Hours, Cell("FlatHours")},
 };
 // The cooling inputs, which Back restores last.
 bool IsCoolingField(const char* field) {
-  for (const char* cooling : {"Edit73", "Edit74", "Edit75"})
+  for (const char* cooling : {Flat::Density, Flat::SpecificHeat, Flat::Hours})
     if (qstrcmp(field, cooling) == 0) return true;
   return false;
 }
@@ -53,12 +55,12 @@ const OptionCell kOptionCells[] = {
 };
 
 const ExportRow kCommonExportRows[] = {
-  {2,  "放熱面積 m2",    nullptr,  FieldText("Edit5")},
-  {3,  "外気の温度 ℃",   nullptr,  FieldText("Edit25")},
-  {4,  "外側の温度 ℃",   "保温材", FieldText("Edit24")},
-  {5,  nullptr,          "構造材", FieldText("Edit23")},
-  {6,  "内側の温度 ℃",   "保温材", FieldText("Edit28")},
-  {7,  nullptr,          "構造材", FieldText("Edit27")},
+  {2,  "放熱面積 m2",    nullptr,  FieldText(Flat::Area)},
+  {3,  "外気の温度 ℃",   nullptr,  FieldText(Flat::Ambient)},
+  {4,  "外側の温度 ℃",   "保温材", FieldText(Flat::Surface)},
+  {5,  nullptr,          "構造材", FieldText(Flat::StructureOuter)},
+  {6,  "内側の温度 ℃",   "保温材", FieldText(Flat::InsulationInner)},
+  {7,  nullptr,          "構造材", FieldText(Flat::StructureInner)},
 };
 // clang-format on
 
@@ -69,16 +71,19 @@ const QString kBothFaces = QStringLiteral("両面からの放熱");
 
 // The cooling captions and fields: density, specific heat, time, the
 // temperature after the time, and "放熱開始時温度" beside Edit27.
-const char* const kCoolingControls[] = {"Label68", "Label69", "Label70", "Label71", "Label72",
-                                        "Edit73",  "Edit74",  "Edit75",  "Edit76"};
+const char* const kCoolingControls[] = {Flat::DensityCaption,      Flat::SpecificHeatCaption,
+                                        Flat::HoursCaption,        Flat::AfterHoursCaption,
+                                        Flat::CoolingStartCaption, Flat::Density,
+                                        Flat::SpecificHeat,        Flat::Hours,
+                                        Flat::AfterHours};
 
 }  // namespace
 
 void FlatPanel::ShowModel(Form& f) {
   const FlatPanelModel& flat = f.State().Panels().flat;
   for (const char* name : kCoolingControls) f.SetShown(name, flat.cooling);
-  f.SetText("Button71", flat.cooling ? kCooling : kSteady);
-  f.SetText("Label30", flat.bothFaces ? kBothFaces : kOneFace);
+  f.SetText(Flat::CoolingMode, flat.cooling ? kCooling : kSteady);
+  f.SetText(Flat::Faces, flat.bothFaces ? kBothFaces : kOneFace);
 }
 
 std::span<const FieldBinding> FlatPanel::FieldCells() { return kFields; }
@@ -88,7 +93,9 @@ std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportR
 void FlatPanel::Run() { RunOn(f); }
 
 bool FlatPanel::Ready(Fields& f) {
-  for (const char* name : {"Edit5", "Edit25", "Edit26", "Edit29", "Edit30", "Edit22", "Edit69", "Edit17"})
+  for (const char* name :
+       {Flat::Area, Flat::Ambient, Flat::HotGas, Flat::StructureConductivity, Flat::InsulationConductivity,
+        Surface::StefanBoltzmannExponent, Surface::InnerCoefficient, Surface::Coefficient})
     if (f.IsEmpty(name)) return false;
   return true;
 }
@@ -101,8 +108,10 @@ void FlatPanel::RunOn(Fields& f) {
 }
 
 void FlatPanel::Save() {
-  for (const char* name : {"Edit5", "Edit23", "Edit25", "Edit26", "Edit27", "Edit29", "Edit30", "Edit31", "Edit32",
-                           "Edit73", "Edit74", "Edit75"})
+  for (const char* name :
+       {Flat::Area, Flat::StructureOuter, Flat::Ambient, Flat::HotGas, Flat::StructureInner,
+        Flat::StructureConductivity, Flat::InsulationConductivity, Flat::StructureThickness,
+        Flat::InsulationThickness, Flat::Density, Flat::SpecificHeat, Flat::Hours})
     if (f.IsEmpty(name)) return;
   const HeatLossCalculator* c = OnScreen(f);
   for (const FieldBinding& b : c ? c->fields : FieldCells())
@@ -114,8 +123,8 @@ void FlatPanel::Save() {
 
 void FlatPanel::Back() {
   ConditionStore& s = f.Store();
-  f.SetText("Edit16", s.GetCell(kEmissivity));
-  f.SetText("Edit17", s.GetCell(kConvectiveCoefficient));
+  f.SetText(Surface::Emissivity, s.GetCell(kEmissivity));
+  f.SetText(Surface::Coefficient, s.GetCell(kConvectiveCoefficient));
   s.SetCell(kCylinderPanelKind, QString::fromLatin1(kHeaterCalculator.kind));
   f.State().Panels().cylinderPanel = Calculator::Heater;
   // The fields of the calculator on screen (at start-up none: the panel's own).
@@ -123,14 +132,15 @@ void FlatPanel::Back() {
   const std::span<const FieldBinding> fields = c ? c->fields : FieldCells();
   for (const FieldBinding& b : fields)
     if (!IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
-  f.SetText("Edit69", s.GetCell(kConvectiveCoefficient));
+  f.SetText(Surface::InnerCoefficient, s.GetCell(kConvectiveCoefficient));
   // The heater's second outer diameter follows from its cells, as the
   // cylinder panel's Back keeps it, and the heater's 層内側温度 returns.
   const HeatLossCalculator& heater = kHeaterCalculator;
-  s.SetCell(CellOfField(heater, "Edit11"), NumberText(ToNumber(s.GetCell(CellOfField(heater, "Edit12"))) * 2 +
-                                                      ToNumber(s.GetCell(CellOfField(heater, "Edit10")))));
-  f.SetText("Edit21", s.GetCell(CellOfField(heater, "Edit21")));
-  f.SetText("Edit22", QStringLiteral("-8"));
+  s.SetCell(CellOfField(heater, Cylinder::Layer2Diameter),
+            NumberText(ToNumber(s.GetCell(CellOfField(heater, Cylinder::Layer2Thickness))) * 2 +
+                       ToNumber(s.GetCell(CellOfField(heater, Cylinder::Layer1Diameter)))));
+  f.SetText(Cylinder::Layer2Inner, s.GetCell(CellOfField(heater, Cylinder::Layer2Inner)));
+  f.SetText(Surface::StefanBoltzmannExponent, QStringLiteral("-8"));
   for (const FieldBinding& b : fields)
     if (IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
   SurfaceOptions::Back(f, c ? c->hooks.optionCells : OptionCells(), HeatLossPanel::Flat);

@@ -6,18 +6,20 @@
 #include "calc/design/DesignRuns.h"
 #include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/FlatPlate.h"
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
-#include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
-#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
@@ -35,30 +37,31 @@ constexpr long double kNoInsulation = 1E-7L;
 // Reads the common inputs and replaces missing thicknesses; empty when
 // neither thickness is given.
 std::optional<FlatPlateInputs> Prepare(Fields& f) {
-  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return std::nullopt;
+  if (!IsThickness(f.Text(Flat::StructureThickness)) && !IsThickness(f.Text(Flat::InsulationThickness)))
+    return std::nullopt;
   FlatPlateInputs in;
-  in.Ta = f.Number("Edit25");
-  in.Ti = f.Number("Edit27");
-  in.A = f.Number("Edit5");
-  in.h = f.Number("Edit17");
-  in.e = f.Number("Edit16");
+  in.Ta = f.Number(Flat::Ambient);
+  in.Ti = f.Number(Flat::StructureInner);
+  in.A = f.Number(Flat::Area);
+  in.h = f.Number(Surface::Coefficient);
+  in.e = f.Number(Surface::Emissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
-  if (IsThickness(f.Text("Edit32"))) {
-    in.L2 = f.Number("Edit32") / 1000;
+  if (IsThickness(f.Text(Flat::InsulationThickness))) {
+    in.L2 = f.Number(Flat::InsulationThickness) / 1000;
   } else {
     in.L2 = kNoInsulation;
-    f.SetText("Edit32", QStringLiteral("0"));
+    f.SetText(Flat::InsulationThickness, QStringLiteral("0"));
   }
-  if (IsThickness(f.Text("Edit31"))) {
-    in.L1 = f.Number("Edit31") / 1000;
+  if (IsThickness(f.Text(Flat::StructureThickness))) {
+    in.L1 = f.Number(Flat::StructureThickness) / 1000;
   } else {
     // The structure counts as 0.0001 mm; the field is left empty.
-    f.SetText("Edit31", kNoStructure);
-    in.L1 = f.Number("Edit31") / 1000;
-    f.SetText("Edit31", QString());
+    f.SetText(Flat::StructureThickness, kNoStructure);
+    in.L1 = f.Number(Flat::StructureThickness) / 1000;
+    f.SetText(Flat::StructureThickness, QString());
   }
-  in.k2 = f.Number("Edit30");
-  in.k1 = f.Number("Edit29");
+  in.k2 = f.Number(Flat::InsulationConductivity);
+  in.k1 = f.Number(Flat::StructureConductivity);
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Ti)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
   in.Ti = in.Ti + kKelvin;
@@ -71,9 +74,9 @@ std::optional<FlatPlateInputs> FlatPlateInputsOf(Fields& f) { return Prepare(f);
 
 CoolingInputs FlatPlateCoolingOf(Fields& f) {
   CoolingInputs cooling;
-  cooling.rho = f.Number("Edit73");
-  cooling.c = f.Number("Edit74");
-  cooling.hours = f.Number("Edit75");
+  cooling.rho = f.Number(Flat::Density);
+  cooling.c = f.Number(Flat::SpecificHeat);
+  cooling.hours = f.Number(Flat::Hours);
   cooling.bothFaces = f.Modes().panels.flat.bothFaces;
   return cooling;
 }
@@ -85,12 +88,12 @@ namespace {
 using SurfaceCondensation::Humidity;
 
 void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r, const Humidity& humidity) {
-  f.SetText("Edit23", RoundHundredths(r.interface));
-  f.SetText("Edit28", f.Text("Edit23"));
-  f.SetText("Edit24", RoundHundredths(r.surface));
+  f.SetText(Flat::StructureOuter, RoundHundredths(r.interface));
+  f.SetText(Flat::InsulationInner, f.Text(Flat::StructureOuter));
+  f.SetText(Flat::Surface, RoundHundredths(r.surface));
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
-  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.surface, f.Number("Edit25"));
+  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.surface, f.Number(Flat::Ambient));
   if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), r.surface);
 }
 
@@ -105,7 +108,7 @@ void Cooling(Fields& f, const Humidity& humidity) {
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
   WriteResults(f, *in, r, humidity);
-  f.SetText("Edit76", RoundHundredths(r.plate));
+  f.SetText(Flat::AfterHours, RoundHundredths(r.plate));
 }
 
 void Run(Fields& f) {
@@ -129,7 +132,7 @@ bool ToggleCooling(Form& f) {
 // Label30: keeps its caption in the pick-up cell; in cooling mode switches
 // between one face and both faces, then runs.
 bool ToggleFaces(Form& f) {
-  f.Store().SetCell(StoreCells::kPickUp, f.Text("Label30"));
+  f.Store().SetCell(StoreCells::kPickUp, f.Text(Flat::Faces));
   FlatPanelModel& flat = f.State().Panels().flat;
   if (!flat.cooling) return false;
   flat.bothFaces = !flat.bothFaces;
@@ -139,18 +142,18 @@ bool ToggleFaces(Form& f) {
 
 // clang-format off
 const ExportRow kExportRows[] = {
-  {8,  "熱伝導率 W/m℃",  "保温材", FieldText("Edit30")},
-  {9,  nullptr,          "構造材", FieldText("Edit29")},
-  {10, "厚さ mm",        "保温材", FieldText("Edit32")},
-  {11, nullptr,          "構造材", FieldText("Edit31")},
+  {8,  "熱伝導率 W/m℃",  "保温材", FieldText(Flat::InsulationConductivity)},
+  {9,  nullptr,          "構造材", FieldText(Flat::StructureConductivity)},
+  {10, "厚さ mm",        "保温材", FieldText(Flat::InsulationThickness)},
+  {11, nullptr,          "構造材", FieldText(Flat::StructureThickness)},
 };
 // Rows 12..16, written only in natural-cooling mode.
 const ExportRow kCoolingExportRows[] = {
-  {12, "伝熱密度 W/cm2",    nullptr, FieldText("Edit33")},
-  {13, "密度 ｇ/cm3",       nullptr, FieldText("Edit73")},
-  {14, "比熱 ｋcal/kg℃",    nullptr, FieldText("Edit74")},
-  {15, "時間 ｈ",           nullptr, FieldText("Edit75")},
-  {16, "ｈ後の温度℃",       nullptr, FieldText("Edit76")},
+  {12, "伝熱密度 W/cm2",    nullptr, FieldText(Flat::Flux)},
+  {13, "密度 ｇ/cm3",       nullptr, FieldText(Flat::Density)},
+  {14, "比熱 ｋcal/kg℃",    nullptr, FieldText(Flat::SpecificHeat)},
+  {15, "時間 ｈ",           nullptr, FieldText(Flat::Hours)},
+  {16, "ｈ後の温度℃",       nullptr, FieldText(Flat::AfterHours)},
 };
 // clang-format on
 
@@ -162,7 +165,7 @@ void Export(Form& f, ComparisonTable& table) {
   const bool cooling = f.State().Panels().flat.cooling;
   const ComparisonTable::Rows cooled = cooling ? ComparisonTable::Rows(kCoolingExportRows) : ComparisonTable::Rows();
   // In natural cooling the label says whether one face or both give off heat.
-  const QString suffix = cooling ? QStringLiteral(" ") + f.Text("Label30").left(2) : QString();
+  const QString suffix = cooling ? QStringLiteral(" ") + f.Text(Flat::Faces).left(2) : QString();
   const int column = table.WriteBlock(block, {kExportRows, cooled}, suffix);
   if (column >= 0 && cooling)
     HeatFlowDisplay::SignGains(table.Grid(), column, block.firstColumn, HeatFlowDisplay::ShowsFluxGain(f),
@@ -171,20 +174,20 @@ void Export(Form& f, ComparisonTable& table) {
 
 // clang-format off
 const SelectionStep kSelection[] = {
-  {SelectionStep::Show, "Panel8"}, {SelectionStep::Show, "Panel9"},
-  {SelectionStep::Hide, "Panel5"}, {SelectionStep::Hide, "Panel6"}, {SelectionStep::Hide, "Panel20"},
-  {SelectionStep::Caption, "Label37", "平板放熱"},
-  {SelectionStep::Show, "Label30"}, {SelectionStep::Show, "Button71"}, {SelectionStep::Show, "Edit24"},
-  {SelectionStep::Show, "Edit28"}, {SelectionStep::Show, "Edit30"}, {SelectionStep::Show, "Edit32"},
-  {SelectionStep::Hide, "Label29"}, {SelectionStep::Hide, "Edit26"}, {SelectionStep::Hide, "Edit69"},
-  {SelectionStep::Hide, "Edit83"}, {SelectionStep::Hide, "Label65"}, {SelectionStep::Hide, "Label97"},
-  {SelectionStep::Hide, "Button67"}, {SelectionStep::Hide, "Button69"},
-  {SelectionStep::Enable, "Edit27"}, {SelectionStep::Enable, "Edit31"}, {SelectionStep::Enable, "Edit33"},
-  {SelectionStep::ResultColour, "Edit23"}, {SelectionStep::InputColour, "Edit27"},
+  {SelectionStep::Show, Flat::Buttons}, {SelectionStep::Show, Flat::Panel},
+  {SelectionStep::Hide, Cylinder::Panel}, {SelectionStep::Hide, Cylinder::Buttons}, {SelectionStep::Hide, PipeFlow::Panel},
+  {SelectionStep::Caption, Flat::Title, "平板放熱"},
+  {SelectionStep::Show, Flat::Faces}, {SelectionStep::Show, Flat::CoolingMode}, {SelectionStep::Show, Flat::Surface},
+  {SelectionStep::Show, Flat::InsulationInner}, {SelectionStep::Show, Flat::InsulationConductivity}, {SelectionStep::Show, Flat::InsulationThickness},
+  {SelectionStep::Hide, Flat::HotGasCaption}, {SelectionStep::Hide, Flat::HotGas}, {SelectionStep::Hide, Surface::InnerCoefficient},
+  {SelectionStep::Hide, Surface::InnerEmissivity}, {SelectionStep::Hide, Surface::InnerCoefficientCaption}, {SelectionStep::Hide, Surface::InnerEmissivityCaption},
+  {SelectionStep::Hide, Cylinder::TogglePipeFlow}, {SelectionStep::Hide, Cylinder::PipeFlowRun},
+  {SelectionStep::Enable, Flat::StructureInner}, {SelectionStep::Enable, Flat::StructureThickness}, {SelectionStep::Enable, Flat::Flux},
+  {SelectionStep::ResultColour, Flat::StructureOuter}, {SelectionStep::InputColour, Flat::StructureInner},
 };
 // clang-format on
 
-const PanelAction kActions[] = {{"Button71", ToggleCooling}, {"Label30", ToggleFaces}};
+const PanelAction kActions[] = {{Flat::CoolingMode, ToggleCooling}, {Flat::Faces, ToggleFaces}};
 
 // グラフ: the temperature through the layers, or the plate's cooling over time.
 ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
@@ -216,15 +219,17 @@ void BindDesign(const FlatPlateInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  DesignHook::Read r = HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, "Edit25",
-                                            &FlatPlateInputsOf, &BindDesign);
+  DesignHook::Read r = HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat,
+                                            Flat::Ambient, &FlatPlateInputsOf, &BindDesign);
   if (r.inputs) r.inputs->cooling = FlatPlateCools(f);
   return r;
 }
 
-const DesignHook kDesign = {
-    .solves = DesignHook::Solves::Thickness, .field = "Edit32", .perMetre = false, .fluidEnd = false,
-    .read = ReadDesign};
+const DesignHook kDesign = {.solves = DesignHook::Solves::Thickness,
+                            .field = Flat::InsulationThickness,
+                            .perMetre = false,
+                            .fluidEnd = false,
+                            .read = ReadDesign};
 
 QStringList Method(const RunModes& modes) {
   QString first = QStringLiteral(
@@ -242,7 +247,7 @@ extern const HeatLossCalculator kFlatPlateCalculator = {
     .code = Calculator::FlatPlate,
     .name = "平板放熱",
     .panel = HeatLossPanel::Flat,
-    .selectButton = "Button12",
+    .selectButton = Selection::FlatPlate,
     .selectCaption = "平板放熱",
     .kind = nullptr,
     .selection = kSelection,

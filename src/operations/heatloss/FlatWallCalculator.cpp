@@ -4,18 +4,20 @@
 #include "calc/design/DesignRuns.h"
 #include "calc/design/ThicknessSolve.h"
 #include "calc/heatloss/FlatWall.h"
+#include "calc/heatloss/HeatGain.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "calc/heatloss/SurfaceLoss.h"
-#include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
-#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
@@ -31,34 +33,35 @@ const QString kNoLayer = QStringLiteral("0.000001");
 }  // namespace
 
 std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
-  if (f.IsEmpty("Edit69") || f.IsEmpty("Edit17")) return std::nullopt;
-  if (!IsThickness(f.Text("Edit31")) && !IsThickness(f.Text("Edit32"))) return std::nullopt;
-  if (f.IsEmpty("Edit32")) return std::nullopt;
+  if (f.IsEmpty(Surface::InnerCoefficient) || f.IsEmpty(Surface::Coefficient)) return std::nullopt;
+  if (!IsThickness(f.Text(Flat::StructureThickness)) && !IsThickness(f.Text(Flat::InsulationThickness)))
+    return std::nullopt;
+  if (f.IsEmpty(Flat::InsulationThickness)) return std::nullopt;
 
   FlatWallInputs in;
-  in.Tg = f.Number("Edit26");
-  in.Ta = f.Number("Edit25");
-  in.k2 = f.Number("Edit30");
-  in.k1 = f.Number("Edit29");
-  in.A = f.Number("Edit5");
-  in.hi = f.Number("Edit69");
-  in.h = f.Number("Edit17");
-  in.ei = f.Number("Edit83");
-  in.e = f.Number("Edit16");
+  in.Tg = f.Number(Flat::HotGas);
+  in.Ta = f.Number(Flat::Ambient);
+  in.k2 = f.Number(Flat::InsulationConductivity);
+  in.k1 = f.Number(Flat::StructureConductivity);
+  in.A = f.Number(Flat::Area);
+  in.hi = f.Number(Surface::InnerCoefficient);
+  in.h = f.Number(Surface::Coefficient);
+  in.ei = f.Number(Surface::InnerEmissivity);
+  in.e = f.Number(Surface::Emissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
-  if (f.Text("Edit32") != QStringLiteral("0")) {
-    in.L2 = f.Number("Edit32") / 1000;
+  if (f.Text(Flat::InsulationThickness) != QStringLiteral("0")) {
+    in.L2 = f.Number(Flat::InsulationThickness) / 1000;
   } else {
-    f.SetText("Edit32", kNoLayer);
-    in.L2 = f.Number("Edit32") / 1000;
-    f.SetText("Edit32", QStringLiteral("0"));
+    f.SetText(Flat::InsulationThickness, kNoLayer);
+    in.L2 = f.Number(Flat::InsulationThickness) / 1000;
+    f.SetText(Flat::InsulationThickness, QStringLiteral("0"));
   }
-  if (IsThickness(f.Text("Edit31"))) {
-    in.L1 = f.Number("Edit31") / 1000;
+  if (IsThickness(f.Text(Flat::StructureThickness))) {
+    in.L1 = f.Number(Flat::StructureThickness) / 1000;
   } else {
-    f.SetText("Edit31", kNoLayer);
-    in.L1 = f.Number("Edit31") / 1000;
-    f.SetText("Edit31", QString());
+    f.SetText(Flat::StructureThickness, kNoLayer);
+    in.L1 = f.Number(Flat::StructureThickness) / 1000;
+    f.SetText(Flat::StructureThickness, QString());
   }
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Flat, in, in.Ta, in.Tg)) return std::nullopt;
   in.Ta = in.Ta + kKelvin;
@@ -74,24 +77,24 @@ void Run(Fields& f) {
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return;
   const FlatWallResult r = FlatWallTransmission(*in);
-  f.SetText("Edit23", RoundHundredths(r.interface));
-  f.SetText("Edit28", f.Text("Edit23"));
-  f.SetText("Edit24", RoundHundredths(r.outerSurface));
-  f.SetText("Edit27", RoundHundredths(r.innerSurface));
+  f.SetText(Flat::StructureOuter, RoundHundredths(r.interface));
+  f.SetText(Flat::InsulationInner, f.Text(Flat::StructureOuter));
+  f.SetText(Flat::Surface, RoundHundredths(r.outerSurface));
+  f.SetText(Flat::StructureInner, RoundHundredths(r.innerSurface));
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   HeatFlowDisplay::WriteFlux(f, r.flux, IsHeatGain(r.total));
-  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.outerSurface, f.Number("Edit25"));
+  WriteResult(f, SurfaceCondensation::kFlat, humidity.rh, r.outerSurface, f.Number(Flat::Ambient));
   if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.outerSurface);
 }
 
 // clang-format off
 const ExportRow kExportRows[] = {
-  {8,  nullptr,          "高温内気", FieldText("Edit26")},
-  {9,  "熱伝導率 W/m℃",  "保温材",   FieldText("Edit30")},
-  {10, nullptr,          "構造材",   FieldText("Edit29")},
-  {11, "厚さ mm",        "保温材",   FieldText("Edit32")},
-  {12, nullptr,          "構造材",   FieldText("Edit31")},
-  {13, "伝熱密度 W/cm2", nullptr,    FieldText("Edit33")},
+  {8,  nullptr,          "高温内気", FieldText(Flat::HotGas)},
+  {9,  "熱伝導率 W/m℃",  "保温材",   FieldText(Flat::InsulationConductivity)},
+  {10, nullptr,          "構造材",   FieldText(Flat::StructureConductivity)},
+  {11, "厚さ mm",        "保温材",   FieldText(Flat::InsulationThickness)},
+  {12, nullptr,          "構造材",   FieldText(Flat::StructureThickness)},
+  {13, "伝熱密度 W/cm2", nullptr,    FieldText(Flat::Flux)},
 };
 // clang-format on
 
@@ -108,17 +111,17 @@ void Export(Form& f, ComparisonTable& table) {
 
 // clang-format off
 const SelectionStep kSelection[] = {
-  {SelectionStep::Show, "Panel8"}, {SelectionStep::Show, "Panel9"},
-  {SelectionStep::Hide, "Panel5"}, {SelectionStep::Hide, "Panel6"}, {SelectionStep::Hide, "Panel20"},
-  {SelectionStep::Caption, "Label37", "平板熱通過"},
-  {SelectionStep::Hide, "Label30"}, {SelectionStep::Hide, "Button71"}, {SelectionStep::Hide, "Button67"},
-  {SelectionStep::Hide, "Button69"},
-  {SelectionStep::Show, "Label29"}, {SelectionStep::Show, "Label65"}, {SelectionStep::Show, "Label97"},
-  {SelectionStep::Show, "Edit26"}, {SelectionStep::Show, "Edit24"}, {SelectionStep::Show, "Edit28"},
-  {SelectionStep::Show, "Edit30"}, {SelectionStep::Show, "Edit32"}, {SelectionStep::Show, "Edit69"},
-  {SelectionStep::Show, "Edit83"},
-  {SelectionStep::Enable, "Edit31"}, {SelectionStep::Disable, "Edit33"},
-  {SelectionStep::ResultColour, "Edit23"}, {SelectionStep::ResultColour, "Edit27"},
+  {SelectionStep::Show, Flat::Buttons}, {SelectionStep::Show, Flat::Panel},
+  {SelectionStep::Hide, Cylinder::Panel}, {SelectionStep::Hide, Cylinder::Buttons}, {SelectionStep::Hide, PipeFlow::Panel},
+  {SelectionStep::Caption, Flat::Title, "平板熱通過"},
+  {SelectionStep::Hide, Flat::Faces}, {SelectionStep::Hide, Flat::CoolingMode}, {SelectionStep::Hide, Cylinder::TogglePipeFlow},
+  {SelectionStep::Hide, Cylinder::PipeFlowRun},
+  {SelectionStep::Show, Flat::HotGasCaption}, {SelectionStep::Show, Surface::InnerCoefficientCaption}, {SelectionStep::Show, Surface::InnerEmissivityCaption},
+  {SelectionStep::Show, Flat::HotGas}, {SelectionStep::Show, Flat::Surface}, {SelectionStep::Show, Flat::InsulationInner},
+  {SelectionStep::Show, Flat::InsulationConductivity}, {SelectionStep::Show, Flat::InsulationThickness}, {SelectionStep::Show, Surface::InnerCoefficient},
+  {SelectionStep::Show, Surface::InnerEmissivity},
+  {SelectionStep::Enable, Flat::StructureThickness}, {SelectionStep::Disable, Flat::Flux},
+  {SelectionStep::ResultColour, Flat::StructureOuter}, {SelectionStep::ResultColour, Flat::StructureInner},
 };
 // clang-format on
 
@@ -142,13 +145,15 @@ void BindDesign(const FlatWallInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, "Edit25", &FlatWallInputsOf,
-                              &BindDesign);
+  return HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, Flat::Ambient,
+                              &FlatWallInputsOf, &BindDesign);
 }
 
-const DesignHook kDesign = {
-    .solves = DesignHook::Solves::Thickness, .field = "Edit32", .perMetre = false, .fluidEnd = false,
-    .read = ReadDesign};
+const DesignHook kDesign = {.solves = DesignHook::Solves::Thickness,
+                            .field = Flat::InsulationThickness,
+                            .perMetre = false,
+                            .fluidEnd = false,
+                            .read = ReadDesign};
 
 QStringList Method(const RunModes&) {
   return MethodLines(QStringLiteral(
@@ -168,7 +173,7 @@ extern const HeatLossCalculator kFlatWallCalculator = {
     .code = Calculator::FlatWall,
     .name = "平板熱通過",
     .panel = HeatLossPanel::Flat,
-    .selectButton = "Button11",
+    .selectButton = Selection::FlatWall,
     .selectCaption = "平板熱通過",
     .kind = nullptr,
     .selection = kSelection,

@@ -2,6 +2,8 @@
 
 #include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/Fields.h"
 #include "widgets/StringGrid.h"
 
@@ -19,11 +21,11 @@ struct Caption {
 
 // clang-format off
 const Caption kSurfaceCaptions[] = {
-  {"Label16", "放熱量", "取得熱量"},  // 対流放熱量 / 対流取得熱量
-  {"Label17", "放熱量", "取得熱量"},  // 放射放熱量 / 放射取得熱量
-  {"Label18", "放熱量", "取得熱量"},  // 放熱量計 / 取得熱量計
+  {Surface::ConvectiveLossCaption, "放熱量", "取得熱量"},  // 対流放熱量 / 対流取得熱量
+  {Surface::RadiativeLossCaption, "放熱量", "取得熱量"},  // 放射放熱量 / 放射取得熱量
+  {Surface::TotalLossCaption, "放熱量", "取得熱量"},  // 放熱量計 / 取得熱量計
 };
-const Caption kFluxCaption = {"Label25", "伝熱密度", "取得熱密度"};
+const Caption kFluxCaption = {Flat::FluxCaption, "伝熱密度", "取得熱密度"};
 // clang-format on
 
 void SetDirection(Fields& f, const Caption& c, bool gain) {
@@ -43,14 +45,14 @@ bool Says(const Fields& f, const Caption& c) { return f.Text(c.label).contains(Q
 void WriteSurfaceFlows(Fields& f, long double convective, long double radiative, long double total,
                        Format text) {
   const bool gain = HeatLossCalc::IsHeatGain(total);
-  f.SetText("Edit18", text(gain ? -convective : convective));
-  f.SetText("Edit19", text(gain ? -radiative : radiative));
-  f.SetText("Edit20", text(gain ? -total : total));
+  f.SetText(Surface::ConvectiveLoss, text(gain ? -convective : convective));
+  f.SetText(Surface::RadiativeLoss, text(gain ? -radiative : radiative));
+  f.SetText(Surface::TotalLoss, text(gain ? -total : total));
   for (const Caption& c : kSurfaceCaptions) SetDirection(f, c, gain);
 }
 
 void WriteFlux(Fields& f, long double flux, bool gain) {
-  f.SetText("Edit33", RoundHundredths(gain ? -flux : flux));
+  f.SetText(Flat::Flux, RoundHundredths(gain ? -flux : flux));
   SetDirection(f, kFluxCaption, gain);
 }
 

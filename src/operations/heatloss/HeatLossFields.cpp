@@ -1,6 +1,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 
 #include "foundation/NumberText.h"
+#include "operations/common/WindowControls.h"
 #include "widgets/Fields.h"
 
 namespace HeatLossFields {
@@ -8,7 +9,7 @@ namespace HeatLossFields {
 bool IsThickness(const QString& text) { return !text.isEmpty() && text != QStringLiteral("0"); }
 
 long double StefanBoltzmann(Fields& f, Mantissa mantissa) {
-  const QString text = f.Text("Edit15");
+  const QString text = f.Text(Surface::StefanBoltzmann);
   const long double m = ToNumber(mantissa == Mantissa::WholeText ? text : text.left(6));
   return m * ToNumber(f.Modes().stefanBoltzmannFactor);
 }

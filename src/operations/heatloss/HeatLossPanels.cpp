@@ -6,6 +6,7 @@
 #include "foundation/Errors.h"
 #include "operations/common/ComparisonTable.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/ControlTable.h"
 #include "widgets/Form.h"
 
@@ -128,11 +129,23 @@ const ControlSpec kSelectionPanel[] = {
 // clang-format on
 
 // Fields whose Enter key runs the cylinder panel / the flat panel.
-const char* const kCylinderEnterFields[] = {"Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",  "Edit9",
-                                            "Edit10", "Edit12", "Edit13", "Edit21", "Edit34", "Edit70",
-                                            "CylinderHumidity", "PipeHumidity"};
-const char* const kFlatEnterFields[] = {"Edit5",  "Edit23", "Edit25", "Edit26", "Edit27", "Edit29",
-                                        "Edit30", "Edit31", "Edit32", "Edit73", "Edit74", "Edit75",
+const char* const kCylinderEnterFields[] = {
+    Cylinder::Ambient,  Cylinder::Layer1Inner,  Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity,
+    Cylinder::Power,    Cylinder::WireDiameter, Cylinder::Layer1Diameter,     Cylinder::Layer2Thickness,
+    Cylinder::Length,   Cylinder::Layer2Inner,  Cylinder::Layer1Thickness,    Cylinder::FluidInlet,
+    "CylinderHumidity", "PipeHumidity"};
+const char* const kFlatEnterFields[] = {Flat::Area,
+                                        Flat::StructureOuter,
+                                        Flat::Ambient,
+                                        Flat::HotGas,
+                                        Flat::StructureInner,
+                                        Flat::StructureConductivity,
+                                        Flat::InsulationConductivity,
+                                        Flat::StructureThickness,
+                                        Flat::InsulationThickness,
+                                        Flat::Density,
+                                        Flat::SpecificHeat,
+                                        Flat::Hours,
                                         "FlatHumidity"};
 
 Form::Aspect AspectOf(SelectionStep::Action a) {
@@ -212,14 +225,15 @@ void HeatLossPanels::Build() {
   int y = kSelectTop;
   for (const HeatLossCalculator* c : kHeatLossCalculators) {
     if (!c->selectButton) continue;
-    const ControlSpec button{Kind::Button, c->selectButton, "Panel10", 6, y, 93, height, c->selectCaption};
+    const ControlSpec button{Kind::Button, c->selectButton, Selection::Panel, 6, y,
+                             93,           height,          c->selectCaption};
     BuildControls(f, {&button, 1});
     y += pitch;
   }
 }
 
 void HeatLossPanels::Wire() {
-  f.OnClick("Button67", [this] { TogglePipeFlow(); });
+  f.OnClick(Cylinder::TogglePipeFlow, [this] { TogglePipeFlow(); });
   for (const HeatLossCalculator* c : kHeatLossCalculators)
     for (const PanelAction& a : c->actions) {
       const HeatLossPanel panel = c->panel;
@@ -228,8 +242,8 @@ void HeatLossPanels::Wire() {
         if (operation(f)) Run(panel);
       });
     }
-  f.OnClick("Button1", [this] { cylinder_.Run(); });
-  f.OnClick("Button15", [this] { flat_.Run(); });
+  f.OnClick(Cylinder::Run, [this] { cylinder_.Run(); });
+  f.OnClick(Flat::Run, [this] { flat_.Run(); });
   for (const char* name : kCylinderEnterFields) f.OnEnter(name, [this] { cylinder_.Run(); });
   for (const char* name : kFlatEnterFields) f.OnEnter(name, [this] { flat_.Run(); });
   for (const HeatLossCalculator* c : kHeatLossCalculators)
@@ -238,11 +252,11 @@ void HeatLossPanels::Wire() {
         const HeatLossPanel panel = c->panel;
         f.OnEnter(control.name, [this, panel] { Run(panel); });
       }
-  f.DigitsOnly("Edit21");
-  f.OnClick("Button6", [this] { cylinder_.Save(); });
-  f.OnClick("Button5", [this] { cylinder_.Back(); });
-  f.OnClick("Button16", [this] { flat_.Save(); });
-  f.OnClick("Button17", [this] { flat_.Back(); });
+  f.DigitsOnly(Cylinder::Layer2Inner);
+  f.OnClick(Cylinder::Save, [this] { cylinder_.Save(); });
+  f.OnClick(Cylinder::Back, [this] { cylinder_.Back(); });
+  f.OnClick(Flat::Save, [this] { flat_.Save(); });
+  f.OnClick(Flat::Back, [this] { flat_.Back(); });
 }
 
 void HeatLossPanels::Select(const HeatLossCalculator& c) {
@@ -286,8 +300,8 @@ void HeatLossPanels::Run(HeatLossPanel panel) {
 }
 
 const HeatLossCalculator* HeatLossPanels::OnScreen() const {
-  if (f.IsShown("Panel5")) return &cylinder_.OnScreen();
-  if (f.IsShown("Panel9")) {
+  if (f.IsShown(Cylinder::Panel)) return &cylinder_.OnScreen();
+  if (f.IsShown(Flat::Panel)) {
     const std::optional<Calculator> code = f.State().OnScreen();
     const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
     return c && c->panel == HeatLossPanel::Flat ? c : nullptr;

@@ -5,13 +5,15 @@
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
-#include "operations/heatloss/HeatFlowDisplay.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
+#include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
-#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
+#include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
@@ -26,19 +28,19 @@ namespace {
 
 std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   HeaterInputs in;
-  in.L = f.Number("Edit13");
-  in.Q = f.Number("Edit8");
+  in.L = f.Number(Cylinder::Length);
+  in.Q = f.Number(Cylinder::Power);
   // A heater does not take heat from the air: a negative power would show a
   // surface colder than the air. No power shows the ambient.
   if (in.Q < 0) {
     f.Message(QStringLiteral("熱量は0以上の値にしてください。"));
     return std::nullopt;
   }
-  in.Ta = f.Number("Edit3");
-  in.e = f.Number("Edit16");
+  in.Ta = f.Number(Cylinder::Ambient);
+  in.e = f.Number(Surface::Emissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
-  in.P = HeaterCircumference(f.Number("Edit11"));
-  in.h = f.Number("Edit17");
+  in.P = HeaterCircumference(f.Number(Cylinder::Layer2Diameter));
+  in.h = f.Number(Surface::Coefficient);
   const std::optional<AutoCoefficient> outer = SurfaceOptions::OuterOf(f, HeatLossPanel::Cylinder);
   if (!outer || (outer->on && !SurfaceOptions::WithinRange(f, in.Ta, in.Ta))) return std::nullopt;
   in.outer = *outer;
@@ -70,71 +72,73 @@ void Run(Fields& f) {
   const long double Ts = HeaterSurfaceTemperature(in);
   const HeaterLosses q = HeaterSurfaceLosses(in, Ts);
   HeatFlowDisplay::WriteSurfaceFlows(f, q.convective, q.radiative, q.total, NumberText);
-  f.SetText("Edit2", RoundHundredths(Ts));
-  f.SetText("Edit14", RoundHundredths(HeaterFluxDensity(in)));
+  f.SetText(Cylinder::Surface, RoundHundredths(Ts));
+  f.SetText(Cylinder::FluxOrFluidEnd, RoundHundredths(HeaterFluxDensity(in)));
   if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), Ts);
 
   const SurfaceOptions::LayerChanges k = SurfaceOptions::LayersOf(f);
   const std::optional<long double> sheathInner =
-      LayerInner(f, in, "Edit7", k.second, "Edit11", "Edit10", "Label11", Ts);
+      LayerInner(f, in, Cylinder::Layer2Conductivity, k.second, Cylinder::Layer2Diameter,
+                 Cylinder::Layer1Diameter, Cylinder::Layer2Caption, Ts);
   if (!sheathInner) return;
-  f.SetText("Edit21", RoundHundredths(*sheathInner));
-  f.SetText("Edit1", RoundHundredths(*sheathInner));
+  f.SetText(Cylinder::Layer2Inner, RoundHundredths(*sheathInner));
+  f.SetText(Cylinder::Layer1Outer, RoundHundredths(*sheathInner));
 
   const std::optional<long double> wire =
-      LayerInner(f, in, "Edit6", k.first, "Edit10", "Edit9", "Label10", *sheathInner);
+      LayerInner(f, in, Cylinder::Layer1Conductivity, k.first, Cylinder::Layer1Diameter,
+                 Cylinder::WireDiameter, Cylinder::Layer1Caption, *sheathInner);
   if (!wire) return;
-  f.SetText("Edit4", RoundHundredths(*wire));
+  f.SetText(Cylinder::Layer1Inner, RoundHundredths(*wire));
 }
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3", Cell("HeaterAmbient")},
-  {"Edit6", Cell("HeaterInsulationConductivity")},
-  {"Edit7", Cell("HeaterSheathConductivity")},
-  {"Edit8", Cell("HeaterPower")},
-  {"Edit9", Cell("HeaterWireDiameter"), false},
-  {"Edit10", Cell("HeaterInsulationDiameter"), false},
-  {"Edit11", Cell("HeaterSheathDiameter")},
-  {"Edit34", Cell("HeaterInsulationThickness"), false},
-  {"Edit12", Cell("HeaterSheathThickness")},
-  {"Edit13", Cell("HeaterLength")},
-  {"Edit21", Cell("HeaterPanelInner")},
+  {Cylinder::Ambient, Cell("HeaterAmbient")},
+  {Cylinder::Layer1Conductivity, Cell("HeaterInsulationConductivity")},
+  {Cylinder::Layer2Conductivity, Cell("HeaterSheathConductivity")},
+  {Cylinder::Power, Cell("HeaterPower")},
+  {Cylinder::WireDiameter, Cell("HeaterWireDiameter"), false},
+  {Cylinder::Layer1Diameter, Cell("HeaterInsulationDiameter"), false},
+  {Cylinder::Layer2Diameter, Cell("HeaterSheathDiameter")},
+  {Cylinder::Layer1Thickness, Cell("HeaterInsulationThickness"), false},
+  {Cylinder::Layer2Thickness, Cell("HeaterSheathThickness")},
+  {Cylinder::Length, Cell("HeaterLength")},
+  {Cylinder::Layer2Inner, Cell("HeaterPanelInner")},
 };
 
 const ExportRow kExportRows[] = {
-  {2,  "外気の温度 ℃",   nullptr,        FieldText("Edit3")},
-  {3,  "外側の温度 ℃",   "ステンレス層", FieldText("Edit2")},
-  {4,  nullptr,          "MgO層",        FieldText("Edit1")},
-  {5,  "内側の温度 ℃",   "ステンレス層", FieldText("Edit21")},
-  {6,  nullptr,          "MgO層",        FieldText("Edit4")},
-  {7,  "熱伝導率 W/m℃",  "ステンレス層", FieldText("Edit7")},
-  {8,  nullptr,          "MgO層",        FieldText("Edit6")},
-  {9,  "熱量",           nullptr,        FieldText("Edit8")},
-  {10, "外径",           "ステンレス層", FieldText("Edit11")},
-  {11, nullptr,          "MgO層",        FieldText("Edit10")},
-  {12, nullptr,          "発熱線",       FieldText("Edit9")},
-  {13, "厚さ mm",        "ステンレス層", FieldText("Edit12")},
-  {14, nullptr,          "MgO層",        FieldText("Edit34")},
-  {15, "長さ m",         nullptr,        FieldText("Edit13")},
-  {16, "伝熱密度 W/cm2", nullptr,        FieldText("Edit14")},
+  {2,  "外気の温度 ℃",   nullptr,        FieldText(Cylinder::Ambient)},
+  {3,  "外側の温度 ℃",   "ステンレス層", FieldText(Cylinder::Surface)},
+  {4,  nullptr,          "MgO層",        FieldText(Cylinder::Layer1Outer)},
+  {5,  "内側の温度 ℃",   "ステンレス層", FieldText(Cylinder::Layer2Inner)},
+  {6,  nullptr,          "MgO層",        FieldText(Cylinder::Layer1Inner)},
+  {7,  "熱伝導率 W/m℃",  "ステンレス層", FieldText(Cylinder::Layer2Conductivity)},
+  {8,  nullptr,          "MgO層",        FieldText(Cylinder::Layer1Conductivity)},
+  {9,  "熱量",           nullptr,        FieldText(Cylinder::Power)},
+  {10, "外径",           "ステンレス層", FieldText(Cylinder::Layer2Diameter)},
+  {11, nullptr,          "MgO層",        FieldText(Cylinder::Layer1Diameter)},
+  {12, nullptr,          "発熱線",       FieldText(Cylinder::WireDiameter)},
+  {13, "厚さ mm",        "ステンレス層", FieldText(Cylinder::Layer2Thickness)},
+  {14, nullptr,          "MgO層",        FieldText(Cylinder::Layer1Thickness)},
+  {15, "長さ m",         nullptr,        FieldText(Cylinder::Length)},
+  {16, "伝熱密度 W/cm2", nullptr,        FieldText(Cylinder::FluxOrFluidEnd)},
 };
 
 const SelectionStep kSelection[] = {
-  {SelectionStep::Show, "Panel5"}, {SelectionStep::Show, "Panel6"},
-  {SelectionStep::Hide, "Panel8"}, {SelectionStep::Hide, "Panel9"}, {SelectionStep::Hide, "Panel20"},
-  {SelectionStep::Caption, "Label9", "発熱線"}, {SelectionStep::Caption, "Label10", "MgO層"},
-  {SelectionStep::Caption, "Label11", "ステンレス層"}, {SelectionStep::Caption, "Label36", "ヒーター温度"},
-  {SelectionStep::Hide, "Edit69"}, {SelectionStep::Hide, "Edit83"}, {SelectionStep::Hide, "Label65"},
-  {SelectionStep::Hide, "Label97"}, {SelectionStep::Hide, "Edit70"}, {SelectionStep::Hide, "Label63"},
-  {SelectionStep::Hide, "Button67"}, {SelectionStep::Hide, "Button69"},
-  {SelectionStep::Show, "Edit1"}, {SelectionStep::Show, "Edit3"}, {SelectionStep::Show, "Edit9"},
-  {SelectionStep::Show, "Edit10"}, {SelectionStep::Show, "Edit11"}, {SelectionStep::Show, "Edit14"},
-  {SelectionStep::Show, "Label8"},
-  {SelectionStep::Enable, "Edit1"}, {SelectionStep::Enable, "Edit4"}, {SelectionStep::Enable, "Edit6"},
-  {SelectionStep::Enable, "Edit7"}, {SelectionStep::Enable, "Edit8"}, {SelectionStep::Enable, "Edit10"},
-  {SelectionStep::Disable, "Edit34"},
-  {SelectionStep::ResultColour, "Edit4"},
+  {SelectionStep::Show, Cylinder::Panel}, {SelectionStep::Show, Cylinder::Buttons},
+  {SelectionStep::Hide, Flat::Buttons}, {SelectionStep::Hide, Flat::Panel}, {SelectionStep::Hide, PipeFlow::Panel},
+  {SelectionStep::Caption, Cylinder::Column1Caption, "発熱線"}, {SelectionStep::Caption, Cylinder::Layer1Caption, "MgO層"},
+  {SelectionStep::Caption, Cylinder::Layer2Caption, "ステンレス層"}, {SelectionStep::Caption, Cylinder::Title, "ヒーター温度"},
+  {SelectionStep::Hide, Surface::InnerCoefficient}, {SelectionStep::Hide, Surface::InnerEmissivity}, {SelectionStep::Hide, Surface::InnerCoefficientCaption},
+  {SelectionStep::Hide, Surface::InnerEmissivityCaption}, {SelectionStep::Hide, Cylinder::FluidInlet}, {SelectionStep::Hide, Cylinder::FluidEndCaption},
+  {SelectionStep::Hide, Cylinder::TogglePipeFlow}, {SelectionStep::Hide, Cylinder::PipeFlowRun},
+  {SelectionStep::Show, Cylinder::Layer1Outer}, {SelectionStep::Show, Cylinder::Ambient}, {SelectionStep::Show, Cylinder::WireDiameter},
+  {SelectionStep::Show, Cylinder::Layer1Diameter}, {SelectionStep::Show, Cylinder::Layer2Diameter}, {SelectionStep::Show, Cylinder::FluxOrFluidEnd},
+  {SelectionStep::Show, Cylinder::FluxCaption},
+  {SelectionStep::Enable, Cylinder::Layer1Outer}, {SelectionStep::Enable, Cylinder::Layer1Inner}, {SelectionStep::Enable, Cylinder::Layer1Conductivity},
+  {SelectionStep::Enable, Cylinder::Layer2Conductivity}, {SelectionStep::Enable, Cylinder::Power}, {SelectionStep::Enable, Cylinder::Layer1Diameter},
+  {SelectionStep::Disable, Cylinder::Layer1Thickness},
+  {SelectionStep::ResultColour, Cylinder::Layer1Inner},
   {SelectionStep::Hide, "CylinderHumidityCaption"}, {SelectionStep::Hide, "CylinderHumidity"},
   {SelectionStep::Hide, "CylinderCondensation"},
   {SelectionStep::Hide, "PipeHumidityCaption"}, {SelectionStep::Hide, "PipeHumidity"},
@@ -162,14 +166,16 @@ ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   if (!in) return NoResult(title);
   curves::HeaterTemperatures t;
   t.surface = HeaterSurfaceTemperature(*in);
-  t.sheathInner = LayerInnerTemperature(in->Q, f.Number("Edit7"), in->L, f.Number("Edit11"),
-                                        f.Number("Edit10"), t.surface);
-  t.wire = LayerInnerTemperature(in->Q, f.Number("Edit6"), in->L, f.Number("Edit10"), f.Number("Edit9"),
+  t.sheathInner = LayerInnerTemperature(in->Q, f.Number(Cylinder::Layer2Conductivity), in->L,
+                                        f.Number(Cylinder::Layer2Diameter),
+                                        f.Number(Cylinder::Layer1Diameter), t.surface);
+  t.wire = LayerInnerTemperature(in->Q, f.Number(Cylinder::Layer1Conductivity), in->L,
+                                 f.Number(Cylinder::Layer1Diameter), f.Number(Cylinder::WireDiameter),
                                  t.sheathInner);
   curves::HeaterLayers layers;
-  layers.wireD = f.Number("Edit9");
-  layers.insulationD = f.Number("Edit10");
-  layers.sheathD = f.Number("Edit11");
+  layers.wireD = f.Number(Cylinder::WireDiameter);
+  layers.insulationD = f.Number(Cylinder::Layer1Diameter);
+  layers.sheathD = f.Number(Cylinder::Layer2Diameter);
   const curves::LayerProfile p = curves::HeaterProfile(*in, layers, t);
 
   // The wire's part rests on a conductivity the panel has no field for:
@@ -197,12 +203,15 @@ void BindDesign(const HeaterInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), nullptr, "Edit3", &HeaterInputsOf, &BindDesign);
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), nullptr, Cylinder::Ambient, &HeaterInputsOf,
+                              &BindDesign);
 }
 
-const DesignHook kDesign = {
-    .solves = DesignHook::Solves::HeaterPower, .field = "Edit8", .perMetre = false, .fluidEnd = false,
-    .read = ReadDesign};
+const DesignHook kDesign = {.solves = DesignHook::Solves::HeaterPower,
+                            .field = Cylinder::Power,
+                            .perMetre = false,
+                            .fluidEnd = false,
+                            .read = ReadDesign};
 
 QStringList Method(const RunModes&) {
   return MethodLines(QStringLiteral(
@@ -216,7 +225,7 @@ extern const HeatLossCalculator kHeaterCalculator = {
     .code = Calculator::Heater,
     .name = "ヒーター温度",
     .panel = HeatLossPanel::Cylinder,
-    .selectButton = "Button8",
+    .selectButton = Selection::Heater,
     .selectCaption = "ヒーター温度",
     .kind = "hi-ta",
     .selection = kSelection,

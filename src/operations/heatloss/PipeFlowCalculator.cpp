@@ -7,10 +7,12 @@
 #include "calc/heatloss/PipeFlow.h"
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
+#include "operations/common/CurveParts.h"
+#include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
-#include "operations/common/CurveParts.h"
 #include "operations/heatloss/HeatLossCalculators.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
@@ -41,25 +43,30 @@ long double Capped(Fields& f, const char* field) {
 }  // namespace
 
 std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
-  for (const char* name : {"Edit64", "Edit65", "Edit66", "Edit67", "Edit68"})
+  for (const char* name : {PipeFlow::SpecificHeat, PipeFlow::Density, PipeFlow::InnerDiameter, PipeFlow::Flow,
+                           PipeFlow::Ambient})
     if (f.IsEmpty(name)) return std::nullopt;
   PipeFlowInputs in;
-  in.c = f.Number("Edit64");
-  in.rho = f.Number("Edit65");
-  in.Di = f.Number("Edit66");
-  in.V = f.Number("Edit67");
-  in.Tin = f.Number("Edit70") + kKelvin;
-  in.Ta = f.Number("Edit68") + kKelvin;
-  in.Lp = f.Number("Edit13");
-  in.k1 = f.Number("Edit6");
-  in.k2 = f.Number("Edit7");
+  in.c = f.Number(PipeFlow::SpecificHeat);
+  in.rho = f.Number(PipeFlow::Density);
+  in.Di = f.Number(PipeFlow::InnerDiameter);
+  in.V = f.Number(PipeFlow::Flow);
+  in.Tin = f.Number(Cylinder::FluidInlet) + kKelvin;
+  in.Ta = f.Number(PipeFlow::Ambient) + kKelvin;
+  in.Lp = f.Number(Cylinder::Length);
+  in.k1 = f.Number(Cylinder::Layer1Conductivity);
+  in.k2 = f.Number(Cylinder::Layer2Conductivity);
   if (in.k1 == 0) in.k1 = kNoConductivity;
   if (in.k2 == 0) in.k2 = kNoConductivity;
-  in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
-  in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
-  in.hi = Capped(f, "Edit69");
-  in.h = Capped(f, "Edit17");
-  if (!(in.Di > f.Number("Edit34") * 2 / 1000)) {
+  in.t1 = f.Text(Cylinder::Layer1Thickness) == QStringLiteral("0")
+              ? kNoLayer
+              : f.Number(Cylinder::Layer1Thickness) / 1000;
+  in.t2 = f.Text(Cylinder::Layer2Thickness) == QStringLiteral("0")
+              ? kNoLayer
+              : f.Number(Cylinder::Layer2Thickness) / 1000;
+  in.hi = Capped(f, Surface::InnerCoefficient);
+  in.h = Capped(f, Surface::Coefficient);
+  if (!(in.Di > f.Number(Cylinder::Layer1Thickness) * 2 / 1000)) {
     f.Message(QStringLiteral("管内径と内層厚さを確認してください。"));
     return std::nullopt;
   }
@@ -69,8 +76,8 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
     if (!hi) return std::nullopt;
     in.hi = *hi;
   }
-  in.e = f.Number("Edit16");
-  in.ei = f.Number("Edit83");
+  in.e = f.Number(Surface::Emissivity);
+  in.ei = f.Number(Surface::InnerEmissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta - kKelvin, in.Tin - kKelvin))
     return std::nullopt;
@@ -94,17 +101,18 @@ void Run(Fields& f) {
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return;
   const PipeFlowResult r = PipeFlowTemperature(*in);
-  f.SetText("Edit14", RoundHundredths(r.fluid));
-  f.SetText("Edit4", RoundHundredths(r.wallFluidSide));
-  f.SetText("Edit1", RoundHundredths(r.boundary));
-  f.SetText("Edit21", RoundHundredths(r.boundary));
-  f.SetText("Edit2", RoundHundredths(r.wallAmbientSide));
+  f.SetText(Cylinder::FluxOrFluidEnd, RoundHundredths(r.fluid));
+  f.SetText(Cylinder::Layer1Inner, RoundHundredths(r.wallFluidSide));
+  f.SetText(Cylinder::Layer1Outer, RoundHundredths(r.boundary));
+  f.SetText(Cylinder::Layer2Inner, RoundHundredths(r.boundary));
+  f.SetText(Cylinder::Surface, RoundHundredths(r.wallAmbientSide));
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, RoundHundredths);
   // The direction: cooled when the ambient is at most the inlet temperature.
-  const bool cooled = !(f.Number("Edit68") > f.Number("Edit70"));
-  f.SetText("Button69", cooled ? kCooled : kHeated);
+  const bool cooled = !(f.Number(PipeFlow::Ambient) > f.Number(Cylinder::FluidInlet));
+  f.SetText(Cylinder::PipeFlowRun, cooled ? kCooled : kHeated);
   if (humidity.rh)
-    WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, ColdestSurface(*in, r), f.Number("Edit68"));
+    WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, ColdestSurface(*in, r),
+                f.Number(PipeFlow::Ambient));
   else
     WriteResult(f, SurfaceCondensation::kPipeFlow, humidity.rh, 0, 0);
   if (in->outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(*in), r.wallAmbientSide);
@@ -113,9 +121,9 @@ void Run(Fields& f) {
 // Button69, whose caption tells the direction of the last run: pressed, it
 // shows 放 熱 again and runs.
 bool RunButton(Form& f) {
-  if (f.Text("Button69") != kCooled) {
-    f.SetText("Label64", QStringLiteral("外気温度℃"));
-    f.SetText("Button69", kCooled);
+  if (f.Text(Cylinder::PipeFlowRun) != kCooled) {
+    f.SetText(PipeFlow::AmbientCaption, QStringLiteral("外気温度℃"));
+    f.SetText(Cylinder::PipeFlowRun, kCooled);
     f.State().SetOnScreen(Calculator::PipeFlow);
   }
   return true;
@@ -123,39 +131,39 @@ bool RunButton(Form& f) {
 
 // Without a flow the end temperature of an earlier run would mislead.
 void Prepare(Form& f) {
-  if (f.IsEmpty("Edit67")) f.SetText("Edit14", QString());
+  if (f.IsEmpty(PipeFlow::Flow)) f.SetText(Cylinder::FluxOrFluidEnd, QString());
 }
 
 // clang-format off
 const FieldBinding kFields[] = {
-  {"Edit3", Cell("PipeFlowAmbientField")},
-  {"Edit4", Cell("PipeFlowWall")},
-  {"Edit70", Cell("PipeFlowInlet")},
-  {"Edit6", Cell("PipeFlowWallConductivity")},
-  {"Edit7", Cell("PipeFlowInsulationConductivity")},
-  {"Edit8", Cell("PipeFlowPower")},
-  {"Edit9", Cell("PipeFlowWireDiameter"), false},
-  {"Edit10", Cell("PipeFlowPipeDiameter")},
-  {"Edit11", Cell("PipeFlowInsulationDiameter")},
-  {"Edit34", Cell("PipeFlowWallThickness")},
-  {"Edit12", Cell("PipeFlowInsulationThickness")},
-  {"Edit13", Cell("PipeFlowLength")},
-  {"Edit21", Cell("CylinderPanelInner"), false},
-  {"Edit64", Cell("PipeFlowHeat")},
-  {"Edit65", Cell("PipeFlowDensity")},
-  {"Edit66", Cell("PipeFlowInnerDiameter")},
-  {"Edit67", Cell("PipeFlowFlow")},
-  {"Edit68", Cell("PipeFlowAmbient")},
+  {Cylinder::Ambient, Cell("PipeFlowAmbientField")},
+  {Cylinder::Layer1Inner, Cell("PipeFlowWall")},
+  {Cylinder::FluidInlet, Cell("PipeFlowInlet")},
+  {Cylinder::Layer1Conductivity, Cell("PipeFlowWallConductivity")},
+  {Cylinder::Layer2Conductivity, Cell("PipeFlowInsulationConductivity")},
+  {Cylinder::Power, Cell("PipeFlowPower")},
+  {Cylinder::WireDiameter, Cell("PipeFlowWireDiameter"), false},
+  {Cylinder::Layer1Diameter, Cell("PipeFlowPipeDiameter")},
+  {Cylinder::Layer2Diameter, Cell("PipeFlowInsulationDiameter")},
+  {Cylinder::Layer1Thickness, Cell("PipeFlowWallThickness")},
+  {Cylinder::Layer2Thickness, Cell("PipeFlowInsulationThickness")},
+  {Cylinder::Length, Cell("PipeFlowLength")},
+  {Cylinder::Layer2Inner, Cell("CylinderPanelInner"), false},
+  {PipeFlow::SpecificHeat, Cell("PipeFlowHeat")},
+  {PipeFlow::Density, Cell("PipeFlowDensity")},
+  {PipeFlow::InnerDiameter, Cell("PipeFlowInnerDiameter")},
+  {PipeFlow::Flow, Cell("PipeFlowFlow")},
+  {PipeFlow::Ambient, Cell("PipeFlowAmbient")},
   {"PipeHumidity", Cell("PipeFlowHumidity")},
 };
 
 const SelectionStep kSelection[] = {
-  {SelectionStep::Caption, "Label64", "外気温度℃"}, {SelectionStep::Caption, "Button69", "放 熱"},
-  {SelectionStep::Hide, "Edit10"}, {SelectionStep::Hide, "Edit11"}, {SelectionStep::Hide, "Edit3"},
-  {SelectionStep::Show, "Label63"}, {SelectionStep::Show, "Edit14"}, {SelectionStep::Show, "Edit70"},
-  {SelectionStep::Show, "Edit69"}, {SelectionStep::Show, "Edit83"}, {SelectionStep::Show, "Label65"},
-  {SelectionStep::Show, "Label97"}, {SelectionStep::Show, "Button69"},
-  {SelectionStep::Show, "Panel20"},
+  {SelectionStep::Caption, PipeFlow::AmbientCaption, "外気温度℃"}, {SelectionStep::Caption, Cylinder::PipeFlowRun, "放 熱"},
+  {SelectionStep::Hide, Cylinder::Layer1Diameter}, {SelectionStep::Hide, Cylinder::Layer2Diameter}, {SelectionStep::Hide, Cylinder::Ambient},
+  {SelectionStep::Show, Cylinder::FluidEndCaption}, {SelectionStep::Show, Cylinder::FluxOrFluidEnd}, {SelectionStep::Show, Cylinder::FluidInlet},
+  {SelectionStep::Show, Surface::InnerCoefficient}, {SelectionStep::Show, Surface::InnerEmissivity}, {SelectionStep::Show, Surface::InnerCoefficientCaption},
+  {SelectionStep::Show, Surface::InnerEmissivityCaption}, {SelectionStep::Show, Cylinder::PipeFlowRun},
+  {SelectionStep::Show, PipeFlow::Panel},
   {SelectionStep::Hide, "CylinderHumidityCaption"}, {SelectionStep::Hide, "CylinderHumidity"},
   {SelectionStep::Hide, "CylinderCondensation"},
   {SelectionStep::Show, "PipeHumidityCaption"}, {SelectionStep::Show, "PipeHumidity"},
@@ -163,7 +171,7 @@ const SelectionStep kSelection[] = {
 };
 // clang-format on
 
-const PanelAction kActions[] = {{"Button69", RunButton}};
+const PanelAction kActions[] = {{Cylinder::PipeFlowRun, RunButton}};
 
 // clang-format off
 // The options' cells, column 1 rows 70-79.
@@ -197,7 +205,7 @@ void BindDesign(const PipeFlowInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kPipeFlow, "Edit68",
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kPipeFlow, PipeFlow::Ambient,
                               &PipeFlowInputsOf, &BindDesign);
 }
 
@@ -205,11 +213,12 @@ DesignHook::Read ReadDesign(Fields& f) {
 // temperatures are numbers and the inlet lies above the air.
 bool HotLine(Fields& f) {
   long double in = 0, air = 0;
-  return TryToNumber(f.Text("Edit70"), in) && TryToNumber(f.Text("Edit68"), air) && in > air;
+  return TryToNumber(f.Text(Cylinder::FluidInlet), in) && TryToNumber(f.Text(PipeFlow::Ambient), air) &&
+         in > air;
 }
 
 const DesignHook kDesign = {.solves = DesignHook::Solves::Thickness,
-                            .field = "Edit12",
+                            .field = Cylinder::Layer2Thickness,
                             .perMetre = true,
                             .fluidEnd = true,
                             .hotLine = HotLine,

@@ -8,6 +8,8 @@
 #include "calc/surface/PipeInnerCoefficient.h"
 #include "calc/surface/SurfaceCoefficient.h"
 #include "foundation/NumberText.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "store/ConditionStore.h"
 #include "widgets/Form.h"
 
@@ -71,8 +73,8 @@ bool FitsPanel(Orientation o, HeatLossPanel panel) {
 
 // The layers' column captions on each panel.
 const char* LayerCaption(HeatLossPanel panel, int layer) {
-  if (panel == HeatLossPanel::Cylinder) return layer == 1 ? "Label10" : "Label11";
-  return layer == 1 ? "Label26" : "Label27";
+  if (panel == HeatLossPanel::Cylinder) return layer == 1 ? Cylinder::Layer1Caption : Cylinder::Layer2Caption;
+  return layer == 1 ? Flat::StructureCaption : Flat::InsulationCaption;
 }
 
 void Follow(Form& f, const char* box, const char* field, StoreCell typed) {
@@ -177,7 +179,7 @@ bool LayersConduct(Fields& f, HeatLossPanel panel, long double k1, const Conduct
 void ShowOuter(Fields& f, const SurfaceCalc::SurfaceConditions& c, long double surfaceC) {
   const SurfaceCalc::SurfaceParts p =
       SurfaceCalc::SurfaceCoefficient(c).PartsAtKelvin(surfaceC + HeatLossCalc::kKelvin);
-  f.SetText("Edit17", RoundHundredths(p.h));
+  f.SetText(Surface::Coefficient, RoundHundredths(p.h));
   QString note =
       QStringLiteral("外面の対流熱伝達率 %1 W/(m2・℃)：表面 %2 ℃、膜温度 %3 ℃\n")
           .arg(RoundHundredths(p.h), RoundHundredths(surfaceC), RoundHundredths((surfaceC + c.airC) / 2));
@@ -218,7 +220,7 @@ std::optional<long double> InnerCoefficientOf(Fields& f, const HeatLossCalc::Pip
   }
   const SurfaceCalc::PipeInnerParts p = SurfaceCalc::PipeInnerCoefficient(fluid);
   const long double h = p.h > kMaxCoefficient ? kMaxCoefficient : p.h;
-  f.SetText("Edit69", RoundHundredths(h));
+  f.SetText(Surface::InnerCoefficient, RoundHundredths(h));
   QString note = QStringLiteral("管内の対流熱伝達率 %1 W/(m2・℃)：Re = %2、Pr = %3、Nu = %4（%5）")
                      .arg(RoundHundredths(h), Exponent(p.Re), RoundedText(p.Pr, 3), RoundedText(p.Nu, 2),
                           p.Re <= 2300   ? QStringLiteral("層流 Nu = 3.66")
@@ -245,8 +247,8 @@ void Save(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
 
 void Back(Form& f, std::span<const OptionCell> cells, HeatLossPanel panel) {
   // Back has just put the typed coefficients into Edit17 and Edit69.
-  f.Edit("Edit17")->setReadOnly(false);
-  f.Edit("Edit69")->setReadOnly(false);
+  f.Edit(Surface::Coefficient)->setReadOnly(false);
+  f.Edit(Surface::InnerCoefficient)->setReadOnly(false);
   Box(f, kAuto)->setChecked(false);
   Box(f, kInnerAuto)->setChecked(false);
   f.SetText(kOrientation, QString::fromUtf8(DefaultOrientation(panel)));
@@ -267,7 +269,7 @@ bool Changed(Form& f, const ConditionStore& saved, std::span<const OptionCell> c
   return false;
 }
 
-void FollowAuto(Form& f) { Follow(f, kAuto, "Edit17", kTypedOuter); }
-void FollowInnerAuto(Form& f) { Follow(f, kInnerAuto, "Edit69", kTypedInner); }
+void FollowAuto(Form& f) { Follow(f, kAuto, Surface::Coefficient, kTypedOuter); }
+void FollowInnerAuto(Form& f) { Follow(f, kInnerAuto, Surface::InnerCoefficient, kTypedInner); }
 
 }  // namespace SurfaceOptions

@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "operations/common/CoefficientControls.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heatloss/HeatLossControls.h"
+
 namespace {
 
 constexpr long double kCalorie = 4.1868L;  // kJ per kcal (international table)
@@ -116,62 +121,62 @@ constexpr FieldRole In = FieldRole::Input, Out = FieldRole::Result, Either = Fie
 const FieldRow kFields[] = {
   // field     panel      row label   column label when       role    quantity
   // Surface fields and heat-loss results.
-  {"Edit16", "Panel4",  "Label14", nullptr,   nullptr,   In,     &kFraction},
+  {Surface::Emissivity, Surface::Panel,  Surface::EmissivityCaption, nullptr,   nullptr,   In,     &kFraction},
   // Edit17 and Edit69 show the computed coefficients while 自動 is on.
-  {"Edit17", "Panel4",  "Label15", nullptr,   nullptr,   Either, &kCoefficient},
-  {"Edit18", "Panel4",  "Label16", nullptr,   nullptr,   Out,    &kWatt},
-  {"Edit19", "Panel4",  "Label17", nullptr,   nullptr,   Out,    &kWatt},
-  {"Edit20", "Panel4",  "Label18", nullptr,   nullptr,   Out,    &kWatt},
-  {"Edit69", "Panel4",  "Label65", nullptr,   nullptr,   Either, &kCoefficient},
-  {"Edit83", "Panel4",  "Label97", nullptr,   nullptr,   In,     &kFraction},
+  {Surface::Coefficient, Surface::Panel,  Surface::CoefficientCaption, nullptr,   nullptr,   Either, &kCoefficient},
+  {Surface::ConvectiveLoss, Surface::Panel,  Surface::ConvectiveLossCaption, nullptr,   nullptr,   Out,    &kWatt},
+  {Surface::RadiativeLoss, Surface::Panel,  Surface::RadiativeLossCaption, nullptr,   nullptr,   Out,    &kWatt},
+  {Surface::TotalLoss, Surface::Panel,  Surface::TotalLossCaption, nullptr,   nullptr,   Out,    &kWatt},
+  {Surface::InnerCoefficient, Surface::Panel,  Surface::InnerCoefficientCaption, nullptr,   nullptr,   Either, &kCoefficient},
+  {Surface::InnerEmissivity, Surface::Panel,  Surface::InnerEmissivityCaption, nullptr,   nullptr,   In,     &kFraction},
 
   // The cylinder panel: rows of captions, columns of layers; a row of one
   // value (power, length, flux) is named by its row alone.
-  {"Edit1",  "Panel5",  "Label1",  "Label10", nullptr,   Out,    &kCelsius},
-  {"Edit2",  "Panel5",  "Label1",  "Label11", nullptr,   Out,    &kCelsius},
-  {"Edit3",  "Panel5",  nullptr,   "Label12", nullptr,   In,     &kAmbient},
-  {"Edit70", "Panel5",  nullptr,   "Label9",  nullptr,   In,     &kProcess},
-  {"Edit4",  "Panel5",  "Label2",  "Label10", nullptr,   Either, &kProcess},
-  {"Edit21", "Panel5",  "Label2",  "Label11", nullptr,   Out,    &kCelsius},
-  {"Edit6",  "Panel5",  "Label3",  "Label10", nullptr,   In,     &kConductivity},
-  {"Edit7",  "Panel5",  "Label3",  "Label11", nullptr,   In,     &kConductivity},
-  {"Edit8",  "Panel5",  "Label4",  nullptr,   nullptr,   In,     &kPowerW},
-  {"Edit9",  "Panel5",  "Label5",  "Label9",  nullptr,   In,     &kWireMm},
-  {"Edit10", "Panel5",  "Label5",  "Label10", nullptr,   In,     &kDiameterMm},
-  {"Edit11", "Panel5",  "Label5",  "Label11", nullptr,   Out,    &kMillimetre},
-  {"Edit34", "Panel5",  "Label6",  "Label10", nullptr,   In,     &kThicknessMm},
-  {"Edit12", "Panel5",  "Label6",  "Label11", nullptr,   In,     &kThicknessMm},
-  {"Edit13", "Panel5",  "Label7",  nullptr,   nullptr,   In,     &kLengthM},
-  {"Edit14", "Panel5",  "Label8",  nullptr,   "Label8",  Out,    &kFlux},
-  {"Edit14", "Panel5",  "Label63", nullptr,   "Label63", Out,    &kCelsius},
+  {Cylinder::Layer1Outer,  Cylinder::Panel,  Cylinder::OuterRowCaption,  Cylinder::Layer1Caption, nullptr,   Out,    &kCelsius},
+  {Cylinder::Surface,  Cylinder::Panel,  Cylinder::OuterRowCaption,  Cylinder::Layer2Caption, nullptr,   Out,    &kCelsius},
+  {Cylinder::Ambient,  Cylinder::Panel,  nullptr,   Cylinder::AmbientCaption, nullptr,   In,     &kAmbient},
+  {Cylinder::FluidInlet, Cylinder::Panel,  nullptr,   Cylinder::Column1Caption,  nullptr,   In,     &kProcess},
+  {Cylinder::Layer1Inner,  Cylinder::Panel,  Cylinder::InnerRowCaption,  Cylinder::Layer1Caption, nullptr,   Either, &kProcess},
+  {Cylinder::Layer2Inner, Cylinder::Panel,  Cylinder::InnerRowCaption,  Cylinder::Layer2Caption, nullptr,   Out,    &kCelsius},
+  {Cylinder::Layer1Conductivity,  Cylinder::Panel,  Cylinder::ConductivityRowCaption,  Cylinder::Layer1Caption, nullptr,   In,     &kConductivity},
+  {Cylinder::Layer2Conductivity,  Cylinder::Panel,  Cylinder::ConductivityRowCaption,  Cylinder::Layer2Caption, nullptr,   In,     &kConductivity},
+  {Cylinder::Power,  Cylinder::Panel,  Cylinder::PowerRowCaption,  nullptr,   nullptr,   In,     &kPowerW},
+  {Cylinder::WireDiameter,  Cylinder::Panel,  Cylinder::DiameterRowCaption,  Cylinder::Column1Caption,  nullptr,   In,     &kWireMm},
+  {Cylinder::Layer1Diameter, Cylinder::Panel,  Cylinder::DiameterRowCaption,  Cylinder::Layer1Caption, nullptr,   In,     &kDiameterMm},
+  {Cylinder::Layer2Diameter, Cylinder::Panel,  Cylinder::DiameterRowCaption,  Cylinder::Layer2Caption, nullptr,   Out,    &kMillimetre},
+  {Cylinder::Layer1Thickness, Cylinder::Panel,  Cylinder::ThicknessRowCaption,  Cylinder::Layer1Caption, nullptr,   In,     &kThicknessMm},
+  {Cylinder::Layer2Thickness, Cylinder::Panel,  Cylinder::ThicknessRowCaption,  Cylinder::Layer2Caption, nullptr,   In,     &kThicknessMm},
+  {Cylinder::Length, Cylinder::Panel,  Cylinder::LengthRowCaption,  nullptr,   nullptr,   In,     &kLengthM},
+  {Cylinder::FluxOrFluidEnd, Cylinder::Panel,  Cylinder::FluxCaption,  nullptr,   Cylinder::FluxCaption,  Out,    &kFlux},
+  {Cylinder::FluxOrFluidEnd, Cylinder::Panel,  Cylinder::FluidEndCaption, nullptr,   Cylinder::FluidEndCaption, Out,    &kCelsius},
   // Pipe flow's own inputs.
-  {"Edit65", "Panel20", "Label98", nullptr,   nullptr,   In,     &kDensity},
-  {"Edit64", "Panel20", "Label99", nullptr,   nullptr,   In,     &kSpecificHeat},
-  {"Edit66", "Panel20", "Label100", nullptr,  nullptr,   In,     &kBoreM},
-  {"Edit67", "Panel20", "Label101", nullptr,  nullptr,   In,     &kFlow},
-  {"Edit68", "Panel20", "Label64", nullptr,   nullptr,   In,     &kAmbient},
+  {PipeFlow::Density, PipeFlow::Panel, PipeFlow::DensityCaption, nullptr,   nullptr,   In,     &kDensity},
+  {PipeFlow::SpecificHeat, PipeFlow::Panel, PipeFlow::SpecificHeatCaption, nullptr,   nullptr,   In,     &kSpecificHeat},
+  {PipeFlow::InnerDiameter, PipeFlow::Panel, PipeFlow::InnerDiameterCaption, nullptr,  nullptr,   In,     &kBoreM},
+  {PipeFlow::Flow, PipeFlow::Panel, PipeFlow::FlowCaption, nullptr,  nullptr,   In,     &kFlow},
+  {PipeFlow::Ambient, PipeFlow::Panel, PipeFlow::AmbientCaption, nullptr,   nullptr,   In,     &kAmbient},
   // The relative humidity of the air (empty: condensation not checked).
-  {"CylinderHumidity", "Panel5", "CylinderHumidityCaption", nullptr, nullptr, In, &kHumidity},
-  {"PipeHumidity",     "Panel5", "PipeHumidityCaption",     nullptr, nullptr, In, &kHumidity},
+  {"CylinderHumidity", Cylinder::Panel, "CylinderHumidityCaption", nullptr, nullptr, In, &kHumidity},
+  {"PipeHumidity",     Cylinder::Panel, "PipeHumidityCaption",     nullptr, nullptr, In, &kHumidity},
 
   // The flat panel.
-  {"Edit5",  "Panel9",  "Label20", nullptr,   nullptr,   In,     &kAreaM2},
-  {"Edit25", "Panel9",  nullptr,   "Label28", nullptr,   In,     &kAmbient},
-  {"Edit23", "Panel9",  "Label21", "Label26", nullptr,   Out,    &kCelsius},
-  {"Edit24", "Panel9",  "Label21", "Label27", nullptr,   Out,    &kCelsius},
-  {"Edit26", "Panel9",  "Label22", "Label29", nullptr,   In,     &kProcess},
-  {"Edit27", "Panel9",  "Label22", "Label26", nullptr,   Either, &kProcess},
-  {"Edit28", "Panel9",  "Label22", "Label27", nullptr,   Out,    &kCelsius},
-  {"Edit29", "Panel9",  "Label23", "Label26", nullptr,   In,     &kConductivity},
-  {"Edit30", "Panel9",  "Label23", "Label27", nullptr,   In,     &kConductivity},
-  {"Edit31", "Panel9",  "Label24", "Label26", nullptr,   In,     &kThicknessMm},
-  {"Edit32", "Panel9",  "Label24", "Label27", nullptr,   In,     &kThicknessMm},
-  {"Edit33", "Panel9",  "Label25", nullptr,   nullptr,   Out,    &kFlux},
-  {"Edit73", "Panel9",  "Label68", nullptr,   nullptr,   In,     &kDensity},
-  {"Edit74", "Panel9",  "Label69", nullptr,   nullptr,   In,     &kSpecificHeat},
-  {"Edit75", "Panel9",  "Label70", nullptr,   nullptr,   In,     &kHours},
-  {"Edit76", "Panel9",  "Label71", nullptr,   nullptr,   Out,    &kCelsius},
-  {"FlatHumidity", "Panel9", "FlatHumidityCaption", nullptr, nullptr, In,  &kHumidity},
+  {Flat::Area,  Flat::Panel,  Flat::AreaCaption, nullptr,   nullptr,   In,     &kAreaM2},
+  {Flat::Ambient, Flat::Panel,  nullptr,   Flat::AmbientCaption, nullptr,   In,     &kAmbient},
+  {Flat::StructureOuter, Flat::Panel,  Flat::OuterRowCaption, Flat::StructureCaption, nullptr,   Out,    &kCelsius},
+  {Flat::Surface, Flat::Panel,  Flat::OuterRowCaption, Flat::InsulationCaption, nullptr,   Out,    &kCelsius},
+  {Flat::HotGas, Flat::Panel,  Flat::InnerRowCaption, Flat::HotGasCaption, nullptr,   In,     &kProcess},
+  {Flat::StructureInner, Flat::Panel,  Flat::InnerRowCaption, Flat::StructureCaption, nullptr,   Either, &kProcess},
+  {Flat::InsulationInner, Flat::Panel,  Flat::InnerRowCaption, Flat::InsulationCaption, nullptr,   Out,    &kCelsius},
+  {Flat::StructureConductivity, Flat::Panel,  Flat::ConductivityRowCaption, Flat::StructureCaption, nullptr,   In,     &kConductivity},
+  {Flat::InsulationConductivity, Flat::Panel,  Flat::ConductivityRowCaption, Flat::InsulationCaption, nullptr,   In,     &kConductivity},
+  {Flat::StructureThickness, Flat::Panel,  Flat::ThicknessRowCaption, Flat::StructureCaption, nullptr,   In,     &kThicknessMm},
+  {Flat::InsulationThickness, Flat::Panel,  Flat::ThicknessRowCaption, Flat::InsulationCaption, nullptr,   In,     &kThicknessMm},
+  {Flat::Flux, Flat::Panel,  Flat::FluxCaption, nullptr,   nullptr,   Out,    &kFlux},
+  {Flat::Density, Flat::Panel,  Flat::DensityCaption, nullptr,   nullptr,   In,     &kDensity},
+  {Flat::SpecificHeat, Flat::Panel,  Flat::SpecificHeatCaption, nullptr,   nullptr,   In,     &kSpecificHeat},
+  {Flat::Hours, Flat::Panel,  Flat::HoursCaption, nullptr,   nullptr,   In,     &kHours},
+  {Flat::AfterHours, Flat::Panel,  Flat::AfterHoursCaption, nullptr,   nullptr,   Out,    &kCelsius},
+  {"FlatHumidity", Flat::Panel, "FlatHumidityCaption", nullptr, nullptr, In,  &kHumidity},
 
   // The insulation design's target value: its unit follows the target
   // (DesignValueCaption).
@@ -189,42 +194,42 @@ const FieldRow kFields[] = {
 
   // The heating panel; in wall heating Edit40 holds the wall temperature
   // and the three results are temperatures.
-  {"Edit35", "Panel14", "Label39", nullptr,   nullptr,   In,     &kSideM},
-  {"Edit36", "Panel14", "Label48", nullptr,   nullptr,   In,     &kSideM},
-  {"Edit37", "Panel14", "Label49", nullptr,   nullptr,   In,     &kSideM},
-  {"Edit49", "Panel14", "Label40", nullptr,   nullptr,   Out,    &kCubicMetre},
-  {"Edit54", "Panel14", "Label40", nullptr,   nullptr,   Out,    &kKilogram},
-  {"Edit38", "Panel14", "Label41", nullptr,   nullptr,   In,     &kThicknessMm},
-  {"Edit39", "Panel14", "Label42", nullptr,   nullptr,   In,     &kThicknessMm},
-  {"Edit40", "Panel14", "Label43", nullptr,   "Label53", In,     &kAmbient},
-  {"Edit40", "Panel14", "Label43", nullptr,   "Label77", In,     &kProcess},
-  {"Edit41", "Panel14", "Label44", nullptr,   nullptr,   In,     &kProcess},
-  {"Edit42", "Panel14", "Label45", nullptr,   nullptr,   In,     &kProcess},
-  {"Edit43", "Panel14", "Label47", nullptr,   nullptr,   In,     &kHours},
-  {"Edit44", "Panel14", "Label50", nullptr,   nullptr,   In,     &kDensity},
-  {"Edit45", "Panel14", "Label51", nullptr,   nullptr,   In,     &kSpecificHeat},
-  {"Edit50", "Panel14", "Label57", nullptr,   nullptr,   In,     &kDensity},
-  {"Edit51", "Panel14", "Label58", nullptr,   nullptr,   In,     &kSpecificHeat},
-  {"Edit53", "Panel14", "Label60", nullptr,   nullptr,   In,     &kConductivity},
-  {"Edit52", "Panel14", "Label59", nullptr,   nullptr,   In,     &kConductivity},
-  {"Edit55", "Panel14", "Label33", nullptr,   nullptr,   Out,    &kWatt},
-  {"Edit46", "Panel14", "Label53", nullptr,   "Label53", Out,    &kWatt},
-  {"Edit46", "Panel14", "Label77", nullptr,   "Label77", Out,    &kCelsius},
-  {"Edit47", "Panel14", "Label54", nullptr,   "Label54", Out,    &kPercent},
-  {"Edit47", "Panel14", "Label78", nullptr,   "Label78", Out,    &kCelsius},
-  {"Edit48", "Panel14", "Label55", nullptr,   "Label55", Out,    &kWatt},
-  {"Edit48", "Panel14", "Label79", nullptr,   "Label79", Out,    &kCelsius},
+  {Heating::Height, Heating::Panel, Heating::HeightCaption, nullptr,   nullptr,   In,     &kSideM},
+  {Heating::Width, Heating::Panel, Heating::WidthCaption, nullptr,   nullptr,   In,     &kSideM},
+  {Heating::Depth, Heating::Panel, Heating::DepthCaption, nullptr,   nullptr,   In,     &kSideM},
+  {Heating::Volume, Heating::Panel, Heating::VolumeCaption, nullptr,   nullptr,   Out,    &kCubicMetre},
+  {Heating::Mass, Heating::Panel, Heating::VolumeCaption, nullptr,   nullptr,   Out,    &kKilogram},
+  {Heating::WallThickness, Heating::Panel, Heating::WallThicknessCaption, nullptr,   nullptr,   In,     &kThicknessMm},
+  {Heating::InsulationThickness, Heating::Panel, Heating::InsulationThicknessCaption, nullptr,   nullptr,   In,     &kThicknessMm},
+  {Heating::Ambient, Heating::Panel, Heating::AmbientCaption, nullptr,   Heating::PowerCaption, In,     &kAmbient},
+  {Heating::Ambient, Heating::Panel, Heating::AmbientCaption, nullptr,   Heating::ConvectionOnlyCaption, In,     &kProcess},
+  {Heating::Before, Heating::Panel, Heating::BeforeCaption, nullptr,   nullptr,   In,     &kProcess},
+  {Heating::After, Heating::Panel, Heating::AfterCaption, nullptr,   nullptr,   In,     &kProcess},
+  {Heating::RiseTime, Heating::Panel, Heating::RiseTimeCaption, nullptr,   nullptr,   In,     &kHours},
+  {Heating::ContentDensity, Heating::Panel, Heating::ContentDensityCaption, nullptr,   nullptr,   In,     &kDensity},
+  {Heating::ContentHeat, Heating::Panel, Heating::ContentHeatCaption, nullptr,   nullptr,   In,     &kSpecificHeat},
+  {Heating::ContainerDensity, Heating::Panel, Heating::ContainerDensityCaption, nullptr,   nullptr,   In,     &kDensity},
+  {Heating::ContainerHeat, Heating::Panel, Heating::ContainerHeatCaption, nullptr,   nullptr,   In,     &kSpecificHeat},
+  {Heating::WallConductivity, Heating::Panel, Heating::WallConductivityCaption, nullptr,   nullptr,   In,     &kConductivity},
+  {Heating::InsulationConductivity, Heating::Panel, Heating::InsulationConductivityCaption, nullptr,   nullptr,   In,     &kConductivity},
+  {Heating::ContentOnly, Heating::Panel, Heating::ContentOnlyCaption, nullptr,   nullptr,   Out,    &kWatt},
+  {Heating::Result1, Heating::Panel, Heating::PowerCaption, nullptr,   Heating::PowerCaption, Out,    &kWatt},
+  {Heating::Result1, Heating::Panel, Heating::ConvectionOnlyCaption, nullptr,   Heating::ConvectionOnlyCaption, Out,    &kCelsius},
+  {Heating::Result2, Heating::Panel, Heating::LossShareCaption, nullptr,   Heating::LossShareCaption, Out,    &kPercent},
+  {Heating::Result2, Heating::Panel, Heating::RadiationOnlyCaption, nullptr,   Heating::RadiationOnlyCaption, Out,    &kCelsius},
+  {Heating::Result3, Heating::Panel, Heating::FinalLossCaption, nullptr,   Heating::FinalLossCaption, Out,    &kWatt},
+  {Heating::Result3, Heating::Panel, Heating::BothCaption, nullptr,   Heating::BothCaption, Out,    &kCelsius},
 
   // The coefficient panel: the formula number and its results (its items
   // are in kItems).
-  {"Edit71", "Panel21", "Label66", nullptr,   nullptr,   In,     &kNumber},
-  {"Edit72", "Panel21", "Label67", nullptr,   nullptr,   Out,    &kCoefficientResult},
-  {"Edit77", "Panel21", "Label95", nullptr,   nullptr,   Out,    &kNumber},
-  {"Edit78", "Panel21", "Label80", nullptr,   nullptr,   Out,    &kNumber},
-  {"Edit79", "Panel21", "Label81", nullptr,   nullptr,   Out,    &kNumber},
-  {"Edit80", "Panel21", "Label82", nullptr,   nullptr,   Out,    &kNumber},
-  {"Edit81", "Panel21", "Label93", nullptr,   nullptr,   Out,    &kNumber},
-  {"Edit82", "Panel21", "Label83", nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Number, Coefficient::Panel, Coefficient::NumberCaption, nullptr,   nullptr,   In,     &kNumber},
+  {Coefficient::Result, Coefficient::Panel, Coefficient::ResultCaption, nullptr,   nullptr,   Out,    &kCoefficientResult},
+  {Coefficient::Formula, Coefficient::Panel, Coefficient::FormulaCaption, nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Reynolds, Coefficient::Panel, Coefficient::ReynoldsCaption, nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Prandtl, Coefficient::Panel, Coefficient::PrandtlCaption, nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Grashof, Coefficient::Panel, Coefficient::GrashofCaption, nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Rayleigh, Coefficient::Panel, Coefficient::RayleighCaption, nullptr,   nullptr,   Out,    &kNumber},
+  {Coefficient::Nusselt, Coefficient::Panel, Coefficient::NusseltCaption, nullptr,   nullptr,   Out,    &kNumber},
 };
 
 const ItemRow kItems[] = {
@@ -299,7 +304,7 @@ std::span<const FieldRow> FieldCatalogue() { return kFields; }
 std::vector<const char*> CalculatorResultFields() {
   std::vector<const char*> fields;
   for (const FieldRow& row : kFields) {
-    if (row.role != FieldRole::Result || std::strcmp(row.panel, "Panel21") == 0) continue;
+    if (row.role != FieldRole::Result || std::strcmp(row.panel, Coefficient::Panel) == 0) continue;
     if (std::none_of(fields.begin(), fields.end(),
                      [&](const char* f) { return std::strcmp(f, row.field) == 0; }))
       fields.push_back(row.field);

@@ -6,17 +6,19 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "widgets/Dialogs.h"
 #include "foundation/Errors.h"
-#include "widgets/FileListBox.h"
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
+#include "operations/common/Unsaved.h"
+#include "operations/common/WindowControls.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoFiles.h"
 #include "operations/memo/MemoName.h"
 #include "store/AtomicFile.h"
 #include "store/FileTrash.h"
 #include "store/TextFile.h"
-#include "operations/common/Unsaved.h"
+#include "widgets/Dialogs.h"
+#include "widgets/FileListBox.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 const QString MemoStore::kFemSheetName = QStringLiteral("有限要素法");
 
@@ -29,16 +31,16 @@ QStringList LinesOf(const QString& text) {
 }  // namespace
 
 void MemoStore::Wire() {
-  f.OnClick("Button22", [this] { ToggleMemo(); });
-  f.OnClick("Button43", [this] { ToggleNamePanel(); });
-  f.OnClick("Button86", [this] { CloseNamePanel(); });
-  f.OnClick("Button24", [this] { SaveMemo(); });
-  f.OnEnter("Edit56", [this] { SaveMemo(); });
-  f.OnDblClick("Edit56", [this] { ClearName(); });
-  f.OnClick("Button42", [this] { DeleteMemoFile(); });
-  f.OnClick("Button47", [this] { CopyMemoToDesktop(); });
-  f.OnDblClick("Panel3", [this] { ClearGridMemo(); });
-  FileListBox* list = f.List("FileListBox1");
+  f.OnClick(Commands::Memo, [this] { ToggleMemo(); });
+  f.OnClick(Memos::SaveMemo, [this] { ToggleNamePanel(); });
+  f.OnClick(Memos::CancelName, [this] { CloseNamePanel(); });
+  f.OnClick(Memos::SaveName, [this] { SaveMemo(); });
+  f.OnEnter(Memos::Name, [this] { SaveMemo(); });
+  f.OnDblClick(Memos::Name, [this] { ClearName(); });
+  f.OnClick(Memos::DeleteFile, [this] { DeleteMemoFile(); });
+  f.OnClick(Memos::CopyToDesktop, [this] { CopyMemoToDesktop(); });
+  f.OnDblClick(Memos::MemoSide, [this] { ClearGridMemo(); });
+  FileListBox* list = f.List(Memos::MemoList);
   list->onSelect = [this] { f.Guarded([this] { OpenMemoFile(); }); };
   list->onDoubleClick = [this] { f.Guarded([this] { StartEmptyMemo(); }); };
   // What the memos hold at the start is nothing typed yet.
@@ -46,26 +48,26 @@ void MemoStore::Wire() {
   GridMemoSaved(QString());
 }
 
-bool MemoStore::TextMemoShown() const { return f.IsShown("Memo2"); }
-bool MemoStore::GridMemoShown() const { return f.IsShown("StringGrid3"); }
+bool MemoStore::TextMemoShown() const { return f.IsShown(Memos::TextMemo); }
+bool MemoStore::GridMemoShown() const { return f.IsShown(Memos::GridMemo); }
 
 void MemoStore::ToggleMemo() {
   if (TextMemoShown()) {
-    f.HideControls({"StringGrid2", "Memo2", "Panel11"});
-    f.ShowControls({"StringGrid3", "Panel3"});
+    f.HideControls({Memos::ReferenceGrid, Memos::TextMemo, Memos::ReferenceSide});
+    f.ShowControls({Memos::GridMemo, Memos::MemoSide});
   } else {
-    f.ShowControls({"Memo2", "Panel3"});
-    f.HideControls({"Panel11", "StringGrid2", "StringGrid3"});
+    f.ShowControls({Memos::TextMemo, Memos::MemoSide});
+    f.HideControls({Memos::ReferenceSide, Memos::ReferenceGrid, Memos::GridMemo});
   }
-  f.HideControls({"Memo5"});
+  f.HideControls({Memos::ReferenceText});
   // Disabled before the list is read, so a folder that cannot be listed
   // does not leave the copy enabled for a stale selection.
-  f.SetEnabled("Button47", false);
+  f.SetEnabled(Memos::CopyToDesktop, false);
   RefreshMemoList();
 }
 
 void MemoStore::RefreshMemoList() {
-  FileListBox* list = f.List("FileListBox1");
+  FileListBox* list = f.List(Memos::MemoList);
   if (GridMemoShown())
     list->Point(f.Path(QStringLiteral("memocsv")), QStringLiteral("*.csv"));
   else
@@ -73,7 +75,7 @@ void MemoStore::RefreshMemoList() {
 }
 
 void MemoStore::OpenMemoFile() {
-  const QString path = f.List("FileListBox1")->SelectedPath();
+  const QString path = f.List(Memos::MemoList)->SelectedPath();
   if (path.isEmpty()) return;
   bool replace = false;
   try {
@@ -88,21 +90,21 @@ void MemoStore::OpenMemoFile() {
   }
   if (TextMemoShown()) {
     const QStringList lines = MemoFiles::ReadLines(path);
-    f.Memo("Memo2")->setPlainText(lines.join(QLatin1Char('\n')));
+    f.Memo(Memos::TextMemo)->setPlainText(lines.join(QLatin1Char('\n')));
     TextMemoSaved(path);
   } else if (GridMemoShown()) {
     LoadGridMemoCsv();
   }
-  f.SetEnabled("Button47", true);
+  f.SetEnabled(Memos::CopyToDesktop, true);
 }
 
 void MemoStore::LoadGridMemoCsv() {
-  const QString path = f.List("FileListBox1")->SelectedPath();
+  const QString path = f.List(Memos::MemoList)->SelectedPath();
   if (path.isEmpty()) return;
   BusyPointer busy(f.Dlg());
   // Read first: a file that cannot be read leaves the grid as it was.
   const QStringList lines = MemoFiles::ReadLines(path);
-  StringGrid* grid = f.Grid("StringGrid3");
+  StringGrid* grid = f.Grid(Memos::GridMemo);
   grid->ClearCells();
   // A file longer than the grid makes the grid longer, so that saving it
   // again keeps every line.
@@ -115,13 +117,13 @@ void MemoStore::LoadGridMemoCsv() {
 void MemoStore::StartEmptyMemo() {
   if (TextMemoShown()) {
     if (!MayReplaceShownMemo()) return ShowSourceInList();
-    f.Memo("Memo2")->clear();
+    f.Memo(Memos::TextMemo)->clear();
     TextMemoSaved(QString());
   } else if (GridMemoShown()) {
-    const QString path = f.List("FileListBox1")->SelectedPath();
+    const QString path = f.List(Memos::MemoList)->SelectedPath();
     if (QFileInfo(path).completeBaseName() == kFemSheetName) return;
     if (!MayReplaceShownMemo()) return ShowSourceInList();
-    f.Grid("StringGrid3")->ClearCells();
+    f.Grid(Memos::GridMemo)->ClearCells();
     GridMemoSaved(QString());
   }
 }
@@ -133,7 +135,7 @@ bool MemoStore::NewGridMemo(const QList<QStringList>& rows) {
     ToggleMemo();
   }
   if (!MayReplaceShownMemo()) return false;
-  StringGrid* grid = f.Grid("StringGrid3");
+  StringGrid* grid = f.Grid(Memos::GridMemo);
   grid->ClearCells();
   GridMemoSaved(QString());
   if (rows.size() > grid->RowCount()) grid->SetRowCount(static_cast<int>(rows.size()));
@@ -145,13 +147,13 @@ bool MemoStore::NewGridMemo(const QList<QStringList>& rows) {
 }
 
 void MemoStore::ClearGridMemo() {
-  f.Grid("StringGrid3")->ClearCells();
+  f.Grid(Memos::GridMemo)->ClearCells();
   GridMemoSaved(QString());
 }
 
-void MemoStore::ToggleNamePanel() { f.SetShown("Panel15", !f.IsShown("Panel15")); }
-void MemoStore::CloseNamePanel() { f.HideControls({"Panel15"}); }
-void MemoStore::ClearName() { f.SetText("Edit56", QString()); }
+void MemoStore::ToggleNamePanel() { f.SetShown(Memos::NameBar, !f.IsShown(Memos::NameBar)); }
+void MemoStore::CloseNamePanel() { f.HideControls({Memos::NameBar}); }
+void MemoStore::ClearName() { f.SetText(Memos::Name, QString()); }
 
 QString MemoStore::MemoPath(const char* folder, const QString& name, const char* extension) const {
   const QString refusal = MemoName::Refusal(name);
@@ -160,7 +162,7 @@ QString MemoStore::MemoPath(const char* folder, const QString& name, const char*
 }
 
 void MemoStore::SaveMemo() {
-  QString name = f.Text("Edit56");
+  QString name = f.Text(Memos::Name);
   if (name.isEmpty()) return;
   if (MemoName::IsProtected(name)) {
     f.Message(MemoName::ProtectedMessage());
@@ -173,25 +175,25 @@ void MemoStore::SaveMemo() {
   }
   if (MemoName::HasAaaPrefix(name)) {
     name = MemoName::ApplyAaaRule(name);
-    f.SetText("Edit56", name);
+    f.SetText(Memos::Name, name);
   }
   if (TextMemoShown()) {
     const QString path = MemoPath("memo", name, ".txt");
-    if (!WriteReplacing(path, LinesOf(f.Text("Memo2")))) return;
+    if (!WriteReplacing(path, LinesOf(f.Text(Memos::TextMemo)))) return;
     TextMemoSaved(path);
     f.Message(QStringLiteral("メモを保存しました"));
     RefreshMemoList();
   }
   if (GridMemoShown() && !SaveGridMemoCsv()) return;
-  f.HideControls({"Panel15"});
+  f.HideControls({Memos::NameBar});
   ToggleMemo();
   ToggleMemo();
 }
 
 bool MemoStore::SaveGridMemoCsv() {
   if (!GridMemoShown()) return false;
-  const QString path = MemoPath("memocsv", f.Text("Edit56"), ".csv");
-  const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+  const QString path = MemoPath("memocsv", f.Text(Memos::Name), ".csv");
+  const QStringList lines = MemoFiles::GridLines(*f.Grid(Memos::GridMemo));
   if (!WriteReplacing(path, lines)) return false;
   gridSource_ = path;
   gridSaved_ = lines;
@@ -200,7 +202,7 @@ bool MemoStore::SaveGridMemoCsv() {
 }
 
 void MemoStore::DeleteMemoFile() {
-  const QString path = f.List("FileListBox1")->SelectedPath();
+  const QString path = f.List(Memos::MemoList)->SelectedPath();
   if (path.isEmpty()) return;
   const QString fileName = QFileInfo(path).fileName();
   if (!f.Confirm(QStringLiteral("ファイル %1 をごみ箱に移しますか。").arg(fileName))) return;
@@ -219,7 +221,7 @@ void MemoStore::DeleteMemoFile() {
   if (textSource_ == path) textSource_.clear();
   if (gridSource_ == path) gridSource_.clear();
   if (textMemo && !TextMemoChanged()) {
-    f.Memo("Memo2")->clear();
+    f.Memo(Memos::TextMemo)->clear();
     TextMemoSaved(QString());
   }
   const QString note = out.Note(fileName);
@@ -227,7 +229,7 @@ void MemoStore::DeleteMemoFile() {
 }
 
 void MemoStore::CopyMemoToDesktop() {
-  const QString path = f.List("FileListBox1")->SelectedPath();
+  const QString path = f.List(Memos::MemoList)->SelectedPath();
   if (path.isEmpty()) return;
   const QString fileName = QFileInfo(path).fileName();
   const QString desktop = f.Dlg().DesktopFolder();
@@ -265,17 +267,19 @@ void MemoStore::CopyMemoToDesktop() {
 
 void MemoStore::TextMemoSaved(const QString& source) {
   textSource_ = source;
-  textSaved_ = f.Text("Memo2");
+  textSaved_ = f.Text(Memos::TextMemo);
 }
 
 void MemoStore::GridMemoSaved(const QString& source) {
   gridSource_ = source;
-  gridSaved_ = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+  gridSaved_ = MemoFiles::GridLines(*f.Grid(Memos::GridMemo));
 }
 
-bool MemoStore::TextMemoChanged() const { return f.Text("Memo2") != textSaved_; }
+bool MemoStore::TextMemoChanged() const { return f.Text(Memos::TextMemo) != textSaved_; }
 
-bool MemoStore::GridMemoChanged() const { return MemoFiles::GridLines(*f.Grid("StringGrid3")) != gridSaved_; }
+bool MemoStore::GridMemoChanged() const {
+  return MemoFiles::GridLines(*f.Grid(Memos::GridMemo)) != gridSaved_;
+}
 
 namespace {
 QString Caption(const char* memo, const QString& source) {
@@ -311,7 +315,7 @@ bool MemoStore::SaveTextMemoBack() {
     AskForName(true);
     return false;
   }
-  const QString text = f.Text("Memo2");
+  const QString text = f.Text(Memos::TextMemo);
   MemoFiles::WriteLines(textSource_, LinesOf(text));
   textSaved_ = text;
   f.Message(QStringLiteral("メモを保存しました"));
@@ -325,7 +329,7 @@ bool MemoStore::SaveGridMemoBack() {
   }
   {
     BusyPointer busy(f.Dlg());
-    const QStringList lines = MemoFiles::GridLines(*f.Grid("StringGrid3"));
+    const QStringList lines = MemoFiles::GridLines(*f.Grid(Memos::GridMemo));
     MemoFiles::WriteLines(gridSource_, lines);
     gridSaved_ = lines;
   }
@@ -337,8 +341,8 @@ void MemoStore::AskForName(bool textMemo) {
   const QString& source = textMemo ? textSource_ : gridSource_;
   const bool isProtected = !source.isEmpty();
   for (int i = 0; i < 2 && (textMemo ? !TextMemoShown() : !GridMemoShown()); ++i) ToggleMemo();
-  f.ShowControls({"Panel15"});
-  f.Edit("Edit56")->setFocus();
+  f.ShowControls({Memos::NameBar});
+  f.Edit(Memos::Name)->setFocus();
   f.Message(isProtected ? QStringLiteral("上書きできないメモです。別の名前を付けて保存してください。")
                         : QStringLiteral("新しいメモです。名前を付けて保存してください。"));
 }
@@ -388,7 +392,7 @@ bool MemoStore::WriteReplacing(const QString& path, const QStringList& lines) {
 }
 
 void MemoStore::ShowSourceInList() {
-  FileListBox* list = f.List("FileListBox1");
+  FileListBox* list = f.List(Memos::MemoList);
   const QString& source = TextMemoShown() ? textSource_ : gridSource_;
   const QString folder = list->Folder() + QLatin1Char('/');
   list->ShowSelected(source.startsWith(folder) ? source.mid(folder.size()) : QString());

@@ -3,14 +3,15 @@
 #include <QFont>
 #include <QPlainTextEdit>
 
-#include "widgets/ControlTable.h"
-#include "widgets/FileListBox.h"
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/PickUp.h"
 #include "operations/memo/ReferenceViewer.h"
 #include "operations/memo/UsageText.h"
+#include "widgets/ControlTable.h"
+#include "widgets/FileListBox.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 namespace {
 constexpr unsigned kMemo = 0xFFFFDF, kSide = 0xFFFF93;
@@ -62,19 +63,19 @@ MemoViews::~MemoViews() = default;
 
 void MemoViews::Build() {
   BuildControls(f, kUpperArea);
-  StringGrid* memo = f.Grid("StringGrid3");
+  StringGrid* memo = f.Grid(Memos::GridMemo);
   memo->SetFixedHeaderRow(true);
   memo->SetPasteAllowed(true);
   memo->setColumnWidth(0, 133);
 
   // Text memo and formula view: both scroll bars; the long-cell box wraps
   // without any; the usage window wraps with a vertical bar only.
-  SetScrollBars(f.Memo("Memo2"), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
-  SetScrollBars(f.Memo("Memo5"), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
-  SetScrollBars(f.Memo("Memo3"), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff);
-  SetScrollBars(f.Memo("Memo1"), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn);
-  SetPixelSize(f.Control("Memo1"), 13);
-  SetPixelSize(f.Control("Label38"), 16);
+  SetScrollBars(f.Memo(Memos::TextMemo), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
+  SetScrollBars(f.Memo(Memos::ReferenceText), Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
+  SetScrollBars(f.Memo(Memos::Note), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff);
+  SetScrollBars(f.Memo(Memos::FormulaText), Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn);
+  SetPixelSize(f.Control(Memos::FormulaText), 13);
+  SetPixelSize(f.Control(Memos::ReferenceListCaption), 16);
   usage_->Load();
 }
 

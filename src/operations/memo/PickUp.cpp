@@ -5,9 +5,10 @@
 #include <QTextCursor>
 #include <cstring>
 
-#include "widgets/StringGrid.h"
-#include "widgets/Form.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/PickUpControls.h"
+#include "widgets/Form.h"
+#include "widgets/StringGrid.h"
 
 void PickUp::Wire() {
   auto wire = [this](const char* name) {
@@ -18,8 +19,8 @@ void PickUp::Wire() {
   };
   for (const PickUpControls::Control& c : PickUpControls::Labels()) wire(c.name);
   for (const PickUpControls::Control& c : PickUpControls::Fields()) wire(c.name);
-  f.OnDblClick("Memo2", [this] { PasteIntoMemo(); });
-  f.Grid("StringGrid3")->viewport()->installEventFilter(this);
+  f.OnDblClick(Memos::TextMemo, [this] { PasteIntoMemo(); });
+  f.Grid(Memos::GridMemo)->viewport()->installEventFilter(this);
 }
 
 void PickUp::PickUpText(const char* name) {
@@ -34,7 +35,7 @@ void PickUp::PasteIntoMemo() {
   const QString text = f.Store().GetCell(StoreCells::kPickUp);
   if (text.isEmpty()) return;
   // Inserted through a cursor at the end, so the typing history (undo) stays.
-  QPlainTextEdit* memo = f.Memo("Memo2");
+  QPlainTextEdit* memo = f.Memo(Memos::TextMemo);
   QTextCursor cursor(memo->document());
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(text);
@@ -42,7 +43,7 @@ void PickUp::PasteIntoMemo() {
 
 bool PickUp::PasteIntoGridCell(QPoint pos) {
   const QString text = f.Store().GetCell(StoreCells::kPickUp);
-  StringGrid* grid = f.Grid("StringGrid3");
+  StringGrid* grid = f.Grid(Memos::GridMemo);
   const QModelIndex index = grid->indexAt(pos);
   // Row 0 is the fixed header row; a cell that holds text is edited as usual.
   if (text.isEmpty() || !index.isValid() || index.row() == 0) return false;

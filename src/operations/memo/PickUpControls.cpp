@@ -2,51 +2,55 @@
 
 #include <iterator>
 
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heatloss/HeatLossControls.h"
+
 namespace PickUpControls {
 
 namespace {
 // clang-format off
 constexpr Control kLabels[] = {
   // surface model (Panel4)
-  {"Label13", "Panel4"}, {"Label14", "Panel4"}, {"Label15", "Panel4"}, {"Label16", "Panel4"},
-  {"Label17", "Panel4"}, {"Label18", "Panel4"},
+  {Surface::StefanBoltzmannCaption, Surface::Panel}, {Surface::EmissivityCaption, Surface::Panel}, {Surface::CoefficientCaption, Surface::Panel}, {Surface::ConvectiveLossCaption, Surface::Panel},
+  {Surface::RadiativeLossCaption, Surface::Panel}, {Surface::TotalLossCaption, Surface::Panel},
   // flat plate and flat wall (Panel9)
-  {"Label20", "Panel9"}, {"Label21", "Panel9"}, {"Label22", "Panel9"}, {"Label23", "Panel9"},
-  {"Label24", "Panel9"}, {"Label25", "Panel9"}, {"Label26", "Panel9"}, {"Label27", "Panel9"},
-  {"Label28", "Panel9"}, {"Label29", "Panel9"}, {"Label30", "Panel9"},
+  {Flat::AreaCaption, Flat::Panel}, {Flat::OuterRowCaption, Flat::Panel}, {Flat::InnerRowCaption, Flat::Panel}, {Flat::ConductivityRowCaption, Flat::Panel},
+  {Flat::ThicknessRowCaption, Flat::Panel}, {Flat::FluxCaption, Flat::Panel}, {Flat::StructureCaption, Flat::Panel}, {Flat::InsulationCaption, Flat::Panel},
+  {Flat::AmbientCaption, Flat::Panel}, {Flat::HotGasCaption, Flat::Panel}, {Flat::Faces, Flat::Panel},
   // heater and cylinder (Panel5)
-  {"Label1", "Panel5"}, {"Label2", "Panel5"}, {"Label3", "Panel5"}, {"Label4", "Panel5"},
-  {"Label5", "Panel5"}, {"Label6", "Panel5"}, {"Label7", "Panel5"}, {"Label8", "Panel5"},
-  {"Label9", "Panel5"}, {"Label10", "Panel5"}, {"Label11", "Panel5"}, {"Label12", "Panel5"},
+  {Cylinder::OuterRowCaption, Cylinder::Panel}, {Cylinder::InnerRowCaption, Cylinder::Panel}, {Cylinder::ConductivityRowCaption, Cylinder::Panel}, {Cylinder::PowerRowCaption, Cylinder::Panel},
+  {Cylinder::DiameterRowCaption, Cylinder::Panel}, {Cylinder::ThicknessRowCaption, Cylinder::Panel}, {Cylinder::LengthRowCaption, Cylinder::Panel}, {Cylinder::FluxCaption, Cylinder::Panel},
+  {Cylinder::Column1Caption, Cylinder::Panel}, {Cylinder::Layer1Caption, Cylinder::Panel}, {Cylinder::Layer2Caption, Cylinder::Panel}, {Cylinder::AmbientCaption, Cylinder::Panel},
   // container heating (Panel14)
-  {"Label33", "Panel14"}, {"Label39", "Panel14"}, {"Label40", "Panel14"}, {"Label41", "Panel14"},
-  {"Label42", "Panel14"}, {"Label43", "Panel14"}, {"Label44", "Panel14"}, {"Label45", "Panel14"},
-  {"Label46", "Panel14"}, {"Label47", "Panel14"}, {"Label48", "Panel14"}, {"Label49", "Panel14"},
-  {"Label50", "Panel14"}, {"Label51", "Panel14"}, {"Label53", "Panel14"}, {"Label54", "Panel14"},
-  {"Label55", "Panel14"}, {"Label57", "Panel14"}, {"Label58", "Panel14"}, {"Label59", "Panel14"},
-  {"Label60", "Panel14"},
+  {Heating::ContentOnlyCaption, Heating::Panel}, {Heating::HeightCaption, Heating::Panel}, {Heating::VolumeCaption, Heating::Panel}, {Heating::WallThicknessCaption, Heating::Panel},
+  {Heating::InsulationThicknessCaption, Heating::Panel}, {Heating::AmbientCaption, Heating::Panel}, {Heating::BeforeCaption, Heating::Panel}, {Heating::AfterCaption, Heating::Panel},
+  {Heating::LidCaption, Heating::Panel}, {Heating::RiseTimeCaption, Heating::Panel}, {Heating::WidthCaption, Heating::Panel}, {Heating::DepthCaption, Heating::Panel},
+  {Heating::ContentDensityCaption, Heating::Panel}, {Heating::ContentHeatCaption, Heating::Panel}, {Heating::PowerCaption, Heating::Panel}, {Heating::LossShareCaption, Heating::Panel},
+  {Heating::FinalLossCaption, Heating::Panel}, {Heating::ContainerDensityCaption, Heating::Panel}, {Heating::ContainerHeatCaption, Heating::Panel}, {Heating::InsulationConductivityCaption, Heating::Panel},
+  {Heating::WallConductivityCaption, Heating::Panel},
 };
 
 constexpr Control kFields[] = {
   // surface model (Panel4)
-  {"Edit15", "Panel4"}, {"Edit16", "Panel4"}, {"Edit17", "Panel4"}, {"Edit18", "Panel4"},
-  {"Edit19", "Panel4"}, {"Edit20", "Panel4"},
+  {Surface::StefanBoltzmann, Surface::Panel}, {Surface::Emissivity, Surface::Panel}, {Surface::Coefficient, Surface::Panel}, {Surface::ConvectiveLoss, Surface::Panel},
+  {Surface::RadiativeLoss, Surface::Panel}, {Surface::TotalLoss, Surface::Panel},
   // flat plate and flat wall (Panel9)
-  {"Edit5", "Panel9"}, {"Edit23", "Panel9"}, {"Edit24", "Panel9"}, {"Edit25", "Panel9"},
-  {"Edit26", "Panel9"}, {"Edit27", "Panel9"}, {"Edit28", "Panel9"}, {"Edit29", "Panel9"},
-  {"Edit30", "Panel9"}, {"Edit31", "Panel9"}, {"Edit32", "Panel9"}, {"Edit33", "Panel9"},
-  {"Edit76", "Panel9"},
+  {Flat::Area, Flat::Panel}, {Flat::StructureOuter, Flat::Panel}, {Flat::Surface, Flat::Panel}, {Flat::Ambient, Flat::Panel},
+  {Flat::HotGas, Flat::Panel}, {Flat::StructureInner, Flat::Panel}, {Flat::InsulationInner, Flat::Panel}, {Flat::StructureConductivity, Flat::Panel},
+  {Flat::InsulationConductivity, Flat::Panel}, {Flat::StructureThickness, Flat::Panel}, {Flat::InsulationThickness, Flat::Panel}, {Flat::Flux, Flat::Panel},
+  {Flat::AfterHours, Flat::Panel},
   // heater and cylinder (Panel5)
-  {"Edit1", "Panel5"}, {"Edit2", "Panel5"}, {"Edit4", "Panel5"}, {"Edit6", "Panel5"},
-  {"Edit7", "Panel5"}, {"Edit8", "Panel5"}, {"Edit9", "Panel5"}, {"Edit10", "Panel5"},
-  {"Edit11", "Panel5"}, {"Edit12", "Panel5"}, {"Edit13", "Panel5"}, {"Edit14", "Panel5"},
-  {"Edit21", "Panel5"}, {"Edit34", "Panel5"},
+  {Cylinder::Layer1Outer, Cylinder::Panel}, {Cylinder::Surface, Cylinder::Panel}, {Cylinder::Layer1Inner, Cylinder::Panel}, {Cylinder::Layer1Conductivity, Cylinder::Panel},
+  {Cylinder::Layer2Conductivity, Cylinder::Panel}, {Cylinder::Power, Cylinder::Panel}, {Cylinder::WireDiameter, Cylinder::Panel}, {Cylinder::Layer1Diameter, Cylinder::Panel},
+  {Cylinder::Layer2Diameter, Cylinder::Panel}, {Cylinder::Layer2Thickness, Cylinder::Panel}, {Cylinder::Length, Cylinder::Panel}, {Cylinder::FluxOrFluidEnd, Cylinder::Panel},
+  {Cylinder::Layer2Inner, Cylinder::Panel}, {Cylinder::Layer1Thickness, Cylinder::Panel},
   // container heating (Panel14)
-  {"Edit35", "Panel14"}, {"Edit36", "Panel14"}, {"Edit37", "Panel14"}, {"Edit38", "Panel14"},
-  {"Edit39", "Panel14"}, {"Edit40", "Panel14"}, {"Edit41", "Panel14"}, {"Edit42", "Panel14"},
-  {"Edit43", "Panel14"}, {"Edit44", "Panel14"}, {"Edit45", "Panel14"}, {"Edit46", "Panel14"},
-  {"Edit47", "Panel14"}, {"Edit48", "Panel14"}, {"Edit50", "Panel14"}, {"Edit51", "Panel14"},
-  {"Edit52", "Panel14"}, {"Edit53", "Panel14"}, {"Edit54", "Panel14"}, {"Edit55", "Panel14"},
+  {Heating::Height, Heating::Panel}, {Heating::Width, Heating::Panel}, {Heating::Depth, Heating::Panel}, {Heating::WallThickness, Heating::Panel},
+  {Heating::InsulationThickness, Heating::Panel}, {Heating::Ambient, Heating::Panel}, {Heating::Before, Heating::Panel}, {Heating::After, Heating::Panel},
+  {Heating::RiseTime, Heating::Panel}, {Heating::ContentDensity, Heating::Panel}, {Heating::ContentHeat, Heating::Panel}, {Heating::Result1, Heating::Panel},
+  {Heating::Result2, Heating::Panel}, {Heating::Result3, Heating::Panel}, {Heating::ContainerDensity, Heating::Panel}, {Heating::ContainerHeat, Heating::Panel},
+  {Heating::InsulationConductivity, Heating::Panel}, {Heating::WallConductivity, Heating::Panel}, {Heating::Mass, Heating::Panel}, {Heating::ContentOnly, Heating::Panel},
 };
 // clang-format on
 

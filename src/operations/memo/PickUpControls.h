@@ -6,6 +6,9 @@
 
 #include <span>
 
+#include "operations/common/WindowControls.h"
+#include "operations/heatloss/HeatLossControls.h"
+
 namespace PickUpControls {
 
 struct Control {
@@ -18,10 +21,10 @@ std::span<const Control> Fields();
 
 // Picks up the Stefan-Boltzmann mantissa of store cell (2,1) with all its
 // digits, instead of the shortened text it shows.
-inline constexpr const char* kStefanBoltzmannField = "Edit15";
+inline constexpr const char* kStefanBoltzmannField = Surface::StefanBoltzmann;
 
 // Switches the flat panel's one-side mode on the same click; its operation
 // stores the caption itself, so the pick-up does not wire it.
-inline constexpr const char* kPickedUpByItsOwnClick = "Label30";
+inline constexpr const char* kPickedUpByItsOwnClick = Flat::Faces;
 
 }  // namespace PickUpControls

@@ -2,14 +2,15 @@
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <algorithm>
 
+#include "operations/common/WindowControls.h"
+#include "operations/memo/MemoControls.h"
+#include "operations/memo/MemoFiles.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FileListBox.h"
-#include "widgets/StringGrid.h"
 #include "widgets/Form.h"
-#include "operations/memo/MemoFiles.h"
-
-#include <algorithm>
+#include "widgets/StringGrid.h"
 
 namespace {
 // The widths a reference column may take to show its texts, px.
@@ -17,14 +18,14 @@ constexpr int kNarrowest = 60, kWidest = 320;
 }  // namespace
 
 void ReferenceViewer::Wire() {
-  f.OnClick("Button23", [this] { ToggleReference(); });
-  f.OnDblClick("Panel11", [this] { HideReferenceList(); });
-  FileListBox* list = f.List("FileListBox2");
+  f.OnClick(Commands::Reference, [this] { ToggleReference(); });
+  f.OnDblClick(Memos::ReferenceSide, [this] { HideReferenceList(); });
+  FileListBox* list = f.List(Memos::ReferenceList);
   list->onSelect = [this] { f.Guarded([this] { OpenReferenceFile(); }); };
   list->onDoubleClick = [this] { f.Guarded([this] { ClearReferenceGrid(); }); };
   // Press and release need the point under the pointer, so the grid's
   // viewport is watched here rather than through OnPress.
-  f.Grid("StringGrid2")->viewport()->installEventFilter(this);
+  f.Grid(Memos::ReferenceGrid)->viewport()->installEventFilter(this);
 }
 
 bool ReferenceViewer::eventFilter(QObject* watched, QEvent* event) {
@@ -38,51 +39,51 @@ bool ReferenceViewer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReferenceViewer::ToggleReference() {
-  if (f.IsShown("StringGrid2")) {
-    f.ShowControls({"Memo5"});
-    f.HideControls({"StringGrid2"});
+  if (f.IsShown(Memos::ReferenceGrid)) {
+    f.ShowControls({Memos::ReferenceText});
+    f.HideControls({Memos::ReferenceGrid});
   } else {
-    f.ShowControls({"StringGrid2", "Panel11"});
-    f.HideControls({"Memo5", "Panel3", "StringGrid3", "Memo2"});
+    f.ShowControls({Memos::ReferenceGrid, Memos::ReferenceSide});
+    f.HideControls({Memos::ReferenceText, Memos::MemoSide, Memos::GridMemo, Memos::TextMemo});
   }
   // The usage text is closed by every press, also when only the formula
   // texts and tables alternate.
-  f.HideControls({"Memo1"});
-  FileListBox* list = f.List("FileListBox2");
-  if (f.IsShown("StringGrid2"))
+  f.HideControls({Memos::FormulaText});
+  FileListBox* list = f.List(Memos::ReferenceList);
+  if (f.IsShown(Memos::ReferenceGrid))
     list->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
   else
     list->Point(f.Path(QStringLiteral("formtext")), QStringLiteral("*.txt"));
 }
 
 void ReferenceViewer::ListReferenceTables() {
-  f.List("FileListBox2")->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
+  f.List(Memos::ReferenceList)->Point(f.Path(QStringLiteral("siryou")), QStringLiteral("*.csv"));
 }
 
 void ReferenceViewer::OpenReferenceFile() {
-  if (f.IsShown("StringGrid2")) {
+  if (f.IsShown(Memos::ReferenceGrid)) {
     LoadReferenceCsv();
-  } else if (f.IsShown("Memo5")) {
-    const QString path = f.List("FileListBox2")->SelectedPath();
+  } else if (f.IsShown(Memos::ReferenceText)) {
+    const QString path = f.List(Memos::ReferenceList)->SelectedPath();
     if (path.isEmpty()) return;
     const QStringList lines = MemoFiles::ReadLines(path);
-    f.Memo("Memo5")->setPlainText(lines.join(QLatin1Char('\n')));
+    f.Memo(Memos::ReferenceText)->setPlainText(lines.join(QLatin1Char('\n')));
   }
 }
 
 void ReferenceViewer::ClearReferenceGrid() {
-  if (!f.IsShown("StringGrid2")) return;
-  f.Grid("StringGrid2")->ClearCells();
-  f.Grid("StringGrid2")->SetHeaderRow(-1);
+  if (!f.IsShown(Memos::ReferenceGrid)) return;
+  f.Grid(Memos::ReferenceGrid)->ClearCells();
+  f.Grid(Memos::ReferenceGrid)->SetHeaderRow(-1);
 }
 
 void ReferenceViewer::LoadReferenceCsv() {
-  const QString path = f.List("FileListBox2")->SelectedPath();
+  const QString path = f.List(Memos::ReferenceList)->SelectedPath();
   if (path.isEmpty()) return;
   BusyPointer busy(f.Dlg());
   // Read first: a file that cannot be read leaves the grid as it was.
   const QStringList lines = MemoFiles::ReadLines(path);
-  StringGrid* grid = f.Grid("StringGrid2");
+  StringGrid* grid = f.Grid(Memos::ReferenceGrid);
   grid->ClearCells();
   // The whole file and nothing below it; the columns stay as they are
   // (the vapour table sets ten).
@@ -105,15 +106,15 @@ void ReferenceViewer::LoadReferenceCsv() {
 }
 
 void ReferenceViewer::ShowLongCell(QPoint pos) {
-  StringGrid* grid = f.Grid("StringGrid2");
+  StringGrid* grid = f.Grid(Memos::ReferenceGrid);
   const QModelIndex index = grid->indexAt(pos);
   if (!index.isValid()) return;
   const QString text = grid->Cell(index.column(), index.row());
   if (text.isEmpty() || text == QLatin1String(" ")) return;
-  f.SetText("Memo3", text);
-  f.ShowControls({"Memo3"});
+  f.SetText(Memos::Note, text);
+  f.ShowControls({Memos::Note});
 }
 
-void ReferenceViewer::HideLongCell() { f.HideControls({"Memo3"}); }
+void ReferenceViewer::HideLongCell() { f.HideControls({Memos::Note}); }
 
-void ReferenceViewer::HideReferenceList() { f.HideControls({"Panel11"}); }
+void ReferenceViewer::HideReferenceList() { f.HideControls({Memos::ReferenceSide}); }

@@ -1,11 +1,13 @@
 #include "operations/memo/UsageText.h"
 
 #include "foundation/Errors.h"
-#include "widgets/Form.h"
+#include "operations/common/WindowControls.h"
+#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoFiles.h"
+#include "widgets/Form.h"
 
 void UsageText::Wire() {
-  f.OnClick("Button21", [this] { ToggleUsageText(); });
+  f.OnClick(Commands::Usage, [this] { ToggleUsageText(); });
 }
 
 void UsageText::Load() {
@@ -15,7 +17,7 @@ void UsageText::Load() {
   } catch (const FileError& e) {
     text = e.text();
   }
-  f.SetText("Memo1", text);
+  f.SetText(Memos::FormulaText, text);
 }
 
-void UsageText::ToggleUsageText() { f.SetShown("Memo1", !f.IsShown("Memo1")); }
+void UsageText::ToggleUsageText() { f.SetShown(Memos::FormulaText, !f.IsShown(Memos::FormulaText)); }

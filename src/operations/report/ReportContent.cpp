@@ -4,6 +4,10 @@
 #include <QLineEdit>
 
 #include "operations/calculators/ScreenCalculator.h"
+#include "operations/common/CoefficientControls.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heating/HeatingControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/hints/UnitHint.h"
 #include "operations/report/ReportMethod.h"
@@ -26,10 +30,10 @@ struct PanelRow {
 
 // clang-format off
 const PanelRow kPanels[] = {
-  {"Panel21", "Button9", CalculatorFamily::Coefficient},
-  {"Panel5",  "Label36", CalculatorFamily::HeatLoss},
-  {"Panel9",  "Label37", CalculatorFamily::HeatLoss},
-  {"Panel14", "Label52", CalculatorFamily::Heating},
+  {Coefficient::Panel, Surface::CoefficientButton, CalculatorFamily::Coefficient},
+  {Cylinder::Panel,  Cylinder::Title, CalculatorFamily::HeatLoss},
+  {Flat::Panel,  Flat::Title, CalculatorFamily::HeatLoss},
+  {Heating::Panel, Heating::Title, CalculatorFamily::Heating},
 };
 
 // The choices of a panel that are no field: the caption of a button or a
@@ -42,11 +46,11 @@ struct ChoiceRow {
 };
 
 const ChoiceRow kChoices[] = {
-  {"計算の種類", "Button71",  {"Button71", nullptr},           false},
-  {"放熱面",     "Edit73",    {"Label30", nullptr},            false},
-  {"蓋の有無",   "Label46",   {"RadioButton1", "RadioButton2"}, false},
-  {"加熱方法",   "GroupBox1", {"RadioButton3", "RadioButton4"}, false},
-  {"熱の向き",   "Button69",  {"Button69", nullptr},           true},
+  {"計算の種類", Flat::CoolingMode,  {Flat::CoolingMode, nullptr},           false},
+  {"放熱面",     Flat::Density,    {Flat::Faces, nullptr},            false},
+  {"蓋の有無",   Heating::LidCaption,   {Heating::WithLid, Heating::WithoutLid}, false},
+  {"加熱方法",   Heating::ModeGroup, {Heating::HeaterMode, Heating::WallMode}, false},
+  {"熱の向き",   Cylinder::PipeFlowRun,  {Cylinder::PipeFlowRun, nullptr},           true},
 };
 
 // Results a panel writes into a label of several lines: the condensation
@@ -64,7 +68,8 @@ const NoteRow kNotes[] = {
 // clang-format on
 
 // The surface fields of Panel4 that are constants of the surface model.
-const char* const kSurfaceInputs[] = {"Edit16", "Edit17", "Edit69", "Edit83"};
+const char* const kSurfaceInputs[] = {Surface::Emissivity, Surface::Coefficient, Surface::InnerCoefficient,
+                                      Surface::InnerEmissivity};
 
 bool Shows(Form& f, const char* name) { return f.Control(name)->isVisibleTo(&f); }
 
@@ -83,7 +88,7 @@ bool IsInput(const QLineEdit* field, const FieldRow& row) {
 }
 
 // The formula text of the coefficient panel belongs to the method.
-const char* const kNotListed[] = {"Edit77"};
+const char* const kNotListed[] = {Coefficient::Formula};
 
 bool Listed(const char* field) {
   for (const char* name : kNotListed)
@@ -139,8 +144,9 @@ void ReadNotes(Form& f, const char* panel, ReportContent& r) {
 
 // σ as the panel shows it: its digits and the exponent of its factor.
 void ReadConstants(Form& f, ReportContent& r) {
-  QString sigma = f.Text("Edit15");
-  if (!f.Text("Edit22").isEmpty()) sigma += QLatin1Char('E') + f.Text("Edit22");
+  QString sigma = f.Text(Surface::StefanBoltzmann);
+  if (!f.Text(Surface::StefanBoltzmannExponent).isEmpty())
+    sigma += QLatin1Char('E') + f.Text(Surface::StefanBoltzmannExponent);
   r.constants.push_back(
       {QStringLiteral("ステファン・ボルツマン定数 σ"), sigma, QStringLiteral("W/(m2・K4)")});
   for (const FieldRow& row : FieldCatalogue())
@@ -153,7 +159,7 @@ void ReadConstants(Form& f, ReportContent& r) {
 // their right. An item the item catalogue knows is typed; any other caption
 // with a value is a result an evaluation wrote (fins, walls, scale).
 void ReadItems(Form& f, ReportContent& r) {
-  const StringGrid* grid = f.Grid("StringGrid4");
+  const StringGrid* grid = f.Grid(Coefficient::Items);
   for (int c : {0, 2})
     for (int row = 0; row < grid->RowCount(); ++row) {
       const QString caption = grid->Cell(c, row).trimmed();
@@ -201,8 +207,8 @@ ReportContent ReadReport(Form& f, const QDate& date) {
     case CalculatorFamily::Coefficient:
       ReadFields(f, panel->panel, r);
       ReadItems(f, r);
-      r.method = CoefficientMethod(f.Path(QStringLiteral("formtext")), f.Text("Edit71").trimmed(),
-                                   f.Text("Edit77").trimmed());
+      r.method = CoefficientMethod(f.Path(QStringLiteral("formtext")), f.Text(Coefficient::Number).trimmed(),
+                                   f.Text(Coefficient::Formula).trimmed());
       return r;
     case CalculatorFamily::HeatLoss:
     case CalculatorFamily::Heating:
@@ -213,7 +219,7 @@ ReportContent ReadReport(Form& f, const QDate& date) {
   ReadNotes(f, panel->panel, r);
   ReadConstants(f, r);
   // The surface results of Panel4 belong to the heat-loss calculators.
-  if (panel->family == CalculatorFamily::HeatLoss) ReadFields(f, "Panel4", r, true);
+  if (panel->family == CalculatorFamily::HeatLoss) ReadFields(f, Surface::Panel, r, true);
   r.method = CalculatorMethod(HooksOnScreen(f, panel->family), panel->family, f.Modes());
   return r;
 }

@@ -8,6 +8,9 @@
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/calculators/ScreenCalculator.h"
+#include "operations/common/CoefficientControls.h"
+#include "operations/common/WindowControls.h"
+#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/ControlTable.h"
@@ -104,7 +107,7 @@ SurfaceOptionsView::SurfaceOptionsView(Form& form, AnalysisView& view, HeatLossP
 
 void SurfaceOptionsView::Build() {
   // Between 復元 (Label19, to x 58) and 熱伝達率計算 (Button9, from x 112).
-  QCheckBox* automatic = MakeCheck(f, kAuto, "Panel4", QRect(60, 196, 50, 20), "自動");
+  QCheckBox* automatic = MakeCheck(f, kAuto, Surface::Panel, QRect(60, 196, 50, 20), "自動");
   automatic->setToolTip(
       QStringLiteral("対流熱伝達率を形・向き・風・表面温度から求める（条件は「表面条件」のページ）"));
   BuildControls(f, kPanelButtons);
@@ -152,14 +155,14 @@ void SurfaceOptionsView::TurnInnerAuto() {
 
 void SurfaceOptionsView::TakeCoefficient() {
   long double h = 0;
-  if (!TryToNumber(f.Text("Edit72"), h) || !(h > 0)) {
+  if (!TryToNumber(f.Text(Coefficient::Result), h) || !(h > 0)) {
     f.Message(
         QStringLiteral("熱伝達率計算の結果 h がありません。式を選んで計算実行してから押してください。"));
     return;
   }
   static_cast<QCheckBox*>(f.Control(kAuto))->setChecked(false);
   FollowAuto(f);
-  f.SetText("Edit17", f.Text("Edit72"));
+  f.SetText(Surface::Coefficient, f.Text(Coefficient::Result));
   RunOnScreen();
 }
 
@@ -177,18 +180,18 @@ void SurfaceOptionsView::Refresh() {
   f.SetShown(kAuto, offered);
   for (const char* name : kPageInputs) f.SetEnabled(name, offered);
   if (!offered) {
-    f.Edit("Edit17")->setReadOnly(false);
-    f.SetInputColour("Edit17");
+    f.Edit(Surface::Coefficient)->setReadOnly(false);
+    f.SetInputColour(Surface::Coefficient);
     const QString none = NotOffered(screen ? screen.name : QStringLiteral("表示中の計算"), QStringLiteral("自動と k(T)"));
     f.SetText(kOuterNote, none);
     f.SetShown("InnerSection", false);
     return;
   }
   const bool cylinder = c->panel == HeatLossPanel::Cylinder;
-  f.SetText("KTableLayer1", f.Text(cylinder ? "Label10" : "Label26"));
-  f.SetText("KTableLayer2", f.Text(cylinder ? "Label11" : "Label27"));
-  f.SetText("KTableA1", f.Text(cylinder ? "Edit6" : "Edit29"));
-  f.SetText("KTableA2", f.Text(cylinder ? "Edit7" : "Edit30"));
+  f.SetText("KTableLayer1", f.Text(cylinder ? Cylinder::Layer1Caption : Flat::StructureCaption));
+  f.SetText("KTableLayer2", f.Text(cylinder ? Cylinder::Layer2Caption : Flat::InsulationCaption));
+  f.SetText("KTableA1", f.Text(cylinder ? Cylinder::Layer1Conductivity : Flat::StructureConductivity));
+  f.SetText("KTableA2", f.Text(cylinder ? Cylinder::Layer2Conductivity : Flat::InsulationConductivity));
   for (const char* name : {"SurfaceLengthCaption", "SurfaceLength", "SurfaceLengthNote"})
     f.SetShown(name, !cylinder);
   f.SetShown("InnerSection", c->code == Calculator::PipeFlow);
