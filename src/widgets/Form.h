@@ -13,6 +13,7 @@
 
 #include "store/ConditionStore.h"
 #include "store/StoreFileWatch.h"
+#include "widgets/AnchorLayout.h"
 #include "widgets/Fields.h"
 
 class Dialogs;
@@ -70,6 +71,9 @@ class Form : public QWidget, public Fields {
   InputMarks& Marks() const { return *marks_; }
   // Every control by its name.
   const QHash<QString, QWidget*>& Controls() const { return controls_; }
+  // Where the controls go when the window grows; the control tables note
+  // their rows in it.
+  AnchorLayout& Anchors() { return anchors_; }
 
   // --- texts: field text, label or button caption, memo text
   QString Text(const char* name) const override;
@@ -147,5 +151,6 @@ class Form : public QWidget, public Fields {
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
   InputMarks* marks_;  // a child of the form
+  AnchorLayout anchors_;
 
 };
