@@ -7,10 +7,13 @@ namespace {
 // clang-format off
 const ControlSpec kAppControls[] = {
   // kind          name       parent    x    y    w    h   caption                     flags colour
-  {Kind::Panel,  "Panel2",  "",         0,   0, 912, 321, "",                         0, 0xFFFFBB},
-  {Kind::Panel,  "Panel1",  "",         0, 321, 912, 238, "",                         0, 0x7171FF},
+  // The upper area takes every pixel the window grows by; the lower area
+  // spans the width and keeps its height, its panels centred as one block.
+  {Kind::Panel,  "Panel2",  "",         0,   0, 912, 321, "",                         kStretch, 0xFFFFBB},
+  {Kind::Panel,  "Panel1",  "",         0, 321, 912, 238, "",
+   kStretchWidth | kAnchorBottom | kCentreContent, 0x7171FF},
   // The hint line below the lower area (operations/hints/HintLine).
-  {Kind::Label,  "HintLine", "",        0, 559, 912,  20, "",                         0, 0xE8EDF2},
+  {Kind::Label,  "HintLine", "",        0, 559, 912,  20, "",                         kStretchWidth | kAnchorBottom, 0xE8EDF2},
 
   // Shared surface fields and heat-loss results.
   {Kind::Panel,  "Panel4",  "Panel1",   9,   8, 224, 226, "",                         0, kPanel},

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QResizeEvent>
 
 #include "app/AppLayout.h"
 #include "app/CalculatorDispatch.h"
@@ -23,11 +24,13 @@
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(QStringLiteral("サーモラver_1.522"));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  // The client area of the 920 x 613 window: the upper area (912 x 321),
-  // the lower area (912 x 238) and the hint line (912 x 20).
-  setFixedSize(912, 579);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  // The client area at its smallest, as it opens: the upper area (912 x 321),
+  // the lower area (912 x 238) and the hint line (912 x 20). Larger, the
+  // controls follow their tables' anchors (resizeEvent).
+  setMinimumSize(kWindowSize);
+  resize(kWindowSize);
   QFont font;
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                     QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -66,6 +69,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  Anchors().Grow(event->size() - kWindowSize);
+  Form::resizeEvent(event);
 }
 
 void TForm1::StartUp() { Guarded([this] { dispatch_->StartUp(); }); }

@@ -68,6 +68,8 @@ class TForm1 : public Form {
   // Asks before unsaved work is lost (UnsavedWork); the desktop's logout
   // closes the window this way too.
   void closeEvent(QCloseEvent* event) override;
+  // Places the controls for the window's new size (AnchorLayout).
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void StartUp();

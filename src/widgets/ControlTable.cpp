@@ -88,6 +88,7 @@ void BuildControls(Form& form, std::span<const ControlSpec> table) {
     QWidget* w = Create(s, parent);
     w->setObjectName(QString::fromLatin1(s.name));
     w->setGeometry(s.x, s.y, s.w, s.h);
+    form.Anchors().Note(w, w->geometry(), s.flags);
     if (s.colour) Form::SetBackground(w, s.colour);
     if (s.flags & kInput) {
       Form::SetBackground(w, 0xB5FFB5);

@@ -33,7 +33,20 @@ enum ControlFlags : unsigned {
   kChecked = 1u << 4,   // radio button selected at start
   kNoWrap = 1u << 5,    // memo: long lines scroll instead of wrapping
   kReadOnly = 1u << 6,
+
+  // How the control follows its parent when the window grows (AnchorLayout).
+  // Without any the control keeps its place and size at the top left.
+  kAnchorRight = 1u << 8,     // keeps its distance to the parent's right edge
+  kAnchorBottom = 1u << 9,    // keeps its distance to the parent's bottom edge
+  kStretchWidth = 1u << 10,   // takes the parent's growth in width
+  kStretchHeight = 1u << 11,  // takes the parent's growth in height
+  kCentreX = 1u << 12,        // moves by half the parent's growth in width
+  kCentreY = 1u << 13,        // moves by half the parent's growth in height
+  // The control's children keep the arrangement of the table, as one block
+  // centred in the control, whatever room the control takes.
+  kCentreContent = 1u << 14,
 };
+inline constexpr unsigned kStretch = kStretchWidth | kStretchHeight;
 
 // The blue of the panels' frames.
 inline constexpr unsigned kPanel = 0xC1C1FF;

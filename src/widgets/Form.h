@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "store/StoreRepository.h"
+#include "widgets/AnchorLayout.h"
 #include "widgets/Fields.h"
 #include "widgets/WidgetRegistry.h"
 
@@ -74,6 +75,9 @@ class Form : public QWidget, public Fields {
   // Every control by its name.
   const QHash<QString, QWidget*>& Controls() const { return widgets_.All(); }
   const WidgetRegistry& Widgets() const { return widgets_; }
+  // Where the controls go when the window grows; the control tables note
+  // their rows in it.
+  AnchorLayout& Anchors() { return anchors_; }
 
   // --- texts: field text, label or button caption, memo text
   QString Text(const char* name) const override;
@@ -145,5 +149,6 @@ class Form : public QWidget, public Fields {
   int guardDepth_ = 0;
   std::vector<AfterOp> afterOperation_;
   InputMarks* marks_;  // a child of the form
+  AnchorLayout anchors_;
 
 };

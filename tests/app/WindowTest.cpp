@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,14 +13,23 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 
 #include "app/CalculatorDispatch.h"
+#include "operations/analysis/AnalysisView.h"
 #include "operations/common/StoreActions.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "store/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/OrdinaryUser.h"
 #include "widgets/StringGrid.h"
+
+// Places as numbers in a failure's text.
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << p.x() << "," << p.y(); }
 
 namespace {
 
@@ -38,6 +48,98 @@ TEST_F(Window, OpensOnTheHeaterCalculator) {
   EXPECT_EQ(Text("Edit15"), Cell(2, 1).left(7));
   EXPECT_EQ(Text("Edit22"), QStringLiteral("-8"));
   EXPECT_GE(dialogs->busyCount, 1) << "the store is read under the busy pointer";
+}
+
+// The window grows. Larger, its upper area's views take the room, the lower
+// panels keep their sizes, centred and inside the window, and no control
+// leaves its parent or meets a sibling it did not meet before; at its
+// smallest every control stands where its control table puts it.
+TEST_F(Window, GrowsIntoItsUpperAreaAndKeepsTheLowerPanels) {
+  Open();
+  form->show();
+  QApplication::processEvents();
+  EXPECT_EQ(form->size(), QSize(912, 579)) << "it opens at its smallest";
+  EXPECT_EQ(form->minimumSize(), QSize(912, 579));
+  EXPECT_GE(form->maximumWidth(), 1920);
+  EXPECT_TRUE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+  struct Place {
+    QRect at;
+    QSize room;  // the size of its parent
+  };
+  using Places = std::map<QString, Place>;
+  // The tabbed view sizes only the page on top: each page is brought up once.
+  auto placesAt = [this](QSize size) {
+    form->resize(size);
+    for (const char* page : {"GraphPage", "CorrelationPage", "DesignPage", "EconPage", "SurfacePage"}) {
+      form->Analysis().Show(page);
+      QApplication::processEvents();
+    }
+    form->Analysis().Hide();
+    Places places;
+    for (auto it = form->Controls().cbegin(); it != form->Controls().cend(); ++it)
+      places[it.key()] = {it.value()->geometry(), it.value()->parentWidget()->size()};
+    return places;
+  };
+  auto at = [](const Places& p, const char* name) { return p.at(QString::fromLatin1(name)).at; };
+
+  const Places smallest = placesAt(QSize(912, 579));
+  EXPECT_EQ(at(smallest, "Panel2"), QRect(0, 0, 912, 321));
+  EXPECT_EQ(at(smallest, "Panel1"), QRect(0, 321, 912, 238));
+  EXPECT_EQ(at(smallest, "HintLine"), QRect(0, 559, 912, 20));
+  EXPECT_EQ(at(smallest, "Panel5"), QRect(232, 9, 449, 225));
+  EXPECT_EQ(at(smallest, "StringGrid2"), QRect(112, 0, 793, 320));
+  EXPECT_EQ(at(smallest, "GraphView"), QRect(0, 0, 600, 294));
+  EXPECT_EQ(at(smallest, "SweepGrid"), QRect(606, 150, 298, 116));
+  form->resize(800, 500);
+  EXPECT_EQ(form->size(), QSize(912, 579)) << "never smaller";
+
+  for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+    SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+    const Places grown = placesAt(size);
+    const QSize growth = size - QSize(912, 579);
+    EXPECT_EQ(at(grown, "Panel2"), QRect(0, 0, size.width(), size.height() - 258));
+    EXPECT_EQ(at(grown, "HintLine"), QRect(0, size.height() - 20, size.width(), 20));
+    EXPECT_EQ(at(grown, "Panel1"), QRect(0, size.height() - 258, size.width(), 238));
+    // The main views take all the room, in place.
+    for (const char* view : {"AnalysisView", "GraphView", "StringGrid2", "Memo2", "Memo5", "StringGrid3",
+                             "EconGrid", "CorrelationList"}) {
+      EXPECT_EQ(at(grown, view).topLeft(), at(smallest, view).topLeft()) << view;
+      EXPECT_EQ(at(grown, view).size(), at(smallest, view).size() + growth) << view;
+    }
+    // The side panels and the sweep's table keep their width and grow in height.
+    for (const char* side : {"Panel3", "Panel11", "SweepGrid", "CompareGrid"})
+      EXPECT_EQ(at(grown, side).size(), at(smallest, side).size() + QSize(0, growth.height())) << side;
+    // The lower panels: their sizes, centred as one block, wholly in the window.
+    QWidget* lower = form->Control("Panel1");
+    for (QWidget* panel : lower->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      const QByteArray name = panel->objectName().toLatin1();
+      if (!smallest.count(panel->objectName())) continue;
+      EXPECT_EQ(at(grown, name).size(), at(smallest, name).size()) << name.constData();
+      EXPECT_EQ(at(grown, name).topLeft() - at(smallest, name).topLeft(), QPoint(growth.width() / 2, 0))
+          << name.constData();
+      EXPECT_TRUE(form->rect().contains(QRect(panel->mapTo(form.get(), QPoint(0, 0)), panel->size())))
+          << name.constData();
+    }
+    // Nothing leaves its parent or runs into a sibling that it did not at
+    // the smallest size.
+    for (const auto& [name, place] : grown) {
+      const Place& before = smallest.at(name);
+      if (QRect(QPoint(0, 0), before.room).contains(before.at))
+        EXPECT_TRUE(QRect(QPoint(0, 0), place.room).contains(place.at)) << qPrintable(name) << " is cut off";
+      const QWidget* w = form->Controls().value(name);
+      for (const auto& [other, otherPlace] : grown) {
+        const QWidget* o = form->Controls().value(other);
+        if (name < other && o->parentWidget() == w->parentWidget() && place.at.intersects(otherPlace.at))
+          EXPECT_TRUE(before.at.intersects(smallest.at(other).at))
+              << qPrintable(name) << " runs into " << qPrintable(other);
+      }
+    }
+  }
+
+  // Back at the smallest size, every control is where it was.
+  const Places again = placesAt(QSize(912, 579));
+  for (const auto& [name, place] : smallest) EXPECT_EQ(again.at(name).at, place.at) << qPrintable(name);
 }
 
 TEST_F(Window, MissingStoreIsReportedAndTheWindowStillOpens) {

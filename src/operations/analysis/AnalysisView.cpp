@@ -11,7 +11,7 @@ namespace {
 // clang-format off
 const ControlSpec kGraphPage[] = {
   // The graph page's tools (operations/curves) stand on its right.
-  {Kind::Chart,  "GraphView",   "GraphPage",  0, 0, 600, 294, ""},
+  {Kind::Chart,  "GraphView",   "GraphPage",  0, 0, 600, 294, "", kStretch},
 };
 // The command column's third button, between 資料 and 放熱計算.
 const ControlSpec kGraphButton[] = {
@@ -24,6 +24,8 @@ void AnalysisView::Build() {
   tabs_ = new QTabWidget(f.Control(Window::UpperArea));
   tabs_->setObjectName(QStringLiteral("AnalysisView"));
   tabs_->setGeometry(0, 0, 912, 321);
+  // It fills the upper area at any size; its pages fill it.
+  f.Anchors().Note(tabs_, tabs_->geometry(), kStretch);
   tabs_->setDocumentMode(true);
   // Opaque, so that nothing of the views below shows beside the tabs.
   Form::SetBackground(tabs_, 0xFFFFBB);

@@ -28,12 +28,15 @@ const char* const kRangesFile = "text/correlation_ranges.txt";
 const ControlSpec kCorrelationPage[] = {
   {Kind::Label,  "CorrelationListCaption", "CorrelationPage",   6,   4, 420,  16,
    "式の一覧　ダブルクリックか「選択」で熱伝達率計算の式にする"},
-  {Kind::Button, "CorrelationPickButton",  "CorrelationPage", 432,   1,  72,  22, "選択", kDisabled},
-  {Kind::Grid,   "CorrelationList",        "CorrelationPage",   4,  26, 500, 264, "4,1"},
+  // The list takes the room of a larger window (its last column, the
+  // published ranges, widens), its button keeps to its right end; the
+  // comparison keeps to the page's right edge.
+  {Kind::Button, "CorrelationPickButton",  "CorrelationPage", 432,   1,  72,  22, "選択", kDisabled | kAnchorRight},
+  {Kind::Grid,   "CorrelationList",        "CorrelationPage",   4,  26, 500, 264, "4,1", kStretch},
   {Kind::Label,  "CompareCaption",         "CorrelationPage", 512,   4, 392,  16,
-   "同じ形と流れの式（いま入っている項目で計算）"},
-  {Kind::Grid,   "CompareGrid",            "CorrelationPage", 510,  26, 396, 240, "5,1"},
-  {Kind::Label,  "CompareNote",            "CorrelationPage", 512, 270, 392,  16, ""},
+   "同じ形と流れの式（いま入っている項目で計算）", kAnchorRight},
+  {Kind::Grid,   "CompareGrid",            "CorrelationPage", 510,  26, 396, 240, "5,1", kAnchorRight | kStretchHeight},
+  {Kind::Label,  "CompareNote",            "CorrelationPage", 512, 270, 392,  16, "",    kAnchorRight | kAnchorBottom},
 };
 // clang-format on
 

@@ -14,26 +14,28 @@
 namespace {
 // clang-format off
 // Beside the chart (GraphView, 600 wide): the sweep's settings, its table
-// and the buttons for the table and the chart.
+// and the buttons for the table and the chart. They keep to the page's right
+// edge as the chart grows; the table takes the growth in height.
+constexpr unsigned kRight = kAnchorRight, kFoot = kAnchorRight | kAnchorBottom;
 const ControlSpec kSweepControls[] = {
-  {Kind::Label,     "SweepFieldLabel",   "GraphPage", 606,   7,  60, 16, "変える入力"},
-  {Kind::Choice,    "SweepField",        "GraphPage", 668,   4, 236, 22, ""},
-  {Kind::Label,     "SweepRangeLabel",   "GraphPage", 606,  33,  30, 16, "範囲"},
-  {Kind::Edit,      "SweepFrom",         "GraphPage", 636,  30,  64, 20, ""},
-  {Kind::Label,     "SweepRangeDash",    "GraphPage", 702,  33,  14, 16, "～"},
-  {Kind::Edit,      "SweepTo",           "GraphPage", 716,  30,  64, 20, ""},
-  {Kind::Label,     "SweepPointsLabel",  "GraphPage", 790,  33,  30, 16, "点数"},
-  {Kind::Edit,      "SweepPoints",       "GraphPage", 820,  30,  40, 20, "11"},
-  {Kind::Label,     "SweepResultsLabel", "GraphPage", 606,  57,  60, 16, "見る結果"},
-  {Kind::CheckList, "SweepResults",      "GraphPage", 668,  54, 236, 66, ""},
-  {Kind::Button,    "SweepRun",          "GraphPage", 606, 124,  56, 22, "実行"},
-  {Kind::Button,    "SweepCancel",       "GraphPage", 664, 124,  56, 22, "中止", kDisabled},
-  {Kind::Label,     "SweepStatus",       "GraphPage", 724, 127, 180, 16, ""},
-  {Kind::Progress,  "SweepProgress",     "GraphPage", 724, 127, 180, 16, "", kHidden},
-  {Kind::Table,     "SweepGrid",         "GraphPage", 606, 150, 298, 116, ""},
-  {Kind::Button,    "SweepToMemo",       "GraphPage", 606, 270,  72, 22, "表メモへ", kDisabled},
-  {Kind::Button,    "GraphSavePng",      "GraphPage", 760, 270,  70, 22, "PNG保存"},
-  {Kind::Button,    "GraphSaveSvg",      "GraphPage", 834, 270,  70, 22, "SVG保存"},
+  {Kind::Label,     "SweepFieldLabel",   "GraphPage", 606,   7,  60, 16, "変える入力", kRight},
+  {Kind::Choice,    "SweepField",        "GraphPage", 668,   4, 236, 22, "",          kRight},
+  {Kind::Label,     "SweepRangeLabel",   "GraphPage", 606,  33,  30, 16, "範囲",      kRight},
+  {Kind::Edit,      "SweepFrom",         "GraphPage", 636,  30,  64, 20, "",          kRight},
+  {Kind::Label,     "SweepRangeDash",    "GraphPage", 702,  33,  14, 16, "～",        kRight},
+  {Kind::Edit,      "SweepTo",           "GraphPage", 716,  30,  64, 20, "",          kRight},
+  {Kind::Label,     "SweepPointsLabel",  "GraphPage", 790,  33,  30, 16, "点数",      kRight},
+  {Kind::Edit,      "SweepPoints",       "GraphPage", 820,  30,  40, 20, "11",        kRight},
+  {Kind::Label,     "SweepResultsLabel", "GraphPage", 606,  57,  60, 16, "見る結果",  kRight},
+  {Kind::CheckList, "SweepResults",      "GraphPage", 668,  54, 236, 66, "",          kRight},
+  {Kind::Button,    "SweepRun",          "GraphPage", 606, 124,  56, 22, "実行",      kRight},
+  {Kind::Button,    "SweepCancel",       "GraphPage", 664, 124,  56, 22, "中止",      kRight | kDisabled},
+  {Kind::Label,     "SweepStatus",       "GraphPage", 724, 127, 180, 16, "",          kRight},
+  {Kind::Progress,  "SweepProgress",     "GraphPage", 724, 127, 180, 16, "",          kRight | kHidden},
+  {Kind::Table,     "SweepGrid",         "GraphPage", 606, 150, 298, 116, "",         kRight | kStretchHeight},
+  {Kind::Button,    "SweepToMemo",       "GraphPage", 606, 270,  72, 22, "表メモへ",  kFoot | kDisabled},
+  {Kind::Button,    "GraphSavePng",      "GraphPage", 760, 270,  70, 22, "PNG保存",   kFoot},
+  {Kind::Button,    "GraphSaveSvg",      "GraphPage", 834, 270,  70, 22, "SVG保存",   kFoot},
 };
 // clang-format on
 

@@ -50,8 +50,9 @@ const ControlSpec kPage[] = {
   {Kind::Label,  "EconBusy",        "EconPage",   8, 274, 210,  16, "計算中です…", kHidden},
   {Kind::Label,  "EconBestCaption", "EconPage",   8, 252, 120,  16, "経済的厚さ mm"},
   {Kind::Edit,   "EconBest",        "EconPage", 130, 249,  80,  20, "",          kReadOnly},
-  {Kind::Grid,   "EconGrid",        "EconPage", 222,   8, 682, 236, "10,12"},
-  {Kind::Label,  "EconNote",        "EconPage", 222, 248, 682,  40, ""},
+  // The table takes the room of a larger window, its note stays below it.
+  {Kind::Grid,   "EconGrid",        "EconPage", 222,   8, 682, 236, "10,12",    kStretch},
+  {Kind::Label,  "EconNote",        "EconPage", 222, 248, 682,  40, "",          kStretchWidth | kAnchorBottom},
 };
 // clang-format on
 

@@ -44,7 +44,9 @@ const ControlSpec kPage[] = {
   {Kind::Label,  "DesignPowerCaption", "DesignPage", 670,  36,  90,  16, "最大電力 W"},
   {Kind::Edit,   "DesignPower",        "DesignPage", 762,  33,  80,  20, "",                    kReadOnly},
   {Kind::Button, "DesignAccept",       "DesignPage", 670,  56, 172,  22, "採用",                kDisabled},
-  {Kind::Label,  "DesignOutcome",      "DesignPage", 470,  84, 430,  48, ""},
+  // The outcome's text takes the width of a larger window; its checks, five
+  // rows, keep their size.
+  {Kind::Label,  "DesignOutcome",      "DesignPage", 470,  84, 430,  48, "",                    kStretchWidth},
   {Kind::Grid,   "DesignChecks",       "DesignPage", 470, 136, 430, 128, "4,5"},
 };
 // clang-format on

@@ -16,23 +16,27 @@
 namespace {
 constexpr unsigned kMemo = 0xFFFFDF, kSide = 0xFFFF93;
 // clang-format off
+// The memos and tables take the room of a larger window; the side panels
+// keep their width, their lists grow and their buttons stay at the foot.
 const ControlSpec kUpperArea[] = {
-  {Kind::Grid,  "StringGrid2", "Panel2", 112, 0, 793, 320, "30,200",  0, 0xFFFFBB},
-  {Kind::Memo,  "Memo5",       "Panel2", 112, 0, 793, 320, "",        kHidden | kNoWrap, kMemo},
-  {Kind::Memo,  "Memo2",       "Panel2", 112, 0, 793, 320, "作業中のメモにご利用ください。", kHidden | kNoWrap, kMemo},
-  {Kind::Grid,  "StringGrid3", "Panel2", 112, 0, 793, 321, "60,120",  kHidden, kMemo},
-  {Kind::Panel, "Panel3",      "Panel2",   0, 0, 113, 321, "",        kHidden, kSide},
+  {Kind::Grid,  "StringGrid2", "Panel2", 112, 0, 793, 320, "30,200",  kStretch, 0xFFFFBB},
+  {Kind::Memo,  "Memo5",       "Panel2", 112, 0, 793, 320, "",        kStretch | kHidden | kNoWrap, kMemo},
+  {Kind::Memo,  "Memo2",       "Panel2", 112, 0, 793, 320, "作業中のメモにご利用ください。", kStretch | kHidden | kNoWrap, kMemo},
+  {Kind::Grid,  "StringGrid3", "Panel2", 112, 0, 793, 321, "60,120",  kStretch | kHidden, kMemo},
+  {Kind::Panel, "Panel3",      "Panel2",   0, 0, 113, 321, "",        kStretchHeight | kHidden, kSide},
   {Kind::Label, "Label62",     "Panel3",   8, 4,  97,  18, "メモ一覧", kBold},
-  {Kind::List,  "FileListBox1","Panel3",   4, 24, 105, 200, "",       0, kMemo},
-  {Kind::Button,"Button43",    "Panel3",   4, 230, 105, 26, "保  　　    存"},
-  {Kind::Button,"Button47",    "Panel3",   4, 260, 105, 26, "デスクトップ保存", kDisabled},
-  {Kind::Button,"Button42",    "Panel3",   4, 290, 105, 26, "ファイル削除"},
-  {Kind::Panel, "Panel11",     "Panel2",   0, 0, 113, 321, "",        0, kSide},
+  {Kind::List,  "FileListBox1","Panel3",   4, 24, 105, 200, "",       kStretchHeight, kMemo},
+  {Kind::Button,"Button43",    "Panel3",   4, 230, 105, 26, "保  　　    存", kAnchorBottom},
+  {Kind::Button,"Button47",    "Panel3",   4, 260, 105, 26, "デスクトップ保存", kAnchorBottom | kDisabled},
+  {Kind::Button,"Button42",    "Panel3",   4, 290, 105, 26, "ファイル削除", kAnchorBottom},
+  {Kind::Panel, "Panel11",     "Panel2",   0, 0, 113, 321, "",        kStretchHeight, kSide},
   {Kind::Label, "Label38",     "Panel11",  8, 4,  97,  20, "資料一覧", kBold},
-  {Kind::List,  "FileListBox2","Panel11",  4, 28, 105, 288, "",       0, kMemo},
-  {Kind::Memo,  "Memo1",       "Panel2", 624, 16, 265, 193, "",       kHidden},
-  {Kind::Memo,  "Memo3",       "Panel2", 344, 120, 497, 49, "",       kHidden | kReadOnly},
-  {Kind::Panel, "Panel15",     "Panel2", 240, 284, 417, 33, "",       kHidden, 0xC1C1FF},
+  {Kind::List,  "FileListBox2","Panel11",  4, 28, 105, 288, "",       kStretchHeight, kMemo},
+  // The usage text at the right, the long-cell box near the middle of the
+  // table, the memo name bar at the foot of the memo.
+  {Kind::Memo,  "Memo1",       "Panel2", 624, 16, 265, 193, "",       kAnchorRight | kStretchHeight | kHidden},
+  {Kind::Memo,  "Memo3",       "Panel2", 344, 120, 497, 49, "",       kCentreX | kCentreY | kHidden | kReadOnly},
+  {Kind::Panel, "Panel15",     "Panel2", 240, 284, 417, 33, "",       kCentreX | kAnchorBottom | kHidden, 0xC1C1FF},
   {Kind::Label, "Label74",     "Panel15",  6, 9, 150, 16, "保存するメモのファイル名"},
   {Kind::Edit,  "Edit56",      "Panel15", 160, 6, 150, 20, ""},
   {Kind::Button,"Button24",    "Panel15", 314, 5, 46, 23, "保存"},
