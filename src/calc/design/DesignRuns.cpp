@@ -6,11 +6,29 @@ namespace DesignCalc {
 
 using namespace HeatLossCalc;
 
-long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
+namespace {
+
+CylinderInputs CylinderWith(const CylinderInputs& base, long double mm) {
   CylinderInputs in = base;
   in.t2 = InsulationMetres(mm, kCylinderBare);
-  const CylinderResult r = CylinderHeatLoss(in);
+  return in;
+}
+
+}  // namespace
+
+long double CylinderSurfaceAt(const CylinderInputs& base, long double mm) {
+  return CylinderSurface(CylinderWith(base, mm));
+}
+
+long double CylinderQuantityWithSurface(const CylinderInputs& base, long double mm, TargetKind kind,
+                                        long double Ts) {
+  const CylinderInputs in = CylinderWith(base, mm);
+  const CylinderResult r = CylinderResultAt(in, Ts);
   return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.L : r.surface;
+}
+
+long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
+  return CylinderQuantityWithSurface(base, mm, kind, CylinderSurfaceAt(base, mm));
 }
 
 long double FlatPlateQuantity(const FlatPlateInputs& base, long double mm, TargetKind kind) {

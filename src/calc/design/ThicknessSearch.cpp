@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <map>
+#include <utility>
 
 namespace DesignCalc {
 
@@ -10,13 +13,32 @@ namespace {
 // Grid point k in mm: k / 10, the very value "12.3" reads as in a field.
 long double Mm(long long k) { return static_cast<long double>(k) / 10; }
 
-void FindStock(const QuantityAt& quantity, const MeetsTarget& meets, std::vector<long double> stockMm,
-               long double fromMm, ThicknessAnswer& a) {
+// The first run of the bracketed search after bare, a usual thickness: 25 mm.
+constexpr long long kFirstProbe = 250;
+
+// The forward runs made so far, by thickness, so that none runs twice.
+class Runs {
+ public:
+  explicit Runs(const ThicknessModel& model) : model_(model) {}
+
+  const ThicknessRun& At(long double mm) {
+    auto it = done_.find(mm);
+    if (it == done_.end()) it = done_.emplace(mm, model_.run(mm)).first;
+    return it->second;
+  }
+
+ private:
+  const ThicknessModel& model_;
+  std::map<long double, ThicknessRun> done_;
+};
+
+void FindStock(Runs& runs, Goal goal, std::vector<long double> stockMm, long double fromMm,
+               ThicknessAnswer& a) {
   std::sort(stockMm.begin(), stockMm.end());
   for (const long double s : stockMm) {
     if (!(s > 0) || s < fromMm) continue;
-    const long double q = quantity(s);
-    if (meets(q)) {
+    const long double q = runs.At(s).quantity;
+    if (goal.Meets(q)) {
       a.stockFound = true;
       a.stockMm = s;
       a.stockQuantity = q;
@@ -25,24 +47,137 @@ void FindStock(const QuantityAt& quantity, const MeetsTarget& meets, std::vector
   }
 }
 
-// The next step of the walk from grid point k, in tenths of a mm.
-long long Step(Walk walk, long long k) {
-  if (walk == Walk::EveryTenth) return 1;
+// How far a quantity lies on the failing side of the goal (above 0 fails).
+// It only guides the choice of the next run; the goal alone decides.
+long double Excess(Goal goal, long double q) { return goal.atMost ? q - goal.value : goal.value - q; }
+
+// A run as the guide sees it: grid point and excess.
+struct Seen {
+  long double k, excess;
+};
+
+// The grid point (not rounded) where the goal is reached, predicted from the
+// runs so far: the zero of the rational x = (p + r e) / (1 + s e) through
+// the last three, which follows a quantity that levels off as insulation is
+// added, else of the line through the last two. NaN when they do not tell.
+long double Predicted(const std::vector<Seen>& seen) {
+  const size_t n = seen.size();
+  if (n >= 3) {
+    const Seen &u = seen[n - 3], &v = seen[n - 2], &w = seen[n - 1];
+    // p + r e - s x e = x at each run, by Cramer's rule for p.
+    const long double ue = -u.k * u.excess, ve = -v.k * v.excess, we = -w.k * w.excess;
+    const long double det =
+        (v.excess * we - ve * w.excess) - u.excess * (we - ve) + ue * (w.excess - v.excess);
+    const long double p = u.k * (v.excess * we - ve * w.excess) - u.excess * (v.k * we - ve * w.k) +
+                          ue * (v.k * w.excess - v.excess * w.k);
+    if (det != 0 && std::isfinite(p / det)) return p / det;
+  }
+  if (n >= 2) {
+    const Seen &v = seen[n - 2], &w = seen[n - 1];
+    if (w.excess != v.excess) return w.k - w.excess * (w.k - v.k) / (w.excess - v.excess);
+  }
+  return std::numeric_limits<long double>::quiet_NaN();
+}
+
+// The thinnest grid point from 1 to last that meets the goal, 0 when none
+// does; bare (grid point 0) fails it. Runs are held by grid point; every
+// point up to `failed` is known to fail, and the stretch from there to the
+// next run is decided first: by the bound (no meeting point inside), by its
+// end (the answer, 0.1 mm on), or by a run inside it.
+long long ThinnestMeeting(Runs& runs, const ThicknessModel& model, Goal goal, long long last) {
+  std::map<long long, const ThicknessRun*> grid{{0, &runs.At(0)}};
+  std::vector<Seen> seen{{0, Excess(goal, grid[0]->quantity)}};
+  long long failed = 0;
+  long long widths[2] = {0, 0};  // the straddling stretch at the last two runs (0: none)
+  for (;;) {
+    const auto next = grid.upper_bound(failed);
+    long long k = 0;
+    if (next == grid.end()) {
+      // Beyond every run: where the runs so far point, else the limit.
+      if (failed == last) return 0;
+      const long double x = seen.size() == 1 ? kFirstProbe : Predicted(seen);
+      k = x > failed ? static_cast<long long>(std::min(ceill(x), static_cast<long double>(last))) : last;
+      widths[1] = widths[0];
+      widths[0] = 0;
+    } else {
+      const long long end = next->first;
+      const ThicknessRun& atEnd = *next->second;
+      const bool endMeets = goal.Meets(atEnd.quantity);
+      if (end == failed + 1) {
+        if (endMeets) return end;
+        failed = end;
+        continue;
+      }
+      if (!endMeets) {
+        const QuantityRange r = model.between(Mm(failed), *grid[failed], Mm(end), atEnd);
+        if (!goal.Meets(r.least) && !goal.Meets(r.most)) {
+          failed = end;
+          continue;
+        }
+      }
+      // Inside: halving where both ends fail (the quantity may dip between
+      // them) or where the guide has not halved the stretch in two runs,
+      // else the guide's point.
+      const long long width = end - failed;
+      const long double x = Predicted(seen);
+      const bool slow = widths[1] > 0 && 2 * width > widths[1];
+      if (endMeets && !slow && x > failed && x < end) {
+        k = std::clamp(static_cast<long long>(ceill(x)), failed + 1, end - 1);
+      } else {
+        k = failed + width / 2;
+      }
+      widths[1] = widths[0];
+      widths[0] = endMeets ? width : 0;
+    }
+    const ThicknessRun& run = runs.At(Mm(k));
+    grid.emplace(k, &run);
+    seen.push_back({static_cast<long double>(k), Excess(goal, run.quantity)});
+  }
+}
+
+// The next step of the walk without a bound from grid point k, in tenths of
+// a mm.
+long long Step(long long k) {
   if (k < 1000) return 50;
   if (k < 2000) return 100;
   return 250;
 }
 
+// The same answer as ThinnestMeeting where the meeting thicknesses reach from
+// one thickness up to the limit (SearchThickness).
+long long SteppedWalk(Runs& runs, Goal goal, long long last) {
+  if (!goal.Meets(runs.At(Mm(last)).quantity)) return 0;
+  long long failed = 0;  // the highest grid point known to fail
+  for (;;) {
+    const long long k = std::min(failed + Step(failed), last);
+    if (k != last && !goal.Meets(runs.At(Mm(k)).quantity)) {
+      failed = k;
+      continue;
+    }
+    long long met = k;
+    while (met - failed > 1) {
+      const long long mid = failed + (met - failed) / 2;
+      if (goal.Meets(runs.At(Mm(mid)).quantity)) {
+        met = mid;
+      } else {
+        failed = mid;
+      }
+    }
+    return met;
+  }
+}
+
 }  // namespace
 
-ThicknessAnswer SearchThickness(const QuantityAt& quantity, const MeetsTarget& meets,
-                                const std::vector<long double>& stockMm, long double maxMm, Walk walk) {
+ThicknessAnswer SearchThickness(const ThicknessModel& model, Goal goal,
+                                const std::vector<long double>& stockMm, long double maxMm) {
+  Runs runs(model);
   ThicknessAnswer a;
-  a.bareQuantity = quantity(0);
-  if (meets(a.bareQuantity)) {
+  a.bareQuantity = runs.At(0).quantity;
+  if (goal.Meets(a.bareQuantity)) {
     a.outcome = ThicknessOutcome::BareMeets;
     a.exactQuantity = a.bareQuantity;
-    FindStock(quantity, meets, stockMm, 0, a);
+    FindStock(runs, goal, stockMm, 0, a);
     return a;
   }
   a.outcome = ThicknessOutcome::NeverMeets;
@@ -51,41 +186,13 @@ ThicknessAnswer SearchThickness(const QuantityAt& quantity, const MeetsTarget& m
   const long long last =
       maxMm > 0 ? static_cast<long long>(floorl(std::min(maxMm, 10000.0L) * 10 + 1e-6L)) : 0;
   if (last < 1) return a;
-  long double lastQuantity = 0;
-  if (walk == Walk::Stepped) {
-    lastQuantity = quantity(Mm(last));
-    if (!meets(lastQuantity)) return a;
-  }
-  long long failed = 0;  // the highest grid point known to fail
-  while (failed < last) {
-    long long k = std::min(failed + Step(walk, failed), last);
-    long double q = 0;
-    if (k == last && walk == Walk::Stepped) {
-      q = lastQuantity;
-    } else {
-      q = quantity(Mm(k));
-      if (!meets(q)) {
-        failed = k;
-        continue;
-      }
-    }
-    long long met = k;
-    while (met - failed > 1) {
-      const long long mid = failed + (met - failed) / 2;
-      const long double m = quantity(Mm(mid));
-      if (meets(m)) {
-        met = mid;
-        q = m;
-      } else {
-        failed = mid;
-      }
-    }
-    a.outcome = ThicknessOutcome::Solved;
-    a.exactMm = Mm(met);
-    a.exactQuantity = q;
-    FindStock(quantity, meets, stockMm, a.exactMm, a);
-    return a;
-  }
+  const long long k =
+      model.between ? ThinnestMeeting(runs, model, goal, last) : SteppedWalk(runs, goal, last);
+  if (k == 0) return a;
+  a.outcome = ThicknessOutcome::Solved;
+  a.exactMm = Mm(k);
+  a.exactQuantity = runs.At(a.exactMm).quantity;
+  FindStock(runs, goal, stockMm, a.exactMm, a);
   return a;
 }
 

@@ -1,5 +1,7 @@
 #include "calc/design/ThicknessSolve.h"
 
+#include <algorithm>
+
 #include "calc/design/DesignRuns.h"
 #include "calc/design/ThicknessSearch.h"
 
@@ -9,59 +11,99 @@ using namespace HeatLossCalc;
 
 namespace {
 
-// Whether a quantity meets the target; hotLine gives FluidEnd its side.
-MeetsTarget Meets(Target target, bool hotLine) {
-  return [target, hotLine](long double q) {
-    switch (target.kind) {
-      case TargetKind::SurfaceAtMost:
-      case TargetKind::HeatFlowAtMost:
-        return q <= target.value;
-      case TargetKind::SurfaceAtLeast:
-        return q >= target.value;
-      case TargetKind::FluidEnd:
-        break;
-    }
-    return hotLine ? q >= target.value : q <= target.value;
-  };
+// The goal of a target; hotLine gives FluidEnd its side.
+Goal GoalOf(Target target, bool hotLine) {
+  switch (target.kind) {
+    case TargetKind::SurfaceAtMost:
+    case TargetKind::HeatFlowAtMost:
+      return {target.value, true};
+    case TargetKind::SurfaceAtLeast:
+      return {target.value, false};
+    case TargetKind::FluidEnd:
+      break;
+  }
+  return {target.value, !hotLine};
+}
+
+QuantityRange RangeOf(std::initializer_list<long double> values) {
+  const auto [least, most] = std::minmax(values);
+  return {least, most};
+}
+
+// A quantity that depends on the thickness only through the outer surface
+// temperature: the surface temperature, and the flat surfaces' heat flow
+// (their area stays as it is). The surface moves one way as insulation is
+// added (the layers pass less heat to the same surface, and a surface the
+// same heat), and the quantity moves one way with it, so between two runs it
+// lies between their values.
+QuantityRange Monotone(long double, const ThicknessRun& thin, long double, const ThicknessRun& thick) {
+  return RangeOf({thin.quantity, thick.quantity});
 }
 
 ThicknessAnswer NotApplicable() { return {}; }
 
 // The cylinder, the flat plate and the flat wall: any target but the fluid's
-// end, a heat flow only per a length or area above 0; every 0.1 mm is tried.
+// end, a heat flow only per a length or area above 0.
+bool LayerTargetApplies(Target target, long double lengthOrArea) {
+  return target.kind != TargetKind::FluidEnd &&
+         (target.kind != TargetKind::HeatFlowAtMost || lengthOrArea > 0);
+}
+
 template <class Inputs>
-ThicknessAnswer SolveLayerThickness(const Inputs& base, long double lengthOrArea, Target target,
-                                    const std::vector<long double>& stockMm, long double maxMm,
-                                    long double (*quantity)(const Inputs&, long double, TargetKind)) {
-  if (target.kind == TargetKind::FluidEnd ||
-      (target.kind == TargetKind::HeatFlowAtMost && !(lengthOrArea > 0)))
-    return NotApplicable();
-  return SearchThickness([&](long double mm) { return quantity(base, mm, target.kind); }, Meets(target, true),
-                         stockMm, maxMm, Walk::EveryTenth);
+ThicknessAnswer SolveFlatThickness(const Inputs& base, Target target, const std::vector<long double>& stockMm,
+                                   long double maxMm,
+                                   long double (*quantity)(const Inputs&, long double, TargetKind)) {
+  if (!LayerTargetApplies(target, base.A)) return NotApplicable();
+  const ThicknessModel model{[&](long double mm) { return ThicknessRun{quantity(base, mm, target.kind)}; },
+                             Monotone};
+  return SearchThickness(model, GoalOf(target, true), stockMm, maxMm);
 }
 
 }  // namespace
 
 ThicknessAnswer SolveCylinderThickness(const CylinderInputs& base, Target target,
                                        const std::vector<long double>& stockMm, long double maxMm) {
-  return SolveLayerThickness(base, base.L, target, stockMm, maxMm, CylinderQuantity);
+  if (!LayerTargetApplies(target, base.L)) return NotApplicable();
+  const TargetKind kind = target.kind;
+  ThicknessModel model{[&](long double mm) {
+                         const long double Ts = CylinderSurfaceAt(base, mm);
+                         return ThicknessRun{CylinderQuantityWithSurface(base, mm, kind, Ts), Ts};
+                       },
+                       Monotone};
+  // The heat flow grows with the surface's distance from the air and with
+  // the outer circumference, which grows with the thickness while the
+  // surface draws towards the air (below the critical radius the loss first
+  // rises). Between two runs the surface lies between theirs and the
+  // circumference between theirs, so the heat flow lies within the four
+  // pairings of the two runs' surfaces and thicknesses.
+  if (kind == TargetKind::HeatFlowAtMost) {
+    model.between = [&](long double thinMm, const ThicknessRun& thin, long double thickMm,
+                        const ThicknessRun& thick) {
+      return RangeOf({thin.quantity, thick.quantity,
+                      CylinderQuantityWithSurface(base, thinMm, kind, thick.surface),
+                      CylinderQuantityWithSurface(base, thickMm, kind, thin.surface)});
+    };
+  }
+  return SearchThickness(model, GoalOf(target, true), stockMm, maxMm);
 }
 
 ThicknessAnswer SolveFlatPlateThickness(const FlatPlateInputs& base, Target target,
                                         const std::vector<long double>& stockMm, long double maxMm) {
-  return SolveLayerThickness(base, base.A, target, stockMm, maxMm, FlatPlateQuantity);
+  return SolveFlatThickness(base, target, stockMm, maxMm, FlatPlateQuantity);
 }
 
 ThicknessAnswer SolveFlatWallThickness(const FlatWallInputs& base, Target target,
                                        const std::vector<long double>& stockMm, long double maxMm) {
-  return SolveLayerThickness(base, base.A, target, stockMm, maxMm, FlatWallQuantity);
+  return SolveFlatThickness(base, target, stockMm, maxMm, FlatWallQuantity);
 }
 
 ThicknessAnswer SolvePipeFlowThickness(const PipeFlowInputs& base, Target target,
                                        const std::vector<long double>& stockMm, long double maxMm) {
   if (target.kind == TargetKind::HeatFlowAtMost && !(base.Lp > 0)) return NotApplicable();
-  return SearchThickness([&](long double mm) { return PipeFlowQuantity(base, mm, target.kind); },
-                         Meets(target, base.Tin > base.Ta), stockMm, maxMm, Walk::Stepped);
+  // No bound: the stepped walk.
+  const ThicknessModel model{
+      [&](long double mm) { return ThicknessRun{PipeFlowQuantity(base, mm, target.kind)}; }, nullptr};
+  return SearchThickness(model, GoalOf(target, base.Tin > base.Ta), stockMm, maxMm);
 }
 
 }  // namespace DesignCalc

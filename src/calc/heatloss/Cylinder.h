@@ -33,4 +33,11 @@ struct CylinderResult {
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in);
 
+// The two halves of CylinderHeatLoss, which is CylinderResultAt(in,
+// CylinderSurface(in)): the outer surface (K) its scan finds, and the results
+// of a surface held at Ts (K). The thickness search bounds the loss between
+// two runs with them.
+long double CylinderSurface(const CylinderInputs& in);
+CylinderResult CylinderResultAt(const CylinderInputs& in, long double Ts);
+
 }  // namespace HeatLossCalc

@@ -12,35 +12,56 @@
 
 namespace HeatLossCalc {
 
-CylinderResult CylinderWithOptions(const CylinderInputs& in) {
-  const long double D1 = in.D1;
-  const long double D2 = in.t2 * 2 + D1;
+namespace {
+
+// What the scan and the results share: the layers, the outer circumference
+// and the outer coefficient.
+struct OptionsWall {
+  const CylinderInputs& in;
   // Each layer's integral of k per watt and metre: ln(Do/Di) / 2π.
-  const long double per1 = logl(D1 / (D1 - 2 * in.t1)) / (2 * kPi);
-  const long double per2 = logl(D2 / D1) / (2 * kPi);
-  const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
-  const long double Ta = in.Ta + kKelvin;
-  const long double Ti = in.Ti + kKelvin;
-  const long double P = D2 * kPi;  // outer circumference
-  const long double R = in.e * in.sigma * P;
-  const OuterConvection h(in.h, in.outer, OuterSurfaceOf(in));
-  auto lost = [&](long double T) { return h.Flux(T) * P + (Fourth(T) - Fourth(Ta)) * R; };  // W/m
+  long double per1, per2;
+  SurfaceCalc::TemperatureConductivity k1, k2;
+  long double Ta, Ti;  // kelvin
+  long double P, R;    // outer circumference; e * sigma * P
+  OuterConvection h;
+
+  explicit OptionsWall(const CylinderInputs& c)
+      : in(c),
+        per1(logl(c.D1 / (c.D1 - 2 * c.t1)) / (2 * kPi)),
+        per2(logl((c.t2 * 2 + c.D1) / c.D1) / (2 * kPi)),
+        k1(WithChange(c.k1, c.k1T)),
+        k2(WithChange(c.k2, c.k2T)),
+        Ta(c.Ta + kKelvin),
+        Ti(c.Ti + kKelvin),
+        P((c.t2 * 2 + c.D1) * kPi),
+        R(c.e * c.sigma * P),
+        h(c.h, c.outer, OuterSurfaceOf(c)) {}
+};
+
+}  // namespace
+
+long double CylinderSurfaceWithOptions(const CylinderInputs& in) {
+  const OptionsWall w(in);
+  auto lost = [&](long double T) { return w.h.Flux(T) * w.P + (Fourth(T) - Fourth(w.Ta)) * w.R; };  // W/m
   auto accept = [&](long double T) {
-    if (const std::optional<bool> plain = PlainSide(T, Ta, Ti)) return *plain;
+    if (const std::optional<bool> plain = PlainSide(T, w.Ta, w.Ti)) return *plain;
     const long double q = lost(T);
-    return LayersCarry(k1, k2, T - kKelvin, q * per1, q * per2, in.Ti, nullptr, nullptr);
+    return LayersCarry(w.k1, w.k2, T - kKelvin, q * w.per1, q * w.per2, in.Ti, nullptr, nullptr);
   };
-  const long double Ts =
-      in.Ti < in.Ta ? GainThresholdScan(Ta, 6, 31, accept) : Scan::Threshold(Ta, 6, 31, accept);
+  return in.Ti < in.Ta ? GainThresholdScan(w.Ta, 6, 31, accept) : Scan::Threshold(w.Ta, 6, 31, accept);
+}
+
+CylinderResult CylinderResultWithOptions(const CylinderInputs& in, long double Ts) {
+  const OptionsWall w(in);
   CylinderResult r;
-  r.coefficient = h.Coefficient(Ts);
-  r.convective = Rounding::Nearest((Ts - Ta) * 100 * r.coefficient * P * in.L) / 100;
-  r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * in.L) / 100;
+  r.coefficient = w.h.Coefficient(Ts);
+  r.convective = Rounding::Nearest((Ts - w.Ta) * 100 * r.coefficient * w.P * in.L) / 100;
+  r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(w.Ta)) * 100 * w.R * in.L) / 100;
   r.total = r.convective + r.radiative;
   r.surface = Ts - kKelvin;
   // Through the insulation from the surface with the heat reported, as the
   // cylinder without options does.
-  r.interface = SurfaceCalc::FaceWithin(k2, r.surface, r.total / in.L * per2, in.Ti).value_or(in.Ti);
+  r.interface = SurfaceCalc::FaceWithin(w.k2, r.surface, r.total / in.L * w.per2, in.Ti).value_or(in.Ti);
   return r;
 }
 
