@@ -27,6 +27,10 @@ long double CylinderQuantityWithSurface(const CylinderInputs& base, long double 
   return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.L : r.surface;
 }
 
+bool CylinderBeyond(const CylinderInputs& base, long double mm, long double T) {
+  return CylinderBalanceBeyond(CylinderWith(base, mm), T);
+}
+
 long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
   return CylinderQuantityWithSurface(base, mm, kind, CylinderSurfaceAt(base, mm));
 }

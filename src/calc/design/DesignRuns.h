@@ -35,6 +35,9 @@ long double CylinderQuantity(const HeatLossCalc::CylinderInputs& base, long doub
 long double CylinderSurfaceAt(const HeatLossCalc::CylinderInputs& base, long double mm);
 long double CylinderQuantityWithSurface(const HeatLossCalc::CylinderInputs& base, long double mm,
                                         TargetKind kind, long double Ts);
+// Whether the cylinder's balance with the insulation at mm lies beyond the
+// surface temperature T (K), away from the air: CylinderBalanceBeyond.
+bool CylinderBeyond(const HeatLossCalc::CylinderInputs& base, long double mm, long double T);
 long double FlatPlateQuantity(const HeatLossCalc::FlatPlateInputs& base, long double mm, TargetKind kind);
 long double FlatWallQuantity(const HeatLossCalc::FlatWallInputs& base, long double mm, TargetKind kind);
 long double PipeFlowQuantity(const HeatLossCalc::PipeFlowInputs& base, long double mm, TargetKind kind);

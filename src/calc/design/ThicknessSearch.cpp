@@ -87,48 +87,58 @@ long double Predicted(const std::vector<Seen>& seen) {
 long long ThinnestMeeting(Runs& runs, const ThicknessModel& model, Goal goal, long long last) {
   std::map<long long, const ThicknessRun*> grid{{0, &runs.At(0)}};
   std::vector<Seen> seen{{0, Excess(goal, grid[0]->quantity)}};
+  const long long guess = model.guess ? std::clamp(model.guess(last), 1LL, last) : 0;
   long long failed = 0;
   long long widths[2] = {0, 0};  // the straddling stretch at the last two runs (0: none)
   for (;;) {
+    // The stretch to decide: from `failed` to the next run, or on to the
+    // limit when no run lies beyond.
     const auto next = grid.upper_bound(failed);
-    long long k = 0;
-    if (next == grid.end()) {
-      // Beyond every run: where the runs so far point, else the limit.
+    const bool open = next == grid.end();
+    const long long end = open ? last + 1 : next->first;
+    bool endMeets = false;
+    if (open) {
       if (failed == last) return 0;
-      const long double x = seen.size() == 1 ? kFirstProbe : Predicted(seen);
-      k = x > failed ? static_cast<long long>(std::min(ceill(x), static_cast<long double>(last))) : last;
-      widths[1] = widths[0];
-      widths[0] = 0;
     } else {
-      const long long end = next->first;
-      const ThicknessRun& atEnd = *next->second;
-      const bool endMeets = goal.Meets(atEnd.quantity);
+      endMeets = goal.Meets(next->second->quantity);
       if (end == failed + 1) {
         if (endMeets) return end;
         failed = end;
         continue;
       }
       if (!endMeets) {
-        const QuantityRange r = model.between(Mm(failed), *grid[failed], Mm(end), atEnd);
+        const QuantityRange r = model.between(Mm(failed), *grid[failed], Mm(end), *next->second);
         if (!goal.Meets(r.least) && !goal.Meets(r.most)) {
           failed = end;
           continue;
         }
       }
-      // Inside: halving where both ends fail (the quantity may dip between
-      // them) or where the guide has not halved the stretch in two runs,
-      // else the guide's point.
-      const long long width = end - failed;
-      const long double x = Predicted(seen);
-      const bool slow = widths[1] > 0 && 2 * width > widths[1];
-      if (endMeets && !slow && x > failed && x < end) {
+    }
+    // The next run inside the stretch: the model's guess, then the point
+    // beside it towards the answer; else, beyond every run, where the runs
+    // so far point (at first a usual thickness), or the limit; else halving
+    // where both ends fail (the quantity may dip between them) or where the
+    // guide has not halved the straddling stretch in two runs, or the
+    // guide's point.
+    const long long width = end - failed;
+    long long k = 0;
+    if (guess > 0) {
+      const auto g = grid.find(guess);
+      k = g == grid.end() ? guess : goal.Meets(g->second->quantity) ? guess - 1 : guess + 1;
+      if (k <= failed || k >= end || grid.count(k)) k = 0;
+    }
+    if (k == 0) {
+      const long double x = seen.size() == 1 ? kFirstProbe : Predicted(seen);
+      if (open) {
+        k = x > failed ? static_cast<long long>(std::min(ceill(x), static_cast<long double>(last))) : last;
+      } else if (endMeets && !(widths[1] > 0 && 2 * width > widths[1]) && x > failed && x < end) {
         k = std::clamp(static_cast<long long>(ceill(x)), failed + 1, end - 1);
       } else {
         k = failed + width / 2;
       }
-      widths[1] = widths[0];
-      widths[0] = endMeets ? width : 0;
     }
+    widths[1] = widths[0];
+    widths[0] = endMeets ? width : 0;
     const ThicknessRun& run = runs.At(Mm(k));
     grid.emplace(k, &run);
     seen.push_back({static_cast<long double>(k), Excess(goal, run.quantity)});

@@ -37,6 +37,10 @@ struct ThicknessModel {
   std::function<QuantityRange(long double thinMm, const ThicknessRun& thin, long double thickMm,
                               const ThicknessRun& thick)>
       between;
+  // A grid point from 1 to last where the goal is likely first met, found
+  // without forward runs; empty when the model has none. The search runs it
+  // first, then the point beside it towards the answer.
+  std::function<long long(long long last)> guess;
 };
 
 // Bare first: when it meets the goal the answer is BareMeets. Otherwise the

@@ -1,6 +1,7 @@
 #include "calc/design/ThicknessSolve.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "calc/design/DesignRuns.h"
 #include "calc/design/ThicknessSearch.h"
@@ -54,8 +55,9 @@ ThicknessAnswer SolveFlatThickness(const Inputs& base, Target target, const std:
                                    long double maxMm,
                                    long double (*quantity)(const Inputs&, long double, TargetKind)) {
   if (!LayerTargetApplies(target, base.A)) return NotApplicable();
-  const ThicknessModel model{[&](long double mm) { return ThicknessRun{quantity(base, mm, target.kind)}; },
-                             Monotone};
+  ThicknessModel model;
+  model.run = [&](long double mm) { return ThicknessRun{quantity(base, mm, target.kind)}; };
+  model.between = Monotone;
   return SearchThickness(model, GoalOf(target, true), stockMm, maxMm);
 }
 
@@ -65,11 +67,12 @@ ThicknessAnswer SolveCylinderThickness(const CylinderInputs& base, Target target
                                        const std::vector<long double>& stockMm, long double maxMm) {
   if (!LayerTargetApplies(target, base.L)) return NotApplicable();
   const TargetKind kind = target.kind;
-  ThicknessModel model{[&](long double mm) {
-                         const long double Ts = CylinderSurfaceAt(base, mm);
-                         return ThicknessRun{CylinderQuantityWithSurface(base, mm, kind, Ts), Ts};
-                       },
-                       Monotone};
+  ThicknessModel model;
+  model.run = [&](long double mm) {
+    const long double Ts = CylinderSurfaceAt(base, mm);
+    return ThicknessRun{CylinderQuantityWithSurface(base, mm, kind, Ts), Ts};
+  };
+  model.between = Monotone;
   // The heat flow grows with the surface's distance from the air and with
   // the outer circumference, which grows with the thickness while the
   // surface draws towards the air (below the critical radius the loss first
@@ -82,6 +85,21 @@ ThicknessAnswer SolveCylinderThickness(const CylinderInputs& base, Target target
       return RangeOf({thin.quantity, thick.quantity,
                       CylinderQuantityWithSurface(base, thinMm, kind, thick.surface),
                       CylinderQuantityWithSurface(base, thickMm, kind, thin.surface)});
+    };
+  }
+  // A surface target on the side the insulation works towards (at most on a
+  // hot line, at least on a cold one): the first grid point whose balance
+  // no longer lies beyond the target's surface, by halving on the scan's
+  // own test, which costs a point of a run. The run there meets the target
+  // unless its surface falls within the scan's last step of it.
+  const bool hot = !(base.Ti < base.Ta);
+  if ((kind == TargetKind::SurfaceAtMost && hot) || (kind == TargetKind::SurfaceAtLeast && !hot)) {
+    const long double T = target.value + kKelvin;
+    model.guess = [&base, T](long long last) {
+      const auto points = std::views::iota(1LL, last + 1);
+      const auto first = std::ranges::partition_point(
+          points, [&](long long k) { return CylinderBeyond(base, static_cast<long double>(k) / 10, T); });
+      return first == points.end() ? last : *first;
     };
   }
   return SearchThickness(model, GoalOf(target, true), stockMm, maxMm);
@@ -101,8 +119,8 @@ ThicknessAnswer SolvePipeFlowThickness(const PipeFlowInputs& base, Target target
                                        const std::vector<long double>& stockMm, long double maxMm) {
   if (target.kind == TargetKind::HeatFlowAtMost && !(base.Lp > 0)) return NotApplicable();
   // No bound: the stepped walk.
-  const ThicknessModel model{
-      [&](long double mm) { return ThicknessRun{PipeFlowQuantity(base, mm, target.kind)}; }, nullptr};
+  ThicknessModel model;
+  model.run = [&](long double mm) { return ThicknessRun{PipeFlowQuantity(base, mm, target.kind)}; };
   return SearchThickness(model, GoalOf(target, base.Tin > base.Ta), stockMm, maxMm);
 }
 

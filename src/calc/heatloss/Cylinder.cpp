@@ -11,7 +11,13 @@ long double CylinderSurface(const CylinderInputs& in) {
   if (in.OptionsOn()) return CylinderSurfaceWithOptions(in);
   if (in.Ti < in.Ta) return CylinderGainSurface(in);  // colder than the air
   const CylinderWall w(in);
-  return Scan::Refining(w.Ta, 6, 31, [&](long double T) { return w.Conducted(T) > w.Given(T); });
+  return Scan::Refining(w.Ta, 6, 31, [&](long double T) { return w.LossPasses(T); });
+}
+
+bool CylinderBalanceBeyond(const CylinderInputs& in, long double T) {
+  if (in.OptionsOn()) return CylinderPassesWithOptions(in, T);
+  const CylinderWall w(in);
+  return in.Ti < in.Ta ? w.GainPasses(T) : w.LossPasses(T);
 }
 
 CylinderResult CylinderResultAt(const CylinderInputs& in, long double Ts) {

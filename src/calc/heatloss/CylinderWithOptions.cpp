@@ -36,20 +36,25 @@ struct OptionsWall {
         P((c.t2 * 2 + c.D1) * kPi),
         R(c.e * c.sigma * P),
         h(c.h, c.outer, OuterSurfaceOf(c)) {}
+
+  // The scan's test at T: whether both layers carry the heat the surface at
+  // T gives off (W/m) short of the inner temperature.
+  bool Passes(long double T) const {
+    if (const std::optional<bool> plain = PlainSide(T, Ta, Ti)) return *plain;
+    const long double q = h.Flux(T) * P + (Fourth(T) - Fourth(Ta)) * R;
+    return LayersCarry(k1, k2, T - kKelvin, q * per1, q * per2, in.Ti, nullptr, nullptr);
+  }
 };
 
 }  // namespace
 
 long double CylinderSurfaceWithOptions(const CylinderInputs& in) {
   const OptionsWall w(in);
-  auto lost = [&](long double T) { return w.h.Flux(T) * w.P + (Fourth(T) - Fourth(w.Ta)) * w.R; };  // W/m
-  auto accept = [&](long double T) {
-    if (const std::optional<bool> plain = PlainSide(T, w.Ta, w.Ti)) return *plain;
-    const long double q = lost(T);
-    return LayersCarry(w.k1, w.k2, T - kKelvin, q * w.per1, q * w.per2, in.Ti, nullptr, nullptr);
-  };
+  auto accept = [&](long double T) { return w.Passes(T); };
   return in.Ti < in.Ta ? GainThresholdScan(w.Ta, 6, 31, accept) : Scan::Threshold(w.Ta, 6, 31, accept);
 }
+
+bool CylinderPassesWithOptions(const CylinderInputs& in, long double T) { return OptionsWall(in).Passes(T); }
 
 CylinderResult CylinderResultWithOptions(const CylinderInputs& in, long double Ts) {
   const OptionsWall w(in);

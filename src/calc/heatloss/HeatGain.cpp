@@ -17,7 +17,7 @@ namespace HeatLossCalc {
 
 long double CylinderGainSurface(const CylinderInputs& in) {
   const CylinderWall w(in);
-  return GainScan(w.Ta, 6, 31, [&](long double T) { return T > w.Ti && w.Given(T) > w.Conducted(T); });
+  return GainScan(w.Ta, 6, 31, [&](long double T) { return w.GainPasses(T); });
 }
 
 long double FlatPlateGainSurface(long double Tinner, long double U, long double A, const FlatPlateInputs& in,

@@ -15,6 +15,7 @@ namespace HeatLossCalc {
 // The cylinder's surface (K) and its results at a surface Ts (K).
 long double CylinderSurfaceWithOptions(const CylinderInputs& in);
 CylinderResult CylinderResultWithOptions(const CylinderInputs& in, long double Ts);
+bool CylinderPassesWithOptions(const CylinderInputs& in, long double T);  // the scan's test
 FlatPlateResult FlatPlateSteadyWithOptions(const FlatPlateInputs& in);
 FlatPlateResult FlatPlateCoolingWithOptions(const FlatPlateInputs& in, const CoolingInputs& cooling,
                                             curves::Series* plate);
