@@ -108,7 +108,7 @@ long long ThinnestMeeting(Runs& runs, const ThicknessModel& model, Goal goal, lo
       }
       if (!endMeets) {
         const QuantityRange r = model.between(Mm(failed), *grid[failed], Mm(end), *next->second);
-        if (!goal.Meets(r.least) && !goal.Meets(r.most)) {
+        if (!std::isnan(r.least) && !std::isnan(r.most) && !goal.Meets(r.least) && !goal.Meets(r.most)) {
           failed = end;
           continue;
         }

@@ -32,8 +32,9 @@ struct ThicknessModel {
   // A forward run with the insulation at mm.
   std::function<ThicknessRun(long double mm)> run;
   // The least and the most the quantity can be at any thickness from thinMm
-  // to thickMm, both included, from the runs at both ends. Empty when no
-  // such bound holds: the grid is then walked in steps (SearchThickness).
+  // to thickMm, both included, from the runs at both ends (NaN: unknown).
+  // Empty when no such bound holds: the grid is then walked in steps
+  // (SearchThickness).
   std::function<QuantityRange(long double thinMm, const ThicknessRun& thin, long double thickMm,
                               const ThicknessRun& thick)>
       between;
@@ -51,12 +52,13 @@ struct ThicknessModel {
 //   of the quantity over the thickness. The search keeps the grid below its
 //   candidates covered: every stretch between two runs either can hold no
 //   meeting point by the bound, or is split and searched further, the
-//   thinnest stretch first. Where the runs straddle the goal their values
-//   guide the next run (a rational interpolation through the last three,
-//   falling back to halving when it does not narrow the stretch), so a
-//   quantity that changes smoothly is answered in a handful of runs, and
-//   the answer is always a run that meets the goal beside a run 0.1 mm
-//   thinner that does not;
+//   thinnest stretch first. The model's guess and the point beside it are
+//   run first; then, where the runs straddle the goal, their values guide
+//   the next run (a rational interpolation through the last three, falling
+//   back to halving when it does not narrow the stretch), so a quantity
+//   that changes smoothly is answered in a handful of runs, and the answer
+//   is always a run that meets the goal beside a run 0.1 mm thinner that
+//   does not;
 // - without one (pipe flow, whose runs take milliseconds), the limit first,
 //   and when it fails no thickness meets the goal; then steps of 5 mm up to
 //   100 mm, 10 mm up to 200 mm and 25 mm beyond, and inside the first step

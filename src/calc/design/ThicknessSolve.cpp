@@ -1,6 +1,7 @@
 #include "calc/design/ThicknessSolve.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ranges>
 
 #include "calc/design/DesignRuns.h"
@@ -26,9 +27,15 @@ Goal GoalOf(Target target, bool hotLine) {
   return {target.value, !hotLine};
 }
 
+// The least and the most of the values; NaN for both when one is NaN.
 QuantityRange RangeOf(std::initializer_list<long double> values) {
-  const auto [least, most] = std::minmax(values);
-  return {least, most};
+  QuantityRange r{*values.begin(), *values.begin()};
+  for (const long double v : values) {
+    if (std::isnan(v)) return {v, v};
+    r.least = std::min(r.least, v);
+    r.most = std::max(r.most, v);
+  }
+  return r;
 }
 
 // A quantity that depends on the thickness only through the outer surface

@@ -105,6 +105,33 @@ struct Case {
   std::function<ThicknessAnswer(Target, const std::vector<long double>&, long double)> solve;
 };
 
+// A case from its drawn inputs (the layers, the air and the inside, s): the
+// options, the target's kind, the forward run and the search.
+template <class Inputs>
+Case CaseOf(Random& r, Inputs in, Sides s, bool pipe, const std::string& head,
+            long double (*quantity)(const Inputs&, long double, TargetKind),
+            ThicknessAnswer (*solve)(const Inputs&, Target, const std::vector<long double>&, long double)) {
+  if (r.Chance(0.4)) in.outer = OuterOf(r, pipe);
+  if (r.Chance(0.3)) {
+    in.k1T = ChangeOf(r, in.k1, s.air, s.inside);
+    in.k2T = ChangeOf(r, in.k2, s.air, s.inside);
+  }
+  Case c;
+  c.kind = KindOf(r, s.inside > s.air);
+  std::ostringstream d;
+  d << head << " Ta " << double(s.air) << " inside " << double(s.inside) << " k1 " << double(in.k1) << " k2 "
+    << double(in.k2) << " h " << double(in.h) << " e " << double(in.e) << " auto " << in.outer.on << "/"
+    << int(in.outer.orientation) << "/" << double(in.outer.wind) << " k1T " << double(in.k1T.b) << "/"
+    << double(in.k1T.c) << " k2T " << double(in.k2T.b) << "/" << double(in.k2T.c);
+  c.description = d.str();
+  const TargetKind kind = c.kind;
+  c.quantity = [in, kind, quantity](long double mm) { return quantity(in, mm, kind); };
+  c.solve = [in, solve](Target t, const std::vector<long double>& stock, long double maxMm) {
+    return solve(in, t, stock, maxMm);
+  };
+  return c;
+}
+
 Case CylinderCase(Random& r) {
   CylinderInputs in;
   const Sides s = SidesOf(r);
@@ -119,30 +146,16 @@ Case CylinderCase(Random& r) {
   in.e = r.Uniform(0.05L, 0.95L);
   in.sigma = 5.6703e-8L;
   in.L = r.LogUniform(0.3L, 100);
-  if (r.Chance(0.4)) in.outer = OuterOf(r, true);
-  if (r.Chance(0.3)) {
-    in.k1T = ChangeOf(r, in.k1, in.Ta, in.Ti);
-    in.k2T = ChangeOf(r, in.k2, in.Ta, in.Ti);
-  }
-  Case c;
-  c.kind = KindOf(r, in.Ti > in.Ta);
-  std::ostringstream d;
-  d << "cylinder Ta " << double(in.Ta) << " Ti " << double(in.Ti) << " D1 " << double(in.D1) << " t1 "
-    << double(in.t1) << " k2 " << double(in.k2) << " h " << double(in.h) << " e " << double(in.e) << " L "
-    << double(in.L) << " auto " << in.outer.on << "/" << int(in.outer.orientation) << "/"
-    << double(in.outer.wind) << " k2T " << double(in.k2T.b) << "/" << double(in.k2T.c);
-  c.description = d.str();
-  const TargetKind kind = c.kind;
-  c.quantity = [in, kind](long double mm) { return CylinderQuantity(in, mm, kind); };
-  c.solve = [in](Target t, const std::vector<long double>& stock, long double maxMm) {
-    return SolveCylinderThickness(in, t, stock, maxMm);
-  };
-  return c;
+  std::ostringstream head;
+  head << "cylinder D1 " << double(in.D1) << " t1 " << double(in.t1) << " L " << double(in.L);
+  return CaseOf(r, in, s, true, head.str(), CylinderQuantity, SolveCylinderThickness);
 }
 
-// The flat panels' common layers: a structure and the insulation.
+// A flat panel's layers: a structure and the insulation.
 template <class Inputs>
-void FlatLayers(Random& r, Inputs& in, long double inside) {
+Case FlatCase(Random& r, Inputs in, Sides s, const char* name,
+              long double (*quantity)(const Inputs&, long double, TargetKind),
+              ThicknessAnswer (*solve)(const Inputs&, Target, const std::vector<long double>&, long double)) {
   in.A = r.LogUniform(0.2L, 200);
   in.h = r.Uniform(3, 30);
   in.e = r.Uniform(0.05L, 0.95L);
@@ -150,21 +163,9 @@ void FlatLayers(Random& r, Inputs& in, long double inside) {
   in.L1 = r.LogUniform(0.001L, 0.5L);
   in.k1 = r.LogUniform(0.05L, 50);
   in.k2 = r.Uniform(0.02L, 0.25L);
-  if (r.Chance(0.4)) in.outer = OuterOf(r, false);
-  if (r.Chance(0.3)) {
-    in.k1T = ChangeOf(r, in.k1, in.Ta - kKelvin, inside);
-    in.k2T = ChangeOf(r, in.k2, in.Ta - kKelvin, inside);
-  }
-}
-
-template <class Inputs>
-std::string FlatDescription(const char* name, const Inputs& in, long double inside) {
-  std::ostringstream d;
-  d << name << " Ta " << double(in.Ta - kKelvin) << " inside " << double(inside) << " A " << double(in.A)
-    << " L1 " << double(in.L1) << " k1 " << double(in.k1) << " k2 " << double(in.k2) << " h " << double(in.h)
-    << " e " << double(in.e) << " auto " << in.outer.on << "/" << int(in.outer.orientation) << "/"
-    << double(in.outer.wind) << " k2T " << double(in.k2T.b) << "/" << double(in.k2T.c);
-  return d.str();
+  std::ostringstream head;
+  head << name << " A " << double(in.A) << " L1 " << double(in.L1);
+  return CaseOf(r, in, s, false, head.str(), quantity, solve);
 }
 
 Case PlateCase(Random& r) {
@@ -172,16 +173,7 @@ Case PlateCase(Random& r) {
   const Sides s = SidesOf(r);
   in.Ta = s.air + kKelvin;
   in.Ti = s.inside + kKelvin;
-  FlatLayers(r, in, s.inside);
-  Case c;
-  c.kind = KindOf(r, s.inside > s.air);
-  c.description = FlatDescription("plate", in, s.inside);
-  const TargetKind kind = c.kind;
-  c.quantity = [in, kind](long double mm) { return FlatPlateQuantity(in, mm, kind); };
-  c.solve = [in](Target t, const std::vector<long double>& stock, long double maxMm) {
-    return SolveFlatPlateThickness(in, t, stock, maxMm);
-  };
-  return c;
+  return FlatCase(r, in, s, "plate", FlatPlateQuantity, SolveFlatPlateThickness);
 }
 
 Case WallCase(Random& r) {
@@ -191,16 +183,7 @@ Case WallCase(Random& r) {
   in.Tg = s.inside + kKelvin;
   in.hi = r.Uniform(2, 50);
   in.ei = r.Uniform(0.05L, 0.95L);
-  FlatLayers(r, in, s.inside);
-  Case c;
-  c.kind = KindOf(r, s.inside > s.air);
-  c.description = FlatDescription("wall", in, s.inside);
-  const TargetKind kind = c.kind;
-  c.quantity = [in, kind](long double mm) { return FlatWallQuantity(in, mm, kind); };
-  c.solve = [in](Target t, const std::vector<long double>& stock, long double maxMm) {
-    return SolveFlatWallThickness(in, t, stock, maxMm);
-  };
-  return c;
+  return FlatCase(r, in, s, "wall", FlatWallQuantity, SolveFlatWallThickness);
 }
 
 // The limit: the window's 500 mm for a fifth of the inputs, else anything
