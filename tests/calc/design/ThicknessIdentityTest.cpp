@@ -3,7 +3,8 @@
 // wall: thin and thick lines, hot and cold, every target kind, with and
 // without the automatic outer coefficient and k(T), limits and stock lists
 // of every sort. The answers must be identical: outcome, exact thickness,
-// stock, and every quantity reported, to the bit.
+// stock, and every quantity reported, to the bit; and no floating-point
+// fault flag left raised.
 //
 // The walk's forward runs are kept per input, so that each input is tried
 // against many targets: values the quantity takes at a grid point (the
@@ -11,6 +12,7 @@
 // points, and values no thickness reaches.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -275,6 +277,7 @@ bool Same(const ThicknessAnswer& a, const ThicknessAnswer& b) {
 TEST(ThicknessSearch, AnswersAsTheWalkOnRandomCases) {
   Random r(20261207);
   int compared = 0, solved = 0, differ = 0;
+  int faulted = 0;  // searches that left a floating-point fault flag raised
   for (int i = 0; i < kInputs; ++i) {
     Case c = i % 3 == 0 ? CylinderCase(r) : i % 3 == 1 ? PlateCase(r) : WallCase(r);
     c.maxMm = LimitOf(r);
@@ -284,7 +287,9 @@ TEST(ThicknessSearch, AnswersAsTheWalkOnRandomCases) {
       const Target target{c.kind, TargetValue(r, runs, c.maxMm)};
       const ThicknessAnswer walked =
           ThicknessWalk::Walk([&](long double mm) { return runs.At(mm); }, target, c.stock, c.maxMm);
+      feclearexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
       const ThicknessAnswer searched = c.solve(target, c.stock, c.maxMm);
+      if (fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW)) ++faulted;
       ++compared;
       if (walked.outcome == ThicknessOutcome::Solved) ++solved;
       if (!Same(walked, searched) && ++differ <= 10) {
@@ -297,6 +302,9 @@ TEST(ThicknessSearch, AnswersAsTheWalkOnRandomCases) {
     }
   }
   EXPECT_EQ(differ, 0) << "of " << compared;
+  // The window reports a raised flag as a fault: the search's own steering
+  // must raise none (the runs of these inputs raise none either).
+  EXPECT_EQ(faulted, 0);
   EXPECT_EQ(compared, kInputs * kTargetsPerInput);
   // Most targets have an answer on the grid, not only bare or none.
   EXPECT_GT(solved, compared / 3);
