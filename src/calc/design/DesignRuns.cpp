@@ -22,9 +22,9 @@ long double CylinderSurfaceAt(const CylinderInputs& base, long double mm) {
 
 long double CylinderQuantityWithSurface(const CylinderInputs& base, long double mm, TargetKind kind,
                                         long double Ts) {
+  if (kind != TargetKind::HeatFlowAtMost) return Ts - kKelvin;  // the surface every result reports
   const CylinderInputs in = CylinderWith(base, mm);
-  const CylinderResult r = CylinderResultAt(in, Ts);
-  return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.L : r.surface;
+  return fabsl(CylinderResultAt(in, Ts).total) / in.L;
 }
 
 bool CylinderBeyond(const CylinderInputs& base, long double mm, long double T) {
