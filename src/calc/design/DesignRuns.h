@@ -29,9 +29,10 @@ inline long double InsulationMetres(long double mm, long double bare) { return m
 // inlet section); FluidEnd at the fluid leaving the pipe. The calculators
 // without a fluid have no FluidEnd (check Applies first).
 long double CylinderQuantity(const HeatLossCalc::CylinderInputs& base, long double mm, TargetKind kind);
-// The cylinder's run in its two halves (CylinderQuantity is the one applied
-// to the other): the outer surface (K) with the insulation at mm, and the
-// quantity of a surface held at Ts (K) with the insulation at mm.
+// The cylinder's run in its two halves, for the thickness search's bounds
+// (CylinderQuantity is the second at the surface the first finds): the outer
+// surface (K) with the insulation at mm, and the quantity of a surface held
+// at Ts (K) with the insulation at mm.
 long double CylinderSurfaceAt(const HeatLossCalc::CylinderInputs& base, long double mm);
 long double CylinderQuantityWithSurface(const HeatLossCalc::CylinderInputs& base, long double mm,
                                         TargetKind kind, long double Ts);

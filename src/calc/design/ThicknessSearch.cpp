@@ -12,9 +12,6 @@ namespace DesignCalc {
 
 namespace {
 
-// Grid point k in mm: k / 10, the very value "12.3" reads as in a field.
-long double Mm(long long k) { return static_cast<long double>(k) / 10; }
-
 // The first run of the bracketed search after bare, a usual thickness: 25 mm.
 constexpr long long kFirstProbe = 250;
 
@@ -78,7 +75,7 @@ class Bracketing {
         step = Decide();
       }
       if (step.answered) return step.k;
-      Record(step.k, runs_.At(Mm(step.k)));
+      Record(step.k, runs_.At(GridMm(step.k)));
     }
   }
 
@@ -110,7 +107,8 @@ class Bracketing {
         continue;
       }
       if (!endMeets) {
-        const QuantityRange r = model_.between(Mm(failed_), *grid_.at(failed_), Mm(end), *next->second);
+        const QuantityRange r =
+            model_.between(GridMm(failed_), *grid_.at(failed_), GridMm(end), *next->second);
         if (!std::isnan(r.least) && !std::isnan(r.most) && !goal_.Meets(r.least) && !goal_.Meets(r.most)) {
           failed_ = end;
           continue;
@@ -200,18 +198,18 @@ long long Step(long long k) {
 // The same answer as Bracketing where the meeting thicknesses reach from
 // one thickness up to the limit (SearchThickness).
 long long SteppedWalk(Runs& runs, Goal goal, long long last) {
-  if (!goal.Meets(runs.At(Mm(last)).quantity)) return 0;
+  if (!goal.Meets(runs.At(GridMm(last)).quantity)) return 0;
   long long failed = 0;  // the highest grid point known to fail
   for (;;) {
     const long long k = std::min(failed + Step(failed), last);
-    if (k != last && !goal.Meets(runs.At(Mm(k)).quantity)) {
+    if (k != last && !goal.Meets(runs.At(GridMm(k)).quantity)) {
       failed = k;
       continue;
     }
     long long met = k;
     while (met - failed > 1) {
       const long long mid = failed + (met - failed) / 2;
-      if (goal.Meets(runs.At(Mm(mid)).quantity)) {
+      if (goal.Meets(runs.At(GridMm(mid)).quantity)) {
         met = mid;
       } else {
         failed = mid;
@@ -244,7 +242,7 @@ ThicknessAnswer SearchThickness(const ThicknessModel& model, Goal goal,
       model.between ? Bracketing(runs, model, goal, last).ThinnestMeeting() : SteppedWalk(runs, goal, last);
   if (k == 0) return a;
   a.outcome = ThicknessOutcome::Solved;
-  a.exactMm = Mm(k);
+  a.exactMm = GridMm(k);
   a.exactQuantity = runs.At(a.exactMm).quantity;
   FindStock(runs, goal, stockMm, a.exactMm, a);
   return a;

@@ -10,6 +10,9 @@
 
 namespace DesignCalc {
 
+// Grid point k in mm: k / 10, the very value "12.3" reads as in a field.
+inline long double GridMm(long long k) { return static_cast<long double>(k) / 10; }
+
 // The side of a value the quantity must keep.
 struct Goal {
   long double value = 0;

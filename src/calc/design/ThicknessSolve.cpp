@@ -40,10 +40,10 @@ QuantityRange RangeOf(std::initializer_list<long double> values) {
 
 // A quantity that depends on the thickness only through the outer surface
 // temperature: the surface temperature, and the flat surfaces' heat flow
-// (their area stays as it is). The surface moves one way as insulation is
-// added (the layers pass less heat to the same surface, and a surface the
-// same heat), and the quantity moves one way with it, so between two runs it
-// lies between their values.
+// (their area stays as it is). The surface draws towards the air as
+// insulation is added (the layers pass less heat to a surface at a given
+// temperature, which gives off as much or more), and the quantity moves one
+// way with it, so between two runs it lies between their values.
 QuantityRange Monotone(long double, const ThicknessRun& thin, long double, const ThicknessRun& thick) {
   return RangeOf({thin.quantity, thick.quantity});
 }
@@ -105,7 +105,7 @@ ThicknessAnswer SolveCylinderThickness(const CylinderInputs& base, Target target
     model.guess = [&base, T](long long last) {
       const auto points = std::views::iota(1LL, last + 1);
       const auto first = std::ranges::partition_point(
-          points, [&](long long k) { return CylinderBeyond(base, static_cast<long double>(k) / 10, T); });
+          points, [&](long long k) { return CylinderBeyond(base, GridMm(k), T); });
       return first == points.end() ? last : *first;
     };
   }
