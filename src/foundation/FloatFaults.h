@@ -6,6 +6,8 @@
 
 #include <cfenv>
 
+#include "calc/numeric/KeepFlags.h"
+
 namespace FloatFaults {
 
 // Clears the three watched flags (division by zero, invalid, overflow).
@@ -16,15 +18,6 @@ void Check();
 
 // Keeps the flags as they are across a call into library code (Qt, iconv,
 // strtold) that may raise flags of its own.
-class Keep {
- public:
-  Keep() { fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~Keep() { fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  Keep(const Keep&) = delete;
-  Keep& operator=(const Keep&) = delete;
-
- private:
-  fexcept_t saved_;
-};
+using Keep = Numeric::KeepFlags;
 
 }  // namespace FloatFaults

@@ -6,11 +6,33 @@ namespace DesignCalc {
 
 using namespace HeatLossCalc;
 
-long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
+namespace {
+
+CylinderInputs CylinderWith(const CylinderInputs& base, long double mm) {
   CylinderInputs in = base;
   in.t2 = InsulationMetres(mm, kCylinderBare);
-  const CylinderResult r = CylinderHeatLoss(in);
-  return kind == TargetKind::HeatFlowAtMost ? fabsl(r.total) / in.L : r.surface;
+  return in;
+}
+
+}  // namespace
+
+long double CylinderSurfaceAt(const CylinderInputs& base, long double mm) {
+  return CylinderSurface(CylinderWith(base, mm));
+}
+
+long double CylinderQuantityWithSurface(const CylinderInputs& base, long double mm, TargetKind kind,
+                                        long double Ts) {
+  if (kind != TargetKind::HeatFlowAtMost) return Ts - kKelvin;  // the surface every result reports
+  const CylinderInputs in = CylinderWith(base, mm);
+  return fabsl(CylinderResultAt(in, Ts).total) / in.L;
+}
+
+bool CylinderBeyond(const CylinderInputs& base, long double mm, long double T) {
+  return CylinderBalanceBeyond(CylinderWith(base, mm), T);
+}
+
+long double CylinderQuantity(const CylinderInputs& base, long double mm, TargetKind kind) {
+  return CylinderQuantityWithSurface(base, mm, kind, CylinderSurfaceAt(base, mm));
 }
 
 long double FlatPlateQuantity(const FlatPlateInputs& base, long double mm, TargetKind kind) {

@@ -29,6 +29,16 @@ inline long double InsulationMetres(long double mm, long double bare) { return m
 // inlet section); FluidEnd at the fluid leaving the pipe. The calculators
 // without a fluid have no FluidEnd (check Applies first).
 long double CylinderQuantity(const HeatLossCalc::CylinderInputs& base, long double mm, TargetKind kind);
+// The cylinder's run in its two halves, for the thickness search's bounds
+// (CylinderQuantity is the second at the surface the first finds): the outer
+// surface (K) with the insulation at mm, and the quantity of a surface held
+// at Ts (K) with the insulation at mm.
+long double CylinderSurfaceAt(const HeatLossCalc::CylinderInputs& base, long double mm);
+long double CylinderQuantityWithSurface(const HeatLossCalc::CylinderInputs& base, long double mm,
+                                        TargetKind kind, long double Ts);
+// Whether the cylinder's balance with the insulation at mm lies beyond the
+// surface temperature T (K), away from the air: CylinderBalanceBeyond.
+bool CylinderBeyond(const HeatLossCalc::CylinderInputs& base, long double mm, long double T);
 long double FlatPlateQuantity(const HeatLossCalc::FlatPlateInputs& base, long double mm, TargetKind kind);
 long double FlatWallQuantity(const HeatLossCalc::FlatWallInputs& base, long double mm, TargetKind kind);
 long double PipeFlowQuantity(const HeatLossCalc::PipeFlowInputs& base, long double mm, TargetKind kind);

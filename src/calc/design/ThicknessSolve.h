@@ -23,9 +23,11 @@ namespace DesignCalc {
 // The thickest insulation tried, mm.
 inline constexpr long double kDefaultMaxMm = 500;
 
-// The cylinder, flat plate and flat wall try every 0.1 mm up to maxMm (one
-// run takes microseconds), so a loss that is not monotonic in the thickness
-// is answered exactly.
+// The cylinder, flat plate and flat wall answer what trying every 0.1 mm up
+// to maxMm in turn would answer, in a handful of runs where the quantity is
+// monotonic in the thickness and exactly as well where it is not (a thin
+// line's loss below its critical radius): the bracketed search of
+// ThicknessSearch.h with the bound of each quantity between two runs.
 ThicknessAnswer SolveCylinderThickness(const HeatLossCalc::CylinderInputs& base, Target target,
                                        const std::vector<long double>& stockMm,
                                        long double maxMm = kDefaultMaxMm);

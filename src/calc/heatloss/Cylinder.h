@@ -46,4 +46,17 @@ struct CylinderResult {
 
 CylinderResult CylinderHeatLoss(const CylinderInputs& in);
 
+// The two halves of CylinderHeatLoss, which is CylinderResultAt(in,
+// CylinderSurface(in)): the outer surface (K) its scan finds, and the results
+// of a surface held at Ts (K). The thickness search bounds the loss between
+// two runs with them.
+long double CylinderSurface(const CylinderInputs& in);
+CylinderResult CylinderResultAt(const CylinderInputs& in, long double Ts);
+
+// The test of CylinderSurface's scan at a surface temperature T (K): true
+// while the balance lies beyond T, away from the air (hotter than T on a
+// line hotter than the air, colder on a colder one). The thickness search
+// guesses where a surface target is met with it, before any run.
+bool CylinderBalanceBeyond(const CylinderInputs& in, long double T);
+
 }  // namespace HeatLossCalc

@@ -51,6 +51,13 @@ struct CylinderWall {
   long double Conducted(long double T) const { return (Ti - T) * G * 2 * kPi * L; }
   long double Given(long double T) const { return (T - Ta) * h * P * L + (Fourth(T) - Fourth(Ta)) * R * L; }
 
+  // The scans' tests at T, true while the balance lies beyond T, away from
+  // the air: a hot line's layers conduct more than the surface gives off; a
+  // cold line's surface, short of the inner temperature, gives off more
+  // (both negative) than the layers conduct.
+  bool LossPasses(long double T) const { return Conducted(T) > Given(T); }
+  bool GainPasses(long double T) const { return T > Ti && Given(T) > Conducted(T); }
+
   // Convection and radiation rounded to hundredths before their sum; each
   // face lies its layer's drop inside the one outside it.
   CylinderResult ResultAt(long double Ts) const {

@@ -1,7 +1,8 @@
 // The cylinder with the automatic outer coefficient or k(T): the scan of
 // Cylinder.cpp (hot) or HeatGain.cpp (cold) over the same points, testing
-// whether both layers carry the surface's heat short of the inner
+// whether the layers carry the surface's heat short of the inner
 // temperature. Inner insulation layers join the chain between the two.
+#include <array>
 #include <cmath>
 
 #include "calc/heatloss/GainScan.h"
@@ -12,48 +13,71 @@
 
 namespace HeatLossCalc {
 
-CylinderResult CylinderWithOptions(const CylinderInputs& in) {
-  const long double D1 = in.D1;
-  const long double Db = InsulationBaseDiameter(in);
-  const long double D2 = in.t2 * 2 + Db;
-  // Each layer's integral of k per watt and metre: ln(Do/Di) / 2π; the
-  // chain runs from the insulation inwards to the tube.
-  const long double per1 = logl(D1 / (D1 - 2 * in.t1)) / (2 * kPi);
-  const long double per2 = logl(D2 / Db) / (2 * kPi);
-  const SurfaceCalc::TemperatureConductivity k1 = WithChange(in.k1, in.k1T), k2 = WithChange(in.k2, in.k2T);
+namespace {
+
+// What the scan and the results share: the chain of layers from the
+// insulation inwards to the tube, the outer circumference and the outer
+// coefficient.
+struct OptionsWall {
+  const CylinderInputs& in;
   LayerChain chain;
-  chain.Add(k2, per2);
-  {
+  long double Ta, Ti;  // kelvin
+  long double P, R;    // outer circumference; e * sigma * P
+  OuterConvection h;
+
+  explicit OptionsWall(const CylinderInputs& c)
+      : in(c),
+        Ta(c.Ta + kKelvin),
+        Ti(c.Ti + kKelvin),
+        P((c.t2 * 2 + InsulationBaseDiameter(c)) * kPi),
+        R(c.e * c.sigma * P),
+        h(c.h, c.outer, OuterSurfaceOf(c)) {
+    // Each layer's integral of k per watt and metre: ln(Do/Di) / 2π.
+    const long double D1 = c.D1;
+    const long double Db = InsulationBaseDiameter(c);
+    const long double D2 = c.t2 * 2 + Db;
+    chain.Add(WithChange(c.k2, c.k2T), logl(D2 / Db) / (2 * kPi));
     std::array<long double, kMaxInnerLayers + 1> D{};
     D[0] = D1;
-    for (int j = 0; j < in.inner.count; ++j) D[j + 1] = in.inner.layer[j].thickness * 2 + D[j];
-    for (int j = in.inner.count - 1; j >= 0; --j) {
-      const InsulationLayer& l = in.inner.layer[j];
+    for (int j = 0; j < c.inner.count; ++j) D[j + 1] = c.inner.layer[j].thickness * 2 + D[j];
+    for (int j = c.inner.count - 1; j >= 0; --j) {
+      const InsulationLayer& l = c.inner.layer[j];
       chain.Add(WithChange(l.k, l.kT), logl(D[j + 1] / D[j]) / (2 * kPi));
     }
+    chain.Add(WithChange(c.k1, c.k1T), logl(D1 / (D1 - 2 * c.t1)) / (2 * kPi));
   }
-  chain.Add(k1, per1);
-  const long double Ta = in.Ta + kKelvin;
-  const long double Ti = in.Ti + kKelvin;
-  const long double P = D2 * kPi;  // outer circumference
-  const long double R = in.e * in.sigma * P;
-  const OuterConvection h(in.h, in.outer, OuterSurfaceOf(in));
-  auto lost = [&](long double T) { return h.Flux(T) * P + (Fourth(T) - Fourth(Ta)) * R; };  // W/m
-  auto accept = [&](long double T) {
+
+  // The scan's test at T: whether the layers carry the heat the surface at
+  // T gives off (W/m) short of the inner temperature.
+  bool Passes(long double T) const {
     if (const std::optional<bool> plain = PlainSide(T, Ta, Ti)) return *plain;
-    return ChainCarries(chain, T - kKelvin, lost(T), in.Ti, nullptr);
-  };
-  const long double Ts =
-      in.Ti < in.Ta ? GainThresholdScan(Ta, 6, 31, accept) : Scan::Threshold(Ta, 6, 31, accept);
+    const long double q = h.Flux(T) * P + (Fourth(T) - Fourth(Ta)) * R;
+    return ChainCarries(chain, T - kKelvin, q, in.Ti, nullptr);
+  }
+};
+
+}  // namespace
+
+long double CylinderSurfaceWithOptions(const CylinderInputs& in) {
+  const OptionsWall w(in);
+  auto accept = [&](long double T) { return w.Passes(T); };
+  return in.Ti < in.Ta ? GainThresholdScan(w.Ta, 6, 31, accept) : Scan::Threshold(w.Ta, 6, 31, accept);
+}
+
+bool CylinderPassesWithOptions(const CylinderInputs& in, long double T) { return OptionsWall(in).Passes(T); }
+
+CylinderResult CylinderResultWithOptions(const CylinderInputs& in, long double Ts) {
+  const OptionsWall w(in);
   CylinderResult r;
-  r.coefficient = h.Coefficient(Ts);
-  r.convective = Rounding::Nearest((Ts - Ta) * 100 * r.coefficient * P * in.L) / 100;
-  r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(Ta)) * 100 * R * in.L) / 100;
+  r.coefficient = w.h.Coefficient(Ts);
+  r.convective = Rounding::Nearest((Ts - w.Ta) * 100 * r.coefficient * w.P * in.L) / 100;
+  r.radiative = Rounding::Nearest((Fourth(Ts) - Fourth(w.Ta)) * 100 * w.R * in.L) / 100;
   r.total = r.convective + r.radiative;
   r.surface = Ts - kKelvin;
   // Through the insulation layers from the surface with the heat reported,
   // as the cylinder without options does; a face that would reach the inner
   // temperature stops there.
+  const LayerChain& chain = w.chain;
   const int layers = chain.count - 1;
   r.faces.layers = layers;
   r.faces.at[layers] = r.surface;

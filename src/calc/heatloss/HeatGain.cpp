@@ -15,10 +15,9 @@ namespace HeatLossCalc {
 // air, and the guard keeps the fourth powers away from temperatures where
 // radiation would turn the comparison round.
 
-CylinderResult CylinderHeatGain(const CylinderInputs& in) {
+long double CylinderGainSurface(const CylinderInputs& in) {
   const CylinderWall w(in);
-  const long double Ts = GainScan(w.Ta, 6, 31, [&](long double T) { return T > w.Ti && w.Given(T) > w.Conducted(T); });
-  return w.ResultAt(Ts);
+  return GainScan(w.Ta, 6, 31, [&](long double T) { return w.GainPasses(T); });
 }
 
 long double FlatPlateGainSurface(long double Tinner, long double U, long double A, const FlatPlateInputs& in,

@@ -21,8 +21,10 @@ namespace HeatLossCalc {
 // A heat gain is shown by a negative loss.
 inline bool IsHeatGain(long double loss) { return loss < 0; }
 
-// The cylinder with Ti below Ta; six stages of 31 points as the loss side.
-CylinderResult CylinderHeatGain(const CylinderInputs& in);
+// The outer surface (K) of the cylinder with Ti below Ta; six stages of 31
+// points as the loss side. Its results are those of the loss side at that
+// surface (CylinderResultAt).
+long double CylinderGainSurface(const CylinderInputs& in);
 
 // The outer surface (K) of a flat plate whose inner side Tinner lies below
 // the air: heat conducted through the wall (U, W/m2K) from the surface to the

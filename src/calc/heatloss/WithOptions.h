@@ -12,7 +12,10 @@
 
 namespace HeatLossCalc {
 
-CylinderResult CylinderWithOptions(const CylinderInputs& in);
+// The cylinder's surface (K) and its results at a surface Ts (K).
+long double CylinderSurfaceWithOptions(const CylinderInputs& in);
+CylinderResult CylinderResultWithOptions(const CylinderInputs& in, long double Ts);
+bool CylinderPassesWithOptions(const CylinderInputs& in, long double T);  // the scan's test
 FlatPlateResult FlatPlateSteadyWithOptions(const FlatPlateInputs& in);
 FlatPlateResult FlatPlateCoolingWithOptions(const FlatPlateInputs& in, const CoolingInputs& cooling,
                                             curves::Series* plate);

@@ -38,7 +38,8 @@ TEST(RefiningScan, ScansStagesFromTheBestPointAndKeepsTheLastAccepted) {
 // its first failing point keeps the very value of the full scan, with far
 // fewer evaluations; also at thresholds on the grid and outside the range.
 TEST(ThresholdScan, KeepsTheFullScansValueWithFewerEvaluations) {
-  for (const long double threshold : {-250.0L, 0.0L, 37.123456789L, 150.0L, 299.99L, 1e6L}) {
+  for (const long double threshold :
+       {-250.0L, -37.7L, 0.0L, 0.123456L, 12.3456789L, 37.123456789L, 150.0L, 199.9999L, 299.99L, 1e6L}) {
     for (const int stages : {5, 6}) {
       int full = 0, early = 0;
       const long double a =
