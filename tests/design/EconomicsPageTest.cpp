@@ -110,7 +110,7 @@ TEST_F(EconomicThickness, BadInputsAndCostLinesAreNamed) {
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n5O,4500,\r\n");
   Click("EconRun");
   EXPECT_EQ(Messages(),
-            QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0 より大きい数（mm）にしてください。")});
+            QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0.1 mm 以上 1000 mm 以下の数にしてください。")});
   // The flat panels take the cost per m2, which these lines leave empty.
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n");
   Click("Button12");

@@ -13,6 +13,7 @@
 #include "operations/analysis/AnalysisView.h"
 #include "operations/curves/SweepRun.h"
 #include "operations/hints/FieldCatalogue.h"
+#include "operations/hints/FieldRules.h"
 #include "operations/memo/MemoStore.h"
 #include "widgets/ChartView.h"
 #include "widgets/Form.h"
@@ -21,6 +22,12 @@ namespace {
 
 // Up to this many points a sweep's chart shows a dot at each.
 constexpr size_t kDottedPoints = 50;
+
+// The largest magnitude of a sweep's first and last value, and of a point
+// the chart draws: within the double range the chart plots in, with room.
+constexpr long double kLargestPlotted = 1E300L;
+
+bool Plottable(long double x) { return x >= -kLargestPlotted && x <= kLargestPlotted; }
 
 bool SameChoices(const std::vector<FieldChoice>& a, const std::vector<FieldChoice>& b) {
   if (a.size() != b.size()) return false;
@@ -54,7 +61,11 @@ int MainResult(const std::vector<FieldChoice>& outputs) {
 
 ParameterSweep::ParameterSweep(Form& form, AnalysisView& view, HeatLossPanels& panels, MemoStore& memos,
                                std::function<void()> busyChanged)
-    : f(form), view_(view), panels_(panels), memos_(memos), work_(std::move(busyChanged)) {}
+    : f(form),
+      view_(view),
+      panels_(panels),
+      memos_(memos),
+      work_(std::move(busyChanged), [&form](const std::function<void()>& op) { form.Guarded(op); }) {}
 
 void ParameterSweep::Wire() {
   f.OnClick("SweepRun", [this] { Run(); });
@@ -138,6 +149,13 @@ void ParameterSweep::Run() {
   long double from = 0, to = 0;
   if (!TryToNumber(f.Text("SweepFrom"), from) || !TryToNumber(f.Text("SweepTo"), to)) {
     f.Message(QStringLiteral("範囲の最初と最後の値を数値で入力してください。"));
+    return;
+  }
+  // Every point is drawn in the chart, whose numbers reach about 1.8E308.
+  if (!Plottable(from) || !Plottable(to)) {
+    f.Message(QStringLiteral("%1 '%2' ～ '%3' は -%4 以上 %4 以下の数にしてください（グラフに描ける範囲）。")
+                  .arg(f.Text("SweepRangeLabel"), FieldRules::Quoted(f.Text("SweepFrom")), FieldRules::Quoted(f.Text("SweepTo")),
+                       NumberText(kLargestPlotted)));
     return;
   }
   bool whole = false;
@@ -227,9 +245,11 @@ void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& ro
     curve.title = plan.outputs[j].caption;
     curve.rightAxis = !secondUnit.isEmpty() && plan.outputs[j].unit == secondUnit;
     curve.dots = rows.size() <= kDottedPoints;
+    // A result beyond the chart's numbers is left out, as a text that is no number.
     for (const SweepRow& row : rows) {
       long double x = 0, y = 0;
-      if (TryToNumber(row.input, x) && TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y))
+      if (TryToNumber(row.input, x) && TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y) &&
+          Plottable(x) && Plottable(y))
         curve.points.push_back({static_cast<double>(x), static_cast<double>(y)});
     }
     plot.curves.push_back(std::move(curve));

@@ -13,9 +13,9 @@
 
 #include "calc/design/Economics.h"
 #include "operations/design/DesignCase.h"
+#include "operations/design/DesignJob.h"
 
 class AnalysisView;
-class DesignJob;
 class Form;
 class HeatLossPanels;
 class MemoViews;
@@ -45,6 +45,14 @@ class EconomicsPage {
   };
 
   std::optional<DesignCalc::EconomicInputs> Inputs();
+  // Empties the table, the economic thickness and the note.
+  void Clear();
+  // The table of the case, a forward run at a time, each counted; empty
+  // after a cancel. On a worker thread in the background.
+  static std::optional<DesignCalc::EconomicTable> Tabulate(const DesignCase& d,
+                                                           const std::vector<DesignCalc::StockCost>& stock,
+                                                           const DesignCalc::EconomicInputs& econ,
+                                                           DesignJob::Control& control);
   void Show(const DesignCase& d, const DesignCalc::EconomicInputs& econ, const DesignCalc::EconomicTable& t);
   // The table as the grid memo holds it: the header row, the rows, then the inputs.
   QList<QStringList> MemoLines() const;

@@ -10,6 +10,7 @@
 #include "calc/heating/HeaterPowerSearch.h"
 #include "operations/heating/HeatingTables.h"
 #include "operations/heating/HeatingTrace.h"
+#include "operations/hints/FieldRules.h"
 #include "calc/heating/WallHeating.h"
 
 using namespace heating;
@@ -30,6 +31,16 @@ const char* const kNoHeatingNeeded =
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString Integer(long double x) { return NumberText(Rounding::Nearest(x)); }
+
+// The container's sides above 0, its wall's and its insulation's
+// thicknesses and conductivities 0 or above (a conductivity of 0 is taken
+// as 0.0001 W/m℃). False after a message that names the field.
+bool ContainerSizesHold(Fields& f) {
+  for (const char* side : {"Edit35", "Edit36", "Edit37"})
+    if (!FieldRules::Positive(f, side)) return false;
+  return FieldRules::Thickness(f, "Edit38") && FieldRules::NotNegative(f, "Edit53") &&
+         FieldRules::Thickness(f, "Edit39") && FieldRules::NotNegative(f, "Edit52");
+}
 
 }  // namespace
 
@@ -61,6 +72,7 @@ void HeatingCalculators::ContainerHeating() {
   in.L = f.Number("Edit35");
   in.W = f.Number("Edit36");
   in.D = f.Number("Edit37");
+  if (!ContainerSizesHold(f)) return;
   WriteVolumeAndMass(in.L, in.W, in.D);
 
   in.riseTime = f.Number("Edit43");
@@ -170,6 +182,8 @@ void HeatingCalculators::GasHeating() {
 void HeatingCalculators::WallHeating() {
   if (!RequiredTexts()) return;
   const long double L = f.Number("Edit35"), W = f.Number("Edit36"), D = f.Number("Edit37");
+  for (const char* side : {"Edit35", "Edit36", "Edit37"})
+    if (!FieldRules::Positive(f, side)) return;
   if (L < 0.001L || W < 0.001L || D < 0.005L) {
     f.Message(Text(kDimensionsOutOfRange));
     return;

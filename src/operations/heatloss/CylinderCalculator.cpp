@@ -14,6 +14,7 @@
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -32,6 +33,9 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.D1 = f.Number("Edit10") / 1000;
   in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
   in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
+  if (!FieldRules::Positive(f, "Edit10") || !FieldRules::Thickness(f, "Edit34") ||
+      !FieldRules::Thickness(f, "Edit12"))
+    return std::nullopt;
   if (!(f.Number("Edit10") > 2 * f.Number("Edit34"))) {
     f.Message(QStringLiteral("内層外径と内層厚さを確認してください。"));
     return std::nullopt;
@@ -42,6 +46,8 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
   in.L = f.Number("Edit13");
+  if (!FieldRules::Positive(f, "Edit6") || !FieldRules::Positive(f, "Edit7") || !FieldRules::Positive(f, "Edit13"))
+    return std::nullopt;
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
 }
@@ -54,6 +60,7 @@ void Run(Fields& f) {
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta)) return;
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
   f.SetText("Edit2", RoundHundredths(r.surface));
   f.SetText("Edit21", RoundHundredths(r.interface));

@@ -20,6 +20,7 @@
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -43,6 +44,9 @@ std::optional<FlatPlateInputs> Prepare(Fields& f) {
   in.h = f.Number("Edit17");
   in.e = f.Number("Edit16");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  for (const char* size : {"Edit5", "Edit29", "Edit30"})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, "Edit31") || !FieldRules::Thickness(f, "Edit32")) return std::nullopt;
   if (IsThickness(f.Text("Edit32"))) {
     in.L2 = f.Number("Edit32") / 1000;
   } else {
@@ -97,13 +101,16 @@ void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r
 void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  WriteResults(f, *in, FlatPlateSteady(*in), humidity);
+  const FlatPlateResult r = FlatPlateSteady(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin)) return;
+  WriteResults(f, *in, r, humidity);
 }
 
 void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin)) return;
   WriteResults(f, *in, r, humidity);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }

@@ -18,6 +18,7 @@
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -46,6 +47,9 @@ std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
   in.ei = f.Number("Edit83");
   in.e = f.Number("Edit16");
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  for (const char* size : {"Edit5", "Edit29", "Edit30"})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, "Edit31") || !FieldRules::Thickness(f, "Edit32")) return std::nullopt;
   if (f.Text("Edit32") != QStringLiteral("0")) {
     in.L2 = f.Number("Edit32") / 1000;
   } else {
@@ -74,6 +78,7 @@ void Run(Fields& f) {
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return;
   const FlatWallResult r = FlatWallTransmission(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Tg - kKelvin, in->Ta - kKelvin)) return;
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.outerSurface));

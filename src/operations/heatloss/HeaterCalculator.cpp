@@ -13,6 +13,7 @@
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -39,6 +40,10 @@ std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
   in.P = HeaterCircumference(f.Number("Edit11"));
   in.h = f.Number("Edit17");
+  // The layers the Run reads after the surface: the wire, the MgO and the sheath.
+  for (const char* size : {"Edit13", "Edit9", "Edit10", "Edit6", "Edit7"})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, "Edit12")) return std::nullopt;
   const std::optional<AutoCoefficient> outer = SurfaceOptions::OuterOf(f, HeatLossPanel::Cylinder);
   if (!outer || (outer->on && !SurfaceOptions::WithinRange(f, in.Ta, in.Ta))) return std::nullopt;
   in.outer = *outer;
@@ -69,6 +74,12 @@ void Run(Fields& f) {
   const HeaterInputs& in = *surface;
   const long double Ts = HeaterSurfaceTemperature(in);
   const HeaterLosses q = HeaterSurfaceLosses(in, Ts);
+  // The scan keeps one step below its last passing point: when no point
+  // above the air passes, a heater with power shows no loss, or a gain.
+  if (in.Q > 0 && (SurfaceOptions::ShownAsZero(q.total) || q.total < 0)) {
+    SurfaceOptions::SayNoBalance(f);
+    return;
+  }
   HeatFlowDisplay::WriteSurfaceFlows(f, q.convective, q.radiative, q.total, NumberText);
   f.SetText("Edit2", RoundHundredths(Ts));
   f.SetText("Edit14", RoundHundredths(HeaterFluxDensity(in)));

@@ -16,6 +16,7 @@
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -53,10 +54,14 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
   in.Lp = f.Number("Edit13");
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
+  if (!FieldRules::Positive(f, "Edit66") || !FieldRules::Positive(f, "Edit13") ||
+      !FieldRules::NotNegative(f, "Edit6") || !FieldRules::NotNegative(f, "Edit7"))
+    return std::nullopt;
   if (in.k1 == 0) in.k1 = kNoConductivity;
   if (in.k2 == 0) in.k2 = kNoConductivity;
   in.t1 = f.Text("Edit34") == QStringLiteral("0") ? kNoLayer : f.Number("Edit34") / 1000;
   in.t2 = f.Text("Edit12") == QStringLiteral("0") ? kNoLayer : f.Number("Edit12") / 1000;
+  if (!FieldRules::Thickness(f, "Edit34") || !FieldRules::Thickness(f, "Edit12")) return std::nullopt;
   in.hi = Capped(f, "Edit69");
   in.h = Capped(f, "Edit17");
   if (!(in.Di > f.Number("Edit34") * 2 / 1000)) {
@@ -94,6 +99,7 @@ void Run(Fields& f) {
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return;
   const PipeFlowResult r = PipeFlowTemperature(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.fluid, in->Ta - kKelvin)) return;
   f.SetText("Edit14", RoundHundredths(r.fluid));
   f.SetText("Edit4", RoundHundredths(r.wallFluidSide));
   f.SetText("Edit1", RoundHundredths(r.boundary));
