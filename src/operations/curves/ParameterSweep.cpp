@@ -190,12 +190,14 @@ void ParameterSweep::Run() {
           if (row) rows->push_back(std::move(*row));
       },
       [this, plan, rows, started] {
-        Show(*plan, *rows);
+        const int leftOut = Show(*plan, *rows);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         const QString time =
             seconds < 0.01 ? QStringLiteral("0.01秒未満") : RoundedText(seconds, 2) + QStringLiteral("秒");
-        f.SetText("SweepStatus", QStringLiteral("%1点を計算しました（%2）").arg(rows->size()).arg(time));
+        QString status = QStringLiteral("%1点を計算しました（%2）").arg(rows->size()).arg(time);
+        if (leftOut > 0) status += QStringLiteral("。グラフに描けない大きさの値 %1 個は描いていません").arg(leftOut);
+        f.SetText("SweepStatus", status);
       },
       points);
 }
@@ -206,7 +208,7 @@ void ParameterSweep::Cancel() {
   f.SetText("SweepStatus", QStringLiteral("中止しました"));
 }
 
-void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& rows) {
+int ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& rows) {
   bool notes = false;
   for (const SweepRow& row : rows) notes = notes || !row.notes.isEmpty();
   QStringList headers{plan.input.caption};
@@ -234,6 +236,7 @@ void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& ro
   plot.title = plan.input.name + QStringLiteral(" を変えたときの結果");
   plot.xCaption = plan.input.caption;
   std::vector<const FieldChoice*> left, right;
+  int leftOut = 0;
   const QString firstUnit = plan.outputs.front().unit;
   QString secondUnit;
   for (const FieldChoice& out : plan.outputs) {
@@ -245,18 +248,23 @@ void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& ro
     curve.title = plan.outputs[j].caption;
     curve.rightAxis = !secondUnit.isEmpty() && plan.outputs[j].unit == secondUnit;
     curve.dots = rows.size() <= kDottedPoints;
-    // A result beyond the chart's numbers is left out, as a text that is no number.
+    // A text that is no number is left out; so is a result beyond the
+    // chart's numbers, and counted.
     for (const SweepRow& row : rows) {
       long double x = 0, y = 0;
-      if (TryToNumber(row.input, x) && TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y) &&
-          Plottable(x) && Plottable(y))
-        curve.points.push_back({static_cast<double>(x), static_cast<double>(y)});
+      if (!TryToNumber(row.input, x) || !TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y)) continue;
+      if (!Plottable(x) || !Plottable(y)) {
+        ++leftOut;
+        continue;
+      }
+      curve.points.push_back({static_cast<double>(x), static_cast<double>(y)});
     }
     plot.curves.push_back(std::move(curve));
   }
   plot.yCaption = AxisCaption(left);
   if (!right.empty()) plot.y2Caption = AxisCaption(right);
   view_.Chart().Draw(plot);
+  return leftOut;
 }
 
 void ParameterSweep::ToMemo() {

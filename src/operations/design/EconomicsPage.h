@@ -37,6 +37,14 @@ class EconomicsPage {
   // EconChart: the totals into the chart GraphView, shown.
   void ToChart();
 
+  // The table of the case as its calculator makes it (DesignCase::Economics),
+  // to the bit, a forward run at a time, each counted in control.done;
+  // empty once control.cancel is set. On a worker thread in the background.
+  static std::optional<DesignCalc::EconomicTable> Tabulate(const DesignCase& d,
+                                                           const std::vector<DesignCalc::StockCost>& stock,
+                                                           const DesignCalc::EconomicInputs& econ,
+                                                           DesignJob::Control& control);
+
  private:
   struct Shown {
     DesignCase d;
@@ -47,12 +55,6 @@ class EconomicsPage {
   std::optional<DesignCalc::EconomicInputs> Inputs();
   // Empties the table, the economic thickness and the note.
   void Clear();
-  // The table of the case, a forward run at a time, each counted; empty
-  // after a cancel. On a worker thread in the background.
-  static std::optional<DesignCalc::EconomicTable> Tabulate(const DesignCase& d,
-                                                           const std::vector<DesignCalc::StockCost>& stock,
-                                                           const DesignCalc::EconomicInputs& econ,
-                                                           DesignJob::Control& control);
   void Show(const DesignCase& d, const DesignCalc::EconomicInputs& econ, const DesignCalc::EconomicTable& t);
   // The table as the grid memo holds it: the header row, the rows, then the inputs.
   QList<QStringList> MemoLines() const;

@@ -60,7 +60,12 @@ void Run(Fields& f) {
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta)) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta, [&](long double h) {
+        CylinderInputs typed = *in;
+        typed.outer.on = false;
+        typed.h = h;
+        return CylinderHeatLoss(typed).total;
+      })) return;
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
   f.SetText("Edit2", RoundHundredths(r.surface));
   f.SetText("Edit21", RoundHundredths(r.interface));

@@ -1,6 +1,7 @@
 // 平板放熱 on the flat panel (code "1"): the steady loss at a constant inner
 // temperature (Button71 "定温放熱") or the cooling over time ("自然放熱"),
 // through one face or both faces (Label30).
+#include <functional>
 #include <optional>
 
 #include "calc/design/DesignRuns.h"
@@ -98,11 +99,22 @@ void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r
   if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), r.surface);
 }
 
+// The steady loss of the plate at its inner temperature with a typed
+// coefficient h (自動 off), for BalanceFound.
+std::function<long double(long double)> SteadyWith(const FlatPlateInputs& in) {
+  return [in](long double h) {
+    FlatPlateInputs typed = in;
+    typed.outer.on = false;
+    typed.h = h;
+    return FlatPlateSteady(typed).total;
+  };
+}
+
 void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateSteady(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin)) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin, SteadyWith(*in))) return;
   WriteResults(f, *in, r, humidity);
 }
 
@@ -110,7 +122,7 @@ void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
-  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin)) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin, SteadyWith(*in))) return;
   WriteResults(f, *in, r, humidity);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }

@@ -37,9 +37,10 @@ constexpr long double kHighest = 2000;          // ℃, the highest temperature 
 constexpr long double kMaxWind = 100;
 // W: a loss that shows as 0 (rounded to hundredths).
 constexpr long double kShownAsZero = 0.005L;
-// K: an inside this far from the air gives some heat to a surface at the
-// air's temperature through any layers a calculation is meant for.
+// K: an inside nearer the air than this may well give next to nothing.
 constexpr long double kAwayFromTheAir = 1;
+// W/(m2・℃): still air on a warm surface.
+constexpr long double kOrdinaryCoefficient = 10;
 
 bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 bool IsCheck(const char* control) { return Is(control, kAuto) || Is(control, kInnerAuto); }
@@ -212,8 +213,12 @@ void ShowOuter(Fields& f, const SurfaceCalc::SurfaceConditions& c, long double s
 
 bool ShownAsZero(long double watts) { return fabsl(watts) < kShownAsZero; }
 
-bool BalanceFound(Fields& f, long double total, long double inside, long double air) {
+bool BalanceFound(Fields& f, long double total, long double inside, long double air,
+                  const std::function<long double(long double h)>& withTypedCoefficient) {
   if (!ShownAsZero(total) || !(fabsl(inside - air) >= kAwayFromTheAir)) return true;
+  // Layers that carry next to nothing (a conductivity of next to none) give
+  // 0 W with an ordinary surface too: then 0 W is the answer.
+  if (ShownAsZero(withTypedCoefficient(kOrdinaryCoefficient))) return true;
   SayNoBalance(f);
   return false;
 }

@@ -20,6 +20,7 @@
 // 自動 shows the computed ones in their fields: Edit17 (1,80), Edit69 (2,80).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -97,12 +98,15 @@ bool ReadInto(Fields& f, HeatLossPanel panel, Inputs& in, long double T1, long d
 // last point that passes. When no point beyond the air passes (the surface
 // gives off more than the layers carry even a finest step beyond it: a
 // coefficient or a wind beyond reason), the surface is the air's and the
-// loss reads 0 W. BalanceFound takes the total loss the run found (W) and
-// the inside where the run ends (the inner temperature, the gas, the plate
-// after its cooling, the fluid at the pipe's end; ℃): a loss shown as 0 W
-// while the inside lies 1 K or more from the air is no balance, and a
-// message says so: false.
-bool BalanceFound(Fields& f, long double total, long double inside, long double air);
+// loss reads 0 W. BalanceFound takes the total loss the run found (W), the
+// inside where the run ends (the inner temperature, the gas, the plate
+// after its cooling, the fluid at the pipe's end; ℃) and the run's loss
+// with a typed coefficient h in place of the outer one (自動 off, k(T) as
+// it is). A loss shown as 0 W while the inside lies 1 K or more from the
+// air, and the layers give more than that to an ordinary surface, is no
+// balance: a message says so, false.
+bool BalanceFound(Fields& f, long double total, long double inside, long double air,
+                  const std::function<long double(long double h)>& withTypedCoefficient);
 // A loss (W) the result fields show as 0.
 bool ShownAsZero(long double watts);
 // The message of a scan that found no balance.
