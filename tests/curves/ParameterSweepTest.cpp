@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
-
 #include <cmath>
 #include <functional>
 
@@ -134,7 +133,8 @@ TEST_F(ParameterSweep, BeyondTheNumberRangeAndFaultsOfTheWorkerAreSaid) {
   ASSERT_EQ(Grid()->rowCount(), 3);
   for (const ChartCurve& curve : Plot().curves)
     for (const ChartPoint& p : curve.points) EXPECT_TRUE(std::isfinite(p.y)) << curve.title.toStdString();
-  EXPECT_TRUE(Text("SweepStatus").endsWith(QStringLiteral("は描いていません"))) << Text("SweepStatus").toStdString();
+  EXPECT_TRUE(Text("SweepStatus").endsWith(QStringLiteral("は描いていません")))
+      << Text("SweepStatus").toStdString();
 
   BackgroundWork work(nullptr, [this](const std::function<void()>& op) { form->Guarded(op); });
   auto overflow = [] {

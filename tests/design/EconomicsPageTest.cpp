@@ -117,8 +117,8 @@ TEST_F(EconomicThickness, BadInputsAndCostLinesAreNamed) {
   Set("EconEfficiency", QStringLiteral("0.8"));
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n5O,4500,\r\n");
   Click("EconRun");
-  EXPECT_EQ(Messages(),
-            QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0.1 mm 以上 1000 mm 以下の数にしてください。")});
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0.1 "
+                                                   "mm 以上 1000 mm 以下の数にしてください。")});
   // The flat panels take the cost per m2, which these lines leave empty.
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n");
   Click("Button12");
@@ -140,7 +140,7 @@ TEST_F(EconomicThickness, YearsAndRateOutsideTheirRangesAreNamedAndClearTheTable
   ASSERT_EQ(Messages(), QStringList());
   ASSERT_NE(Text("EconBest"), QString());
   const std::pair<const char*, const char*> cases[] = {
-      {"EconYears", "0"},   {"EconYears", "1e9"},     {"EconYears", "100.5"},
+      {"EconYears", "0"},    {"EconYears", "1e9"},   {"EconYears", "100.5"},
       {"EconRate", "1e300"}, {"EconRate", "1e4000"}, {"EconRate", "-10.5"},
   };
   for (const auto& [field, text] : cases) {
@@ -187,30 +187,34 @@ TEST_F(EconomicThickness, StockAndCostListsAreHeldToSaneLines) {
   const QStringList cut = Messages();
   ASSERT_EQ(cut.size(), 1);
   EXPECT_LT(cut.front().size(), 200);
-  EXPECT_TRUE(cut.front().startsWith(QStringLiteral("ファイル hoonzai_hiyou.csv の 1 行目: 施工費 '777"))) << cut.front().left(80).toStdString();
+  EXPECT_TRUE(cut.front().startsWith(QStringLiteral("ファイル hoonzai_hiyou.csv の 1 行目: 施工費 '777")))
+      << cut.front().left(80).toStdString();
 
   for (const char* mm : {"1e-300", "0.05", "1000.1", "20000", "1e300"}) {
     SCOPED_TRACE(mm);
     folder.Write(costs, QByteArray("25,3000,\r\n") + mm + ",4500,\r\n");
     Click("EconRun");
-    EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '%1' は 0.1 mm 以上 "
-                                                     "1000 mm 以下の数にしてください。")
-                                          .arg(QString::fromLatin1(mm))});
+    EXPECT_EQ(Messages(),
+              QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '%1' は 0.1 mm 以上 "
+                                         "1000 mm 以下の数にしてください。")
+                              .arg(QString::fromLatin1(mm))});
     EXPECT_EQ(Text("EconBest"), QString());
   }
   // The thickness page reads its list by the same rules.
   folder.Write("G1de-ta/hoonzai_atsusa.csv", "25\r\n1e-300\r\n");
   ShowPage("DesignPage");
   Click("DesignRun");
-  EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_atsusa.csv の 2 行目: 厚さ '1e-300' は 0.1 mm "
-                                                   "以上 1000 mm 以下の数にしてください。")});
+  EXPECT_EQ(Messages(),
+            QStringList{QStringLiteral("ファイル hoonzai_atsusa.csv の 2 行目: 厚さ '1e-300' は 0.1 mm "
+                                       "以上 1000 mm 以下の数にしてください。")});
   ShowPage("EconPage");
 
   for (const char* nothing : {"", "# only a comment\r\n\r\n"}) {
     folder.Write(costs, nothing);
     Click("EconRun");
-    EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv に厚さと施工費の行がありません"
-                                                     "（# で始まる行と空の行は読み飛ばします）。")});
+    EXPECT_EQ(Messages(),
+              QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv に厚さと施工費の行がありません"
+                                         "（# で始まる行と空の行は読み飛ばします）。")});
     EXPECT_EQ(Text("EconBest"), QString());
   }
 
@@ -254,8 +258,8 @@ TEST_F(EconomicThickness, StockAndCostListsAreHeldToSaneLines) {
   EXPECT_EQ(rows->best, whole.best);
   for (size_t j = 0; j < whole.rows.size(); ++j) {
     const DesignCalc::EconomicRow &a = rows->rows[j], &b = whole.rows[j];
-    EXPECT_TRUE(a.mm == b.mm && a.heatFlow == b.heatFlow && a.total == b.total && a.installed == b.installed &&
-                a.paybackYears == b.paybackYears && a.paysBack == b.paysBack)
+    EXPECT_TRUE(a.mm == b.mm && a.heatFlow == b.heatFlow && a.total == b.total &&
+                a.installed == b.installed && a.paybackYears == b.paybackYears && a.paysBack == b.paysBack)
         << "row " << j;
   }
 }

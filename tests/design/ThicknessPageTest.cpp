@@ -186,8 +186,10 @@ TEST_F(DesignPage, DewPointMarginOutsideItsRangeIsRefused) {
     SCOPED_TRACE(margin);
     Set("DesignValue", QString::fromLatin1(margin));
     Click("DesignRun");
-    EXPECT_EQ(Messages(), QStringList{QStringLiteral("余裕 K（露点に足す余裕） '%1' は 0 以上 50 以下の数にしてください。")
-                                          .arg(NumberText(ToNumber(QString::fromLatin1(margin))))});
+    EXPECT_EQ(
+        Messages(),
+        QStringList{QStringLiteral("余裕 K（露点に足す余裕） '%1' は 0 以上 50 以下の数にしてください。")
+                        .arg(NumberText(ToNumber(QString::fromLatin1(margin))))});
     EXPECT_EQ(Text("DesignOutcome"), QString());
   }
   Set("DesignValue", QStringLiteral("50"));

@@ -288,7 +288,8 @@ TEST_F(FemSheetTest, ZeroConductivityIsRefusedByName) {
   TypePair();
   Set(2, 4, "0");
   RunTwice();
-  EXPECT_EQ(Messages(), QStringList{"要素 T2 の λ（熱伝導率 W/m℃） '0' は 0 より大きく 10000 以下の数にしてください。"});
+  EXPECT_EQ(Messages(),
+            QStringList{"要素 T2 の λ（熱伝導率 W/m℃） '0' は 0 より大きく 10000 以下の数にしてください。"});
   Set(2, 4, "abc");
   Run();
   EXPECT_EQ(Messages(), QStringList{"'abc' は浮動小数点数ではありません"});

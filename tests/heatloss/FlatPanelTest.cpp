@@ -145,6 +145,7 @@ TEST_F(FlatWallPanel, MissingThicknessesAndFaults) {
   Set("Edit32", QStringLiteral("100"));
   Set("Edit30", QStringLiteral("0"));
   Click("Button15");
-  EXPECT_EQ(Messages(), QStringList{QStringLiteral("熱伝導率（保温材） W/(m・℃) '0' は 0 より大きい数にしてください。")});
+  EXPECT_EQ(Messages(),
+            QStringList{QStringLiteral("熱伝導率（保温材） W/(m・℃) '0' は 0 より大きい数にしてください。")});
   EXPECT_EQ(Results(), bare);
 }

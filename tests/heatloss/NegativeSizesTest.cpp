@@ -59,7 +59,8 @@ TEST_F(NegativeSizes, AreRefusedByNameOnEveryPanelSweepAndSolve) {
       {{{"Button8"}, "Edit6", "-1", "Button1", "熱伝導率（MgO層） W/(m・℃) '-1' "}, kPositive},
       {{{"Button7", "Button67"}, "Edit66", "-0.05", "Button69", "管内径 m '-0.05' "}, kPositive},
       {{{"Button7", "Button67"}, "Edit12", "-1", "Button69", "層厚さ（保温材） mm '-1' "}, kLayer},
-      {{{"Button7", "Button67"}, "Edit7", "-0.05", "Button69", "熱伝導率（保温材） W/(m・℃) '-0.05' "}, kNotNegative},
+      {{{"Button7", "Button67"}, "Edit7", "-0.05", "Button69", "熱伝導率（保温材） W/(m・℃) '-0.05' "},
+       kNotNegative},
       // Pipe flow takes a conductivity of 0 as next to none: its fluid keeps its heat.
       {{{"Button7", "Button67"}, "Edit7", "0", "Button69", nullptr}, nullptr},
       {{{"Button12"}, "Edit32", "-1", "Button15", "厚さ（保温材） mm '-1' "}, kLayer},
@@ -115,6 +116,7 @@ TEST_F(NegativeSizes, AreRefusedByNameOnEveryPanelSweepAndSolve) {
   Set("Edit7", U("-0.05"));
   ShowPage("DesignPage");
   Click("DesignRun");
-  EXPECT_EQ(Messages(), QStringList{U("熱伝導率（保温材） W/(m・℃) '-0.05' は 0 より大きい数にしてください。")});
+  EXPECT_EQ(Messages(),
+            QStringList{U("熱伝導率（保温材） W/(m・℃) '-0.05' は 0 より大きい数にしてください。")});
   EXPECT_EQ(Text("DesignThickness"), QString());
 }

@@ -260,8 +260,8 @@ TEST_F(SurfaceOptionsWindow, WindBeyondWeatherAndScansWithoutBalanceAreRefused) 
     const char* select;
     const char* run;
   };
-  const Case calculators[] = {{"Button8", "Button1"}, {"Button7", "Button1"}, {"Button12", "Button15"},
-                              {"Button11", "Button15"}};
+  const Case calculators[] = {
+      {"Button8", "Button1"}, {"Button7", "Button1"}, {"Button12", "Button15"}, {"Button11", "Button15"}};
   for (const Case& c : calculators) {
     SCOPED_TRACE(c.select);
     Click(c.select);

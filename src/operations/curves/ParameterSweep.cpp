@@ -154,8 +154,8 @@ void ParameterSweep::Run() {
   // Every point is drawn in the chart, whose numbers reach about 1.8E308.
   if (!Plottable(from) || !Plottable(to)) {
     f.Message(QStringLiteral("%1 '%2' ～ '%3' は -%4 以上 %4 以下の数にしてください（グラフに描ける範囲）。")
-                  .arg(f.Text("SweepRangeLabel"), FieldRules::Quoted(f.Text("SweepFrom")), FieldRules::Quoted(f.Text("SweepTo")),
-                       NumberText(kLargestPlotted)));
+                  .arg(f.Text("SweepRangeLabel"), FieldRules::Quoted(f.Text("SweepFrom")),
+                       FieldRules::Quoted(f.Text("SweepTo")), NumberText(kLargestPlotted)));
     return;
   }
   bool whole = false;
@@ -196,7 +196,8 @@ void ParameterSweep::Run() {
         const QString time =
             seconds < 0.01 ? QStringLiteral("0.01秒未満") : RoundedText(seconds, 2) + QStringLiteral("秒");
         QString status = QStringLiteral("%1点を計算しました（%2）").arg(rows->size()).arg(time);
-        if (leftOut > 0) status += QStringLiteral("。グラフに描けない大きさの値 %1 個は描いていません").arg(leftOut);
+        if (leftOut > 0)
+          status += QStringLiteral("。グラフに描けない大きさの値 %1 個は描いていません").arg(leftOut);
         f.SetText("SweepStatus", status);
       },
       points);
@@ -252,7 +253,8 @@ int ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& row
     // chart's numbers, and counted.
     for (const SweepRow& row : rows) {
       long double x = 0, y = 0;
-      if (!TryToNumber(row.input, x) || !TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y)) continue;
+      if (!TryToNumber(row.input, x) || !TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y))
+        continue;
       if (!Plottable(x) || !Plottable(y)) {
         ++leftOut;
         continue;

@@ -62,8 +62,9 @@ TargetOrReason TargetFor(DesignChoice choice, long double value, const DesignCas
       if (!d.in.rh)
         return {std::nullopt, QStringLiteral("結露しない厚さを求めるには、計算パネルの相対湿度 % を入れてください。")};
       if (!(value >= 0 && value <= kMaxMarginK))
-        return {std::nullopt, QStringLiteral("%1（露点に足す余裕） '%2' は 0 以上 %3 以下の数にしてください。")
-                                  .arg(ValueCaption(choice, d), NumberText(value), NumberText(kMaxMarginK))};
+        return {std::nullopt,
+                QStringLiteral("%1（露点に足す余裕） '%2' は 0 以上 %3 以下の数にしてください。")
+                    .arg(ValueCaption(choice, d), NumberText(value), NumberText(kMaxMarginK))};
       return {DewPointTarget(d.in.air, *d.in.rh, value), {}};
     case DesignChoice::FluidEnd:
       if (!d.FluidEnd())

@@ -65,8 +65,7 @@ void DesignJob::Start(CountedWork work, bool background, int parts) {
     TellProgress();
     progressTimer_.start();
   }
-  watcher_->setFuture(
-      QtConcurrent::run([work, control = control_] { return RunChecked(work, *control); }));
+  watcher_->setFuture(QtConcurrent::run([work, control = control_] { return RunChecked(work, *control); }));
 }
 
 void DesignJob::TellProgress() {

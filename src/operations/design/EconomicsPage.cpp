@@ -200,8 +200,9 @@ void EconomicsPage::Run() {
     stock.push_back({line.mm, *cost});
   }
   if (stock.empty()) {
-    f.Message(QStringLiteral("ファイル %1 に厚さと施工費の行がありません（# で始まる行と空の行は読み飛ばします）。")
-                  .arg(QFileInfo(path).fileName()));
+    f.Message(
+        QStringLiteral("ファイル %1 に厚さと施工費の行がありません（# で始まる行と空の行は読み飛ばします）。")
+            .arg(QFileInfo(path).fileName()));
     return;
   }
   job_.Start(
@@ -214,7 +215,8 @@ void EconomicsPage::Run() {
 }
 
 std::optional<EconomicTable> EconomicsPage::Tabulate(const DesignCase& d, const std::vector<StockCost>& stock,
-                                                     const EconomicInputs& econ, DesignJob::Control& control) {
+                                                     const EconomicInputs& econ,
+                                                     DesignJob::Control& control) {
   // The table without stock: whether there is one (inputs, a length or an
   // area), and bare's heat flow.
   const EconomicTable bare = d.Economics({}, econ);
@@ -223,7 +225,8 @@ std::optional<EconomicTable> EconomicsPage::Tabulate(const DesignCase& d, const 
   // Then each stock thickness's forward run, thinnest first, as the
   // calculator's own table runs them: the same rows to the bit.
   std::vector<StockCost> sorted = stock;
-  std::stable_sort(sorted.begin(), sorted.end(), [](const StockCost& a, const StockCost& b) { return a.mm < b.mm; });
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const StockCost& a, const StockCost& b) { return a.mm < b.mm; });
   std::vector<long double> flows;
   flows.reserve(sorted.size());
   for (const StockCost& s : sorted) {

@@ -29,7 +29,8 @@ constexpr long double kAbsoluteZero = -273.15L;  // ℃
 // The element or boundary of table row k, with the column: "要素 T1 の λ（熱伝導率 W/m℃）".
 QString Where(const FemCells& s, int k, bool element, const char* column) {
   return QStringLiteral("%1 %2 の %3")
-      .arg(element ? QStringLiteral("要素") : QStringLiteral("境界"), s.Text(1, k + 2), QString::fromUtf8(column));
+      .arg(element ? QStringLiteral("要素") : QStringLiteral("境界"), s.Text(1, k + 2),
+           QString::fromUtf8(column));
 }
 
 // Refuses the first value of the table the plate cannot take, by its row's

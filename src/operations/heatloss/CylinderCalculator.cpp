@@ -46,7 +46,8 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.k1 = f.Number("Edit6");
   in.k2 = f.Number("Edit7");
   in.L = f.Number("Edit13");
-  if (!FieldRules::Positive(f, "Edit6") || !FieldRules::Positive(f, "Edit7") || !FieldRules::Positive(f, "Edit13"))
+  if (!FieldRules::Positive(f, "Edit6") || !FieldRules::Positive(f, "Edit7") ||
+      !FieldRules::Positive(f, "Edit13"))
     return std::nullopt;
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
@@ -60,12 +61,9 @@ void Run(Fields& f) {
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta, [&](long double h) {
-        CylinderInputs typed = *in;
-        typed.outer.on = false;
-        typed.h = h;
-        return CylinderHeatLoss(typed).total;
-      })) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &CylinderHeatLoss)))
+    return;
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
   f.SetText("Edit2", RoundHundredths(r.surface));
   f.SetText("Edit21", RoundHundredths(r.interface));

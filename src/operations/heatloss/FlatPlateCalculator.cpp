@@ -99,22 +99,13 @@ void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r
   if (in.outer.on) SurfaceOptions::ShowOuter(f, OuterSurfaceOf(in), r.surface);
 }
 
-// The steady loss of the plate at its inner temperature with a typed
-// coefficient h (自動 off), for BalanceFound.
-std::function<long double(long double)> SteadyWith(const FlatPlateInputs& in) {
-  return [in](long double h) {
-    FlatPlateInputs typed = in;
-    typed.outer.on = false;
-    typed.h = h;
-    return FlatPlateSteady(typed).total;
-  };
-}
-
 void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateSteady(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin, SteadyWith(*in))) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatPlateSteady)))
+    return;
   WriteResults(f, *in, r, humidity);
 }
 
@@ -122,7 +113,9 @@ void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
-  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin, SteadyWith(*in))) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatPlateSteady)))
+    return;
   WriteResults(f, *in, r, humidity);
   f.SetText("Edit76", RoundHundredths(r.plate));
 }

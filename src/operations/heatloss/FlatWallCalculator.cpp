@@ -78,12 +78,9 @@ void Run(Fields& f) {
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return;
   const FlatWallResult r = FlatWallTransmission(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, in->Tg - kKelvin, in->Ta - kKelvin, [&](long double h) {
-        FlatWallInputs typed = *in;
-        typed.outer.on = false;
-        typed.h = h;
-        return FlatWallTransmission(typed).total;
-      })) return;
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Tg - kKelvin, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatWallTransmission)))
+    return;
   f.SetText("Edit23", RoundHundredths(r.interface));
   f.SetText("Edit28", f.Text("Edit23"));
   f.SetText("Edit24", RoundHundredths(r.outerSurface));

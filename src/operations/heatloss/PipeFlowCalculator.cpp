@@ -99,12 +99,10 @@ void Run(Fields& f) {
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return;
   const PipeFlowResult r = PipeFlowTemperature(*in);
-  if (!SurfaceOptions::BalanceFound(f, r.total, r.fluid, in->Ta - kKelvin, [&](long double h) {
-        PipeFlowInputs typed = *in;
-        typed.outer.on = false;
-        typed.h = h;
-        return PipeFlowTemperature(typed).total;
-      })) return;
+  const auto pipe = [](const PipeFlowInputs& typed) { return PipeFlowTemperature(typed); };
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.fluid, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, pipe)))
+    return;
   f.SetText("Edit14", RoundHundredths(r.fluid));
   f.SetText("Edit4", RoundHundredths(r.wallFluidSide));
   f.SetText("Edit1", RoundHundredths(r.boundary));

@@ -224,9 +224,10 @@ bool BalanceFound(Fields& f, long double total, long double inside, long double 
 }
 
 void SayNoBalance(Fields& f) {
-  f.Message(QStringLiteral("外表面の温度が外気の温度から離れず、熱の釣り合いが見つかりません（放熱量は 0 W "
-                           "ではありません）。対流熱伝達率・風速が大き過ぎないか、層の厚さと熱伝導率を"
-                           "確かめてください。"));
+  f.Message(
+      QStringLiteral("外表面の温度が外気の温度から離れず、熱の釣り合いが見つかりません（放熱量は 0 W "
+                     "ではありません）。対流熱伝達率・風速が大き過ぎないか、層の厚さと熱伝導率を"
+                     "確かめてください。"));
 }
 
 bool InnerAuto(Fields& f) { return f.IsChecked(kInnerAuto); }

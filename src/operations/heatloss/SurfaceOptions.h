@@ -107,6 +107,17 @@ bool ReadInto(Fields& f, HeatLossPanel panel, Inputs& in, long double T1, long d
 // balance: a message says so, false.
 bool BalanceFound(Fields& f, long double total, long double inside, long double air,
                   const std::function<long double(long double h)>& withTypedCoefficient);
+// The total loss (W) of calc on in with the typed coefficient h in place
+// of the outer one (自動 off), for BalanceFound.
+template <class Inputs, class Calc>
+std::function<long double(long double h)> WithTypedCoefficient(const Inputs& in, Calc calc) {
+  return [in, calc](long double h) {
+    Inputs typed = in;
+    typed.outer.on = false;
+    typed.h = h;
+    return calc(typed).total;
+  };
+}
 // A loss (W) the result fields show as 0.
 bool ShownAsZero(long double watts);
 // The message of a scan that found no balance.

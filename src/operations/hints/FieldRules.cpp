@@ -56,7 +56,8 @@ bool Thickness(Fields& f, const char* field) {
 
 bool NotNegative(Fields& f, const char* field) {
   if (Holds(f, field, [](long double v) { return v >= 0; })) return true;
-  f.Message(QStringLiteral("%1 '%2' は 0 以上の数にしてください。").arg(Caption(f, field), Quoted(f.Text(field))));
+  f.Message(
+      QStringLiteral("%1 '%2' は 0 以上の数にしてください。").arg(Caption(f, field), Quoted(f.Text(field))));
   return false;
 }
 
