@@ -21,8 +21,8 @@
 #include <memory>
 #include <vector>
 
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/Form.h"
 
 class AnalysisView;

@@ -3,11 +3,11 @@
 #include <QRadioButton>
 #include <vector>
 
+#include "operations/common/HeatLossControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/Unsaved.h"
-#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingTables.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossPanels.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "operations/memo/MemoStore.h"

@@ -15,13 +15,24 @@ struct Entry {
   int line;
 };
 
-// The lines that hold an entry, split at the commas.
+constexpr qsizetype kQuoted = 40;  // characters of a value a message quotes
+
+// A value as a message quotes it: a line may be as long as the file.
+QString Quoted(const QString& text) {
+  return text.size() > kQuoted ? text.left(kQuoted) + QStringLiteral("…") : text;
+}
+
+// The lines that hold an entry, split at the commas; more than kMaxEntries
+// of them are refused before any is read.
 std::vector<Entry> Entries(const QString& path) {
   std::vector<Entry> entries;
   const QStringList lines = TextFile::Read(path).lines;
   for (int i = 0; i < lines.size(); ++i) {
     const QString line = lines[i].trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+    if (entries.size() == static_cast<size_t>(kMaxEntries))
+      throw AppError(QStringLiteral("ファイル %1 の厚さの行が多過ぎます。%2 行までにしてください。")
+                         .arg(QFileInfo(path).fileName(), QString::number(kMaxEntries)));
     entries.push_back({line.split(QLatin1Char(',')), i + 1});
   }
   return entries;
@@ -34,8 +45,10 @@ std::vector<Entry> Entries(const QString& path) {
 
 long double Thickness(const QString& path, const Entry& e) {
   long double mm = 0;
-  if (!TryToNumber(e.values.value(0).trimmed(), mm) || !(mm > 0))
-    Refuse(path, e.line, QStringLiteral("厚さ '%1' は 0 より大きい数（mm）にしてください。").arg(e.values.value(0)));
+  if (!TryToNumber(e.values.value(0).trimmed(), mm) || !(mm >= kThinnestMm && mm <= kThickestMm))
+    Refuse(path, e.line,
+           QStringLiteral("厚さ '%1' は %2 mm 以上 %3 mm 以下の数にしてください。")
+               .arg(Quoted(e.values.value(0)), NumberText(kThinnestMm), NumberText(kThickestMm)));
   return mm;
 }
 
@@ -44,7 +57,7 @@ std::optional<long double> Cost(const QString& path, const Entry& e, int column)
   if (text.isEmpty()) return std::nullopt;
   long double cost = 0;
   if (!TryToNumber(text, cost) || cost < 0)
-    Refuse(path, e.line, QStringLiteral("施工費 '%1' は 0 以上の数にしてください。").arg(text));
+    Refuse(path, e.line, QStringLiteral("施工費 '%1' は 0 以上の数にしてください。").arg(Quoted(text)));
   return cost;
 }
 

@@ -20,6 +20,14 @@ namespace StockFiles {
 inline constexpr const char* kThicknesses = "G1de-ta\\hoonzai_atsusa.csv";
 inline constexpr const char* kCosts = "G1de-ta\\hoonzai_hiyou.csv";
 
+// A stock thickness lies within these, mm: the solves work to 0.1 mm, and
+// no insulation is laid thicker than a metre.
+inline constexpr long double kThinnestMm = 0.1L;
+inline constexpr long double kThickestMm = 1000;
+// A list holds at most this many entries: each is a forward run of the
+// calculator in the economic table.
+inline constexpr int kMaxEntries = 10000;
+
 struct CostLine {
   long double mm = 0;
   // Installed cost per metre of line (cylinder, pipe flow) and per m2 (flat
@@ -28,9 +36,12 @@ struct CostLine {
   int line = 0;  // its line in the file, from 1
 };
 
-// Throws FileError when the file cannot be read, and AppError naming the
-// file and the line when a line holds no thickness above 0 (or, for the
-// costs, a cost that is no number or below 0, or more than three values).
+// Throws FileError when the file cannot be read, AppError naming the file
+// when it holds more than kMaxEntries entries, and AppError naming the file
+// and the line when a line holds no thickness from kThinnestMm to
+// kThickestMm (or, for the costs, a cost that is no number or below 0, or
+// more than three values). A value a message quotes is cut after 40
+// characters.
 std::vector<long double> ReadThicknesses(const QString& path);
 std::vector<CostLine> ReadCosts(const QString& path);
 

@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
+#include <cmath>
+#include <functional>
 
 #include "curves/CurvesWindow.h"
+#include "operations/curves/BackgroundWork.h"
 #include "operations/curves/CurvePage.h"
 
 namespace {
@@ -102,6 +105,54 @@ TEST_F(ParameterSweep, APointTheRunRefusesShowsTheRefusalAndNoResult) {
   }
   EXPECT_EQ(Cell(0, notes), QString());
   EXPECT_EQ(TakeMessages(), QStringList()) << "the sweep shows no message box";
+}
+
+// A sweep beyond the number range is refused by its range and leaves the
+// table as it was (it filled the table and plotted infinity); results too
+// large to draw are left out of the chart and said. What goes wrong in the
+// work of a worker thread, or in showing its result, is said on the
+// window's thread as an operation's error is (it was dropped).
+TEST_F(ParameterSweep, BeyondTheNumberRangeAndFaultsOfTheWorkerAreSaid) {
+  Click("Button7");
+  Settle();
+  Prepare({"cylinder", {}, "層厚さ（保温材） mm", "Edit12", "1e400", "1e401", "5", "Button1"});
+  Click("SweepRun");
+  Settle();
+  EXPECT_EQ(TakeMessages(),
+            QStringList{QStringLiteral("範囲 '1e400' ～ '1e401' は -1E300 以上 1E300 以下の数にしてください"
+                                       "（グラフに描ける範囲）。")});
+  EXPECT_EQ(Grid()->rowCount(), 0);
+
+  Set("Edit13", QStringLiteral("1e300"));
+  Set("Edit4", QStringLiteral("1e300"));
+  Click("Button1");
+  Prepare({"cylinder", {}, "外気温度 ℃", "Edit3", "10", "20", "3", "Button1"});
+  Click("SweepRun");
+  Settle();
+  EXPECT_EQ(TakeMessages(), QStringList());
+  ASSERT_EQ(Grid()->rowCount(), 3);
+  for (const ChartCurve& curve : Plot().curves)
+    for (const ChartPoint& p : curve.points) EXPECT_TRUE(std::isfinite(p.y)) << curve.title.toStdString();
+  EXPECT_TRUE(Text("SweepStatus").endsWith(QStringLiteral("は描いていません")))
+      << Text("SweepStatus").toStdString();
+
+  BackgroundWork work(nullptr, [this](const std::function<void()>& op) { form->Guarded(op); });
+  auto overflow = [] {
+    volatile long double big = 1E4000L;
+    big = big * big;
+  };
+  bool finished = false;
+  work.Start([&](curves::SweepControl&) { overflow(); }, [&] { finished = true; });
+  EXPECT_FALSE(work.Busy());
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("浮動小数点数のオーバーフロー")});
+  EXPECT_FALSE(finished) << "no result after a fault";
+  work.Start([](curves::SweepControl&) {},
+             [&] {
+               overflow();
+               form->SetText("SweepStatus", QStringLiteral("shown"));
+             });
+  EXPECT_EQ(TakeMessages(), QStringList{QStringLiteral("浮動小数点数のオーバーフロー")});
+  EXPECT_NE(Text("SweepStatus"), QStringLiteral("shown"));
 }
 
 TEST_F(ParameterSweep, ALongSweepRunsInTheBackgroundAndStopsAtOnce) {

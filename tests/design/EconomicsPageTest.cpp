@@ -2,10 +2,18 @@
 // flows the cylinder panel shows at each thickness: three stock
 // thicknesses with their installed costs, 8000 h a year at 10 a kWh from a
 // source of efficiency 0.8, 0.2 kg CO2 a kWh, 10 years at 5 %.
+#include <QElapsedTimer>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "DesignWindow.h"
 #include "operations/analysis/AnalysisView.h"
+#include "operations/calculators/ScreenCalculator.h"
+#include "operations/design/DesignCase.h"
+#include "operations/design/EconomicsPage.h"
 #include "widgets/ChartView.h"
 #include "widgets/StringGrid.h"
 
@@ -109,8 +117,8 @@ TEST_F(EconomicThickness, BadInputsAndCostLinesAreNamed) {
   Set("EconEfficiency", QStringLiteral("0.8"));
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n5O,4500,\r\n");
   Click("EconRun");
-  EXPECT_EQ(Messages(),
-            QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0 より大きい数（mm）にしてください。")});
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '5O' は 0.1 "
+                                                   "mm 以上 1000 mm 以下の数にしてください。")});
   // The flat panels take the cost per m2, which these lines leave empty.
   folder.Write("G1de-ta/hoonzai_hiyou.csv", "25,3000,\r\n");
   Click("Button12");
@@ -118,4 +126,140 @@ TEST_F(EconomicThickness, BadInputsAndCostLinesAreNamed) {
   Click("EconRun");
   EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 1 行目: 1 m2あたりの施工費がありません。")});
   EXPECT_EQ(form->Grid("EconGrid")->Cell(0, 1), QString());
+}
+
+// Years and rate as a present worth means them, each named: 10^9 years or a
+// rate of 1e4000 % ended in a bare floating-point message, 0 years and a
+// rate of 1e300 % were taken; a refusal empties what the page showed, as
+// the previous best thickness must not stand beside inputs it is not of.
+TEST_F(EconomicThickness, YearsAndRateOutsideTheirRangesAreNamedAndClearTheTable) {
+  ShowPage("EconPage");
+  Inputs();
+  Click("EconRun");
+  WaitForJob();
+  ASSERT_EQ(Messages(), QStringList());
+  ASSERT_NE(Text("EconBest"), QString());
+  const std::pair<const char*, const char*> cases[] = {
+      {"EconYears", "0"},    {"EconYears", "1e9"},   {"EconYears", "100.5"},
+      {"EconRate", "1e300"}, {"EconRate", "1e4000"}, {"EconRate", "-10.5"},
+  };
+  for (const auto& [field, text] : cases) {
+    SCOPED_TRACE(std::string(field) + " = " + text);
+    Inputs();
+    Click("EconRun");
+    WaitForJob();
+    ASSERT_EQ(Messages(), QStringList());
+    Set(field, QString::fromLatin1(text));
+    Click("EconRun");
+    const QString range = QString::fromLatin1(field) == QStringLiteral("EconYears")
+                              ? QStringLiteral("年数 年 '%1' は 1 以上 100 以下の数にしてください。")
+                              : QStringLiteral("割引率 % '%1' は -10 以上 100 以下の数にしてください。");
+    EXPECT_EQ(Messages(), QStringList{range.arg(QString::fromLatin1(text))});
+    EXPECT_EQ(Texts({"EconBest", "EconNote"}), (QStringList{QString(), QString()}));
+    EXPECT_EQ(form->Grid("EconGrid")->Cell(0, 1), QString());
+    EXPECT_FALSE(form->Control("EconMemo")->isEnabled());
+  }
+  // The ends of the ranges are taken.
+  for (const auto& [years, rate] : {std::pair{"1", "-10"}, std::pair{"100", "100"}}) {
+    Set("EconYears", QString::fromLatin1(years));
+    Set("EconRate", QString::fromLatin1(rate));
+    Click("EconRun");
+    WaitForJob();
+    EXPECT_EQ(Messages(), QStringList());
+    EXPECT_NE(Text("EconBest"), QString());
+  }
+}
+
+// The stock and cost lists: a value a message quotes is cut (a 10 MB line
+// went whole into the message), a thickness from 0.1 to 1000 mm is taken
+// and others refused by their line (1e-300 mm ended in a division by zero,
+// 20,000 and 1e300 mm were recommended), a cost list with no line says so
+// (it answered 「保温なし」), one of more than 10,000 lines is refused, and
+// a long table runs on the worker thread, counts its rows and stops at
+// 中止, its rows those of the calculator's own table to the bit.
+TEST_F(EconomicThickness, StockAndCostListsAreHeldToSaneLines) {
+  ShowPage("EconPage");
+  Inputs();
+  const char* const costs = "G1de-ta/hoonzai_hiyou.csv";
+  const QByteArray longLine = "25,3000," + QByteArray(10 * 1024 * 1024, '7') + "\r\n";
+  folder.Write(costs, longLine);
+  Click("EconRun");
+  const QStringList cut = Messages();
+  ASSERT_EQ(cut.size(), 1);
+  EXPECT_LT(cut.front().size(), 200);
+  EXPECT_TRUE(cut.front().startsWith(QStringLiteral("ファイル hoonzai_hiyou.csv の 1 行目: 施工費 '777")))
+      << cut.front().left(80).toStdString();
+
+  for (const char* mm : {"1e-300", "0.05", "1000.1", "20000", "1e300"}) {
+    SCOPED_TRACE(mm);
+    folder.Write(costs, QByteArray("25,3000,\r\n") + mm + ",4500,\r\n");
+    Click("EconRun");
+    EXPECT_EQ(Messages(),
+              QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の 2 行目: 厚さ '%1' は 0.1 mm 以上 "
+                                         "1000 mm 以下の数にしてください。")
+                              .arg(QString::fromLatin1(mm))});
+    EXPECT_EQ(Text("EconBest"), QString());
+  }
+  // The thickness page reads its list by the same rules.
+  folder.Write("G1de-ta/hoonzai_atsusa.csv", "25\r\n1e-300\r\n");
+  ShowPage("DesignPage");
+  Click("DesignRun");
+  EXPECT_EQ(Messages(),
+            QStringList{QStringLiteral("ファイル hoonzai_atsusa.csv の 2 行目: 厚さ '1e-300' は 0.1 mm "
+                                       "以上 1000 mm 以下の数にしてください。")});
+  ShowPage("EconPage");
+
+  for (const char* nothing : {"", "# only a comment\r\n\r\n"}) {
+    folder.Write(costs, nothing);
+    Click("EconRun");
+    EXPECT_EQ(Messages(),
+              QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv に厚さと施工費の行がありません"
+                                         "（# で始まる行と空の行は読み飛ばします）。")});
+    EXPECT_EQ(Text("EconBest"), QString());
+  }
+
+  QByteArray lines;
+  for (int i = 0; i < 10000; ++i) lines += QByteArray::number(1 + i % 990) + ",1000,\r\n";
+  folder.Write(costs, lines + "5,100,\r\n");
+  Click("EconRun");
+  EXPECT_EQ(Messages(), QStringList{QStringLiteral("ファイル hoonzai_hiyou.csv の厚さの行が多過ぎます。"
+                                                   "10000 行までにしてください。")});
+
+  // 10,000 lines: off the window's thread, counted, stopped.
+  folder.Write(costs, lines);
+  Click("EconRun");
+  ASSERT_TRUE(form->Design().Job().Busy());
+  EXPECT_TRUE(form->Control("EconCancel")->isEnabled());
+  QElapsedTimer t;
+  t.start();
+  while (!Text("EconBusy").contains(QStringLiteral("/10001 行")) && t.elapsed() < 5000)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_TRUE(Text("EconBusy").contains(QStringLiteral("/10001 行"))) << Text("EconBusy").toStdString();
+  Click("EconCancel");
+  EXPECT_FALSE(form->Design().Job().Busy());
+  t.restart();
+  while (t.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_EQ(Text("EconBest"), QString());
+  EXPECT_EQ(form->Grid("EconGrid")->Cell(0, 1), QString());
+  EXPECT_EQ(Messages(), QStringList());
+
+  // Row by row, the rows of the calculator's own table.
+  const std::optional<DesignCase> d = CaseOnScreen(*form, CalculatorOnScreen(*form, form->HeatLoss()));
+  ASSERT_TRUE(d);
+  std::vector<DesignCalc::StockCost> stock;
+  for (int i = 0; i < 200; ++i) stock.push_back({static_cast<long double>(1 + (i * 37) % 300), 500.0L + i});
+  const DesignCalc::EconomicInputs econ{8000, 10, 0.8L, 0.2L, 10, 0.05L};
+  DesignJob::Control control;
+  const std::optional<DesignCalc::EconomicTable> rows = EconomicsPage::Tabulate(*d, stock, econ, control);
+  const DesignCalc::EconomicTable whole = d->Economics(stock, econ);
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(control.done.load(), 201);
+  ASSERT_EQ(rows->rows.size(), whole.rows.size());
+  EXPECT_EQ(rows->best, whole.best);
+  for (size_t j = 0; j < whole.rows.size(); ++j) {
+    const DesignCalc::EconomicRow &a = rows->rows[j], &b = whole.rows[j];
+    EXPECT_TRUE(a.mm == b.mm && a.heatFlow == b.heatFlow && a.total == b.total &&
+                a.installed == b.installed && a.paybackYears == b.paybackYears && a.paysBack == b.paysBack)
+        << "row " << j;
+  }
 }

@@ -172,3 +172,30 @@ TEST_F(DesignPage, CancelledPipeSolveWritesNothing) {
   EXPECT_EQ(Messages().size(), 1);
   EXPECT_EQ(Text("Edit12"), QStringLiteral("25"));
 }
+
+// The margin above the dew point lies within 0 to 50 K: 1e300 K at 99.9999 %
+// showed 「露点 0 ℃」 (the target less the margin). The note gives the dew
+// point of the air itself.
+TEST_F(DesignPage, DewPointMarginOutsideItsRangeIsRefused) {
+  Click("Button7");
+  Set("CylinderHumidity", QStringLiteral("99.9999"));
+  Click("Button1");
+  ShowPage("DesignPage");
+  ChooseTarget(QStringLiteral("結露しない（露点＋余裕）"));
+  for (const char* margin : {"1e300", "-1", "50.01"}) {
+    SCOPED_TRACE(margin);
+    Set("DesignValue", QString::fromLatin1(margin));
+    Click("DesignRun");
+    EXPECT_EQ(
+        Messages(),
+        QStringList{QStringLiteral("余裕 K（露点に足す余裕） '%1' は 0 以上 50 以下の数にしてください。")
+                        .arg(NumberText(ToNumber(QString::fromLatin1(margin))))});
+    EXPECT_EQ(Text("DesignOutcome"), QString());
+  }
+  Set("DesignValue", QStringLiteral("50"));
+  Click("DesignRun");
+  WaitForJob();
+  EXPECT_EQ(Messages(), QStringList());
+  const QString dew = QStringLiteral("露点 %1 ℃").arg(RoundHundredths(DesignCalc::DewPoint(20, 99.9999L)));
+  EXPECT_TRUE(Text("DesignOutcome").contains(dew)) << Text("DesignOutcome").toStdString();
+}

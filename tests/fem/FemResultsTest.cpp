@@ -84,13 +84,15 @@ TEST_F(FemResultsTest, UnbalancedAndIllConditionedModelsAreSaid) {
   EXPECT_EQ(Column(10, 3, 4), QStringList({"42.9", "14.51"}));
   EXPECT_EQ(Cell(11, 1), "38.75");
 
-  // A pair of near-perfect conductors held only by a weak film: G is
-  // nearly singular, its condition number is said instead of temperatures.
-  TypeTable({{"T1", "1E12", "20", "20", "", "air", "T2"},
-             {"T2", "1E12", "20", "20", "", "air", "T1"},
-             {"air", "0.01", "20"}});
+  // A pair of the best conductors, 100 m thick, held only by a film next
+  // to none: G is nearly singular, its condition number is said instead of
+  // temperatures.
+  Set(0, 4, "100000");
+  TypeTable({{"T1", "10000", "20", "20", "", "air", "T2"},
+             {"T2", "10000", "20", "20", "", "air", "T1"},
+             {"air", "5E-7", "20"}});
   Run();
-  EXPECT_EQ(Messages(), QStringList{"係数行列Gの条件数が3E16と大きく、温度を正しく求められません。"
+  EXPECT_EQ(Messages(), QStringList{"係数行列Gの条件数が6E12と大きく、温度を正しく求められません。"
                                     "熱伝導率や寸法の桁が極端に違わないか確認してください。"});
   EXPECT_EQ(Sheet().Solution().status, FemSolveStatus::Singular);
   EXPECT_EQ(Column(10, 3, 4), QStringList({"", ""}));
@@ -98,3 +100,45 @@ TEST_F(FemResultsTest, UnbalancedAndIllConditionedModelsAreSaid) {
 }
 
 }  // namespace
+
+// Values no plate has are refused by the element (or boundary) and the
+// column, and no temperature shows: a negative conductivity gave 105.77 ℃
+// and 111.53 ℃ beside a 100 ℃ wall cooled by 20 ℃ air, zero and huge ones
+// a bare floating-point message.
+TEST_F(FemResultsTest, ValuesThePlateCannotTakeAreRefusedByElementAndColumn) {
+  Set(1, 1, "2");
+  const std::vector<QStringList> table = {{"T1", "45", "20", "20", "", "高温", "T2"},
+                                          {"T2", "45", "20", "20", "", "air", "T1"},
+                                          {"air", "10", "20"},
+                                          {"高温", "", "100"}};
+  TypeTable(table);
+  RunTwice();
+  ASSERT_EQ(Messages(), QStringList());
+  ASSERT_NE(Cell(10, 3), "");
+  struct Case {
+    int column, row;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {2, 4, "-0.05", "要素 T2 の λ（熱伝導率 W/m℃） '-0.05' は 0 より大きく 10000 以下の数にしてください。"},
+      {2, 3, "0", "要素 T1 の λ（熱伝導率 W/m℃） '0' は 0 より大きく 10000 以下の数にしてください。"},
+      {2, 3, "1e300", "要素 T1 の λ（熱伝導率 W/m℃） '1e300' は 0 より大きく 10000 以下の数にしてください。"},
+      {3, 3, "-20", "要素 T1 の Ａ（よこ mm） '-20' は 0 より大きく 1000000 以下の数にしてください。"},
+      {4, 4, "0", "要素 T2 の Ｂ（たて mm） '0' は 0 より大きく 1000000 以下の数にしてください。"},
+      {2, 5, "-10", "境界 air の 熱伝達率 W/m2℃ '-10' は 0 以上 1000000 以下の数にしてください。"},
+      {3, 6, "-300", "境界 高温 の 温度 ℃ '-300' は -273.15 より大きく 100000 以下の数にしてください。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const QString kept = Cell(c.column, c.row);
+    Set(c.column, c.row, c.text);
+    Run();
+    EXPECT_EQ(Messages(), QStringList{QString::fromUtf8(c.message)});
+    EXPECT_EQ(Column(10, 3, 4), QStringList({"", ""}));
+    Set(c.column, c.row, kept);
+    Run();
+    EXPECT_EQ(Messages(), QStringList());
+    EXPECT_NE(Cell(10, 3), "");
+  }
+}

@@ -284,11 +284,12 @@ TEST_F(FemSheetTest, RowsTypedOverTheOldBlockStay) {
   EXPECT_EQ(Cell(1, 11), "T2");
 }
 
-TEST_F(FemSheetTest, ZeroConductivityStopsWithTheFloatFault) {
+TEST_F(FemSheetTest, ZeroConductivityIsRefusedByName) {
   TypePair();
   Set(2, 4, "0");
   RunTwice();
-  EXPECT_EQ(Messages(), QStringList{"0 による浮動小数点数除算"});
+  EXPECT_EQ(Messages(),
+            QStringList{"要素 T2 の λ（熱伝導率 W/m℃） '0' は 0 より大きく 10000 以下の数にしてください。"});
   Set(2, 4, "abc");
   Run();
   EXPECT_EQ(Messages(), QStringList{"'abc' は浮動小数点数ではありません"});

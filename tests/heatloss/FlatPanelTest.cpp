@@ -140,11 +140,12 @@ TEST_F(FlatWallPanel, MissingThicknessesAndFaults) {
   Set("Edit32", QStringLiteral("0"));
   Click("Button15");
   EXPECT_EQ(Text("Edit32"), QStringLiteral("0"));
-  // A conductivity of 0 divides by zero: no result is written.
+  // A conductivity of 0 is refused by name: no result is written.
   const QStringList bare = Results();
   Set("Edit32", QStringLiteral("100"));
   Set("Edit30", QStringLiteral("0"));
   Click("Button15");
-  EXPECT_EQ(Messages(), QStringList{kDivision});
+  EXPECT_EQ(Messages(),
+            QStringList{QStringLiteral("熱伝導率（保温材） W/(m・℃) '0' は 0 より大きい数にしてください。")});
   EXPECT_EQ(Results(), bare);
 }

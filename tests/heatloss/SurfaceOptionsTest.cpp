@@ -5,6 +5,9 @@
 // pipe flow's inner coefficient comes from its fluid; bad options are named.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTabWidget>
+#include <utility>
+#include <vector>
 
 #include "HeatLossWindow.h"
 #include "calc/surface/AirProperties.h"
@@ -217,7 +220,7 @@ TEST_F(SurfaceOptionsWindow, OptionsThatCannotHoldAreNamed) {
   };
   const Case cases[] = {
       {"水平面 上向き", "", "", U("円筒の向きは水平管か垂直管にしてください。")},
-      {"水平管", "-1", "", U("風速は0以上の値にしてください（0は無風）。")},
+      {"水平管", "-1", "", U("風速 m/s（0は無風） '-1' は 0 以上 100 以下の数にしてください。")},
       {"水平管", "", "-0.001",
        U("保温材の熱伝導率 k(T) が 20～180 ℃ で0以下になります。a, b, c を確かめてください。")},
   };
@@ -241,4 +244,95 @@ TEST_F(SurfaceOptionsWindow, OptionsThatCannotHoldAreNamed) {
   Click("Button29");
   EXPECT_TRUE(form->IsShown("AutoCoefficient"));
   EXPECT_EQ(Messages(), QStringList());
+}
+
+// A wind beyond any weather is refused by its caption on every calculator
+// and on the thickness page, which reads the inputs as the Run does; 100 m/s
+// is the last wind taken. A loss that would show as 0 W because no scanned
+// surface passed (a coefficient beyond reason, from a length of next to
+// nothing or a typed one with k(T)) is said, and the results stay.
+TEST_F(SurfaceOptionsWindow, WindBeyondWeatherAndScansWithoutBalanceAreRefused) {
+  const QString wind = U("風速 m/s（0は無風） '100000' は 0 以上 100 以下の数にしてください。");
+  const QString noBalance =
+      U("外表面の温度が外気の温度から離れず、熱の釣り合いが見つかりません（放熱量は 0 W ではありません）。"
+        "対流熱伝達率・風速が大き過ぎないか、層の厚さと熱伝導率を確かめてください。");
+  struct Case {
+    const char* select;
+    const char* run;
+  };
+  const Case calculators[] = {
+      {"Button8", "Button1"}, {"Button7", "Button1"}, {"Button12", "Button15"}, {"Button11", "Button15"}};
+  for (const Case& c : calculators) {
+    SCOPED_TRACE(c.select);
+    Click(c.select);
+    if (!Checked("AutoCoefficient")) Click("AutoCoefficient");
+    Set("WindSpeed", U("100"));
+    Click(c.run);
+    EXPECT_EQ(Messages(), QStringList());
+    const QStringList before = Texts({"Edit2", "Edit18", "Edit19", "Edit20"});
+    Set("WindSpeed", U("100000"));
+    Click(c.run);
+    EXPECT_EQ(Messages(), QStringList{wind});
+    EXPECT_EQ(Texts({"Edit2", "Edit18", "Edit19", "Edit20"}), before);
+    Set("WindSpeed", QString());
+    Click("AutoCoefficient");
+  }
+  // Pipe flow: the fluid would leave at its inlet temperature.
+  Click("Button7");
+  Click("Button67");
+  Click("AutoCoefficient");
+  const QString end = Text("Edit14");
+  Set("WindSpeed", U("100000"));
+  Click("Button69");
+  EXPECT_EQ(Messages(), QStringList{wind});
+  EXPECT_EQ(Text("Edit14"), end);
+  // The thickness page answered 0 mm.
+  Click("Button7");
+  Click("AutoCoefficient");
+  Set("WindSpeed", U("100000"));
+  Click("GraphButton");
+  static_cast<QTabWidget*>(form->Control("AnalysisView"))->setCurrentWidget(form->Control("DesignPage"));
+  QApplication::processEvents();
+  Click("DesignRun");
+  EXPECT_EQ(Messages(), QStringList{wind});
+  EXPECT_EQ(Text("DesignThickness"), QString());
+  Set("WindSpeed", QString());
+  Click("AutoCoefficient");
+
+  // No balance: each showed 0 W (the heater a surface below the air).
+  struct Scan {
+    const char* select;
+    const char* run;
+    std::vector<std::pair<const char*, const char*>> fields;
+    bool automatic;
+  };
+  const Scan scans[] = {
+      {"Button12", "Button15", {{"SurfaceLength", "1e-300"}}, true},
+      {"Button11", "Button15", {{"KTableB2", "1E-5"}, {"Edit17", "1000000"}}, false},
+      {"Button7", "Button1", {{"KTableB2", "1E-5"}, {"Edit17", "10000000"}}, false},
+      {"Button8", "Button1", {{"KTableB2", "1E-5"}, {"Edit17", "10000000"}}, false},
+  };
+  for (const Scan& s : scans) {
+    SCOPED_TRACE(s.select);
+    Click(s.select);
+    if (s.automatic) Click("AutoCoefficient");
+    const QStringList before = Texts({"Edit2", "Edit18", "Edit19", "Edit20"});
+    for (const auto& [field, text] : s.fields) Set(field, U(text));
+    Click(s.run);
+    EXPECT_EQ(Messages(), QStringList{noBalance});
+    EXPECT_EQ(Texts({"Edit2", "Edit18", "Edit19", "Edit20"}), before);
+    for (const auto& [field, text] : s.fields) Set(field, QString());
+    Set("Edit17", U("9"));
+    if (s.automatic) Click("AutoCoefficient");
+  }
+  // Pipe flow with k(T) takes a typed coefficient above 10000 as 10000: its
+  // fluid left at the inlet temperature.
+  Click("Button7");
+  Click("Button67");
+  const QString typed = Text("Edit14");
+  Set("KTableB2", U("1E-5"));
+  Set("Edit17", U("10000"));
+  Click("Button69");
+  EXPECT_EQ(Messages(), QStringList{noBalance});
+  EXPECT_EQ(Text("Edit14"), typed);
 }

@@ -12,15 +12,20 @@
 #include <QMouseEvent>
 #include <memory>
 
-#include "widgets/RecordingDialogs.h"
 #include "app/TForm1.h"
+#include "foundation/FloatFaults.h"
 #include "support/AppFolder.h"
+#include "widgets/RecordingDialogs.h"
 
 class FormFixture : public ::testing::Test {
  protected:
   // Opens the window (the start-up sequence runs). Tests that prepare the
   // folder first call it themselves after their changes.
   void Open() {
+    // A window of an earlier test on this thread may have left floating-point
+    // flags raised outside any operation (Qt painting huge values); a program
+    // starts with none.
+    FloatFaults::Clear();
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.Path("home/.local/share")));
     dialogs = std::make_unique<RecordingDialogs>(folder.Path("scratch"));
     form = std::make_unique<TForm1>(folder.Dir(), *dialogs);

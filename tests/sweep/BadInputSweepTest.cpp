@@ -5,6 +5,10 @@
 // program's own (conversion errors, float faults, the calculators' notices)
 // and leave every field the calculator does not write as it was. Every text
 // is typed and every button pressed through the scenario driver's commands.
+// The pages of the analysis view are swept the same way (the sweep's range
+// and points, the thickness target, the economic inputs, the surface
+// options), and so are the lines of the stock and cost lists, as the
+// engineer edits them; results of the pages never read nan or inf either.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -21,10 +26,13 @@
 #include <set>
 #include <vector>
 
-#include "foundation/NumberText.h"
 #include "Driver.h"
-#include "widgets/StringGrid.h"
+#include "foundation/NumberText.h"
+#include "operations/design/DesignJob.h"
+#include "operations/design/InsulationDesign.h"
+#include "store/Cp932.h"
 #include "support/FormFixture.h"
+#include "widgets/StringGrid.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -65,10 +73,13 @@ bool OwnMessage(const QString& m) {
              "^管内径と内層厚さを確認してください。$",
              "^熱量は0以上の値にしてください。$",
              "^相対湿度 %（.*）は 0 より大きく 100 以下の数にしてください。",
+             // a size or conductivity by its caption
+             "^[^ ]+( [^ ']+)? '.*' は 0 (より大きい|以上の)数にしてください(（0 は層なし）)?。$",
              // the heat-loss options
              "^円筒の向きは水平管か垂直管にしてください。$",
              "^平板の向きは垂直壁か水平面にしてください。$",
-             "^風速は0以上の値にしてください（0は無風）。$",
+             "^風速 m/s（0は無風） '.*' は 0 以上 100 以下の数にしてください。$",
+             "^外表面の温度が外気の温度から離れず、熱の釣り合いが見つかりません",
              "^高さ・長さは0より大きい値にしてください（空欄は面積の平方根）。$",
              "の熱伝導率 k\\(T\\) が .* で0以下になります。a, b, c を確かめてください。$",
              "の熱伝導率 k\\(T\\) が0以下になる温度に達します。a, b, c を確かめてください。$",
@@ -99,6 +110,22 @@ bool OwnMessage(const QString& m) {
              "^要素 .* は境界への熱の通り道がないため、温度が決まりません。",
              "^係数行列Gの条件数が.*と大きく、温度を正しく求められません。",
              "^係数行列Gが特異なため、温度を求められません。",
+             "^(要素|境界) .+ の .+ '.*' は .+の数にしてください。$",
+             // the sweep of one input
+             "^変える入力を選んでください。$",
+             "^範囲の最初と最後の値を数値で入力してください。$",
+             "^範囲 '.*' ～ '.*' は -1E300 以上 1E300 以下の数にしてください（グラフに描ける範囲）。$",
+             "^点数は1～\\d+の整数で入力してください。$",
+             // the thickness and the economic thickness
+             "^目標の値（.*）'.*' は数ではありません。$",
+             "^熱量の上限は 0 より大きい値にしてください。$",
+             "^余裕 K（露点に足す余裕） '.*' は 0 以上 50 以下の数にしてください。$",
+             "^(運転時間 h/年|単価 円/kWh|熱源の効率（COP）|CO2 kg/kWh|年数 年|割引率 %) '.*' は "
+             ".+の数にしてください。$",
+             // the stock and cost lists
+             "^ファイル hoonzai_(atsusa|hiyou)\\.csv の \\d+ 行目: ",
+             "^ファイル hoonzai_hiyou\\.csv に厚さと施工費の行がありません",
+             "^ファイル hoonzai_(atsusa|hiyou)\\.csv の厚さの行が多過ぎます。",
              "^境界の熱流の和が.* Wで、最大の熱流.* Wに比べてゼロになりません。",
          })
       p.emplace_back(QString::fromUtf8(re), QRegularExpression::DotMatchesEverythingOption);
@@ -109,10 +136,13 @@ bool OwnMessage(const QString& m) {
   return false;
 }
 
-// An input: a field of the window, or a cell of a grid.
+// An input: a field of the window, a cell of a grid, or a line of a list
+// the engineer edits (its file's text, the bad text in place of %1).
 struct Input {
   const char* field = nullptr;  // a field, or the grid
   int column = -1, row = -1;    // a cell of the grid
+  const char* file = nullptr;   // a list in the working folder
+  const char* text = nullptr;   // its lines
 };
 
 struct SweptCalculator {
@@ -158,6 +188,48 @@ class Sweep : public FormFixture, public ::testing::WithParamInterface<SweptCalc
   void SetCell(int c, int r, const QString& t) { SetGridCell("StringGrid3", c, r, t); }
   void SetItem(int c, int r, const QString& t) { SetGridCell("StringGrid4", c, r, t); }
 
+  // The analysis view's own fields: its inputs are put back before each
+  // text as the panels' are.
+  std::map<QString, QString> ViewSnapshot() const {
+    std::map<QString, QString> all;
+    const QWidget* views = form->FindControl(QStringLiteral("AnalysisView"));
+    for (QLineEdit* e : form->findChildren<QLineEdit*>())
+      if (!e->objectName().isEmpty() && views && views->isAncestorOf(e)) all[e->objectName()] = e->text();
+    return all;
+  }
+
+  // The results the pages show: none reads nan or inf.
+  void ExpectPageResultsAreNumbers() const {
+    const QWidget* views = form->FindControl(QStringLiteral("AnalysisView"));
+    auto bad = [](const QString& t) {
+      return t.contains(u"nan", Qt::CaseInsensitive) || t.contains(u"inf", Qt::CaseInsensitive);
+    };
+    for (QLineEdit* e : form->findChildren<QLineEdit*>())
+      if (views && views->isAncestorOf(e) && e->isReadOnly() && bad(e->text()))
+        ADD_FAILURE() << "page result " << e->objectName().toStdString() << " reads \""
+                      << e->text().toStdString() << "\"";
+    for (const char* name : {"EconGrid", "DesignChecks"}) {
+      const StringGrid* g = form->Grid(name);
+      for (int r = 0; r < g->RowCount(); ++r)
+        for (int c = 0; c < g->ColCount(); ++c)
+          if (bad(g->Cell(c, r))) ADD_FAILURE() << name << " (" << c << "," << r << ") reads nan or inf";
+    }
+    const auto* sweep = static_cast<const QTableWidget*>(form->FindControl(QStringLiteral("SweepGrid")));
+    for (int r = 0; r < sweep->rowCount(); ++r)
+      for (int c = 0; c < sweep->columnCount(); ++c)
+        if (sweep->item(r, c) && bad(sweep->item(r, c)->text()))
+          ADD_FAILURE() << "SweepGrid (" << c << "," << r << ") reads nan or inf";
+  }
+
+  // Until the insulation design's work on its worker thread has ended.
+  void WaitForDesign() {
+    QElapsedTimer waited;
+    waited.start();
+    while (form->Design().Job().Busy() && waited.elapsed() < 5000)
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(form->Design().Job().Busy()) << "the design's work did not end";
+  }
+
   // Every field of the window by name, with the grid's cells.
   std::map<QString, QString> Snapshot() const {
     std::map<QString, QString> all;
@@ -179,11 +251,12 @@ class Sweep : public FormFixture, public ::testing::WithParamInterface<SweptCalc
     return all;
   }
 
-  // Puts every field and cell back as the snapshot has it.
-  void Restore(const std::map<QString, QString>& s) {
+  // Puts every field and cell back as the snapshots have them.
+  void Restore(const std::map<QString, QString>& s, const std::map<QString, QString>& view) {
     for (QLineEdit* e : form->findChildren<QLineEdit*>()) {
       auto it = s.find(e->objectName());
-      if (it != s.end() && e->text() != it->second) e->setText(it->second);
+      if (it == s.end()) it = view.find(e->objectName());
+      if (it != s.end() && it != view.end() && e->text() != it->second) e->setText(it->second);
     }
     if (GetParam().grid) {
       StringGrid* g = Grid();
@@ -232,18 +305,22 @@ TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
     return w;
   }();
   const std::map<QString, QString> base = Snapshot();
+  const std::map<QString, QString> viewBase = ViewSnapshot();
   QSet<QString> changedSeen;
   int tried = 0;
   qint64 slowest = -1;
   QString slowestCase;
   for (const Input& in : inputs) {
-    const QString where =
-        in.column < 0 ? QString::fromUtf8(in.field) : QStringLiteral("(%1,%2)").arg(in.column).arg(in.row);
+    const QString where = in.file         ? QString::fromUtf8(in.file)
+                          : in.column < 0 ? QString::fromUtf8(in.field)
+                                          : QStringLiteral("(%1,%2)").arg(in.column).arg(in.row);
     for (const QString& text : BadTexts()) {
       SCOPED_TRACE(testing::Message()
                    << where.toStdString() << " = \"" << text.left(20).toStdString() << "\"");
-      Restore(base);
-      if (in.column < 0)
+      Restore(base, viewBase);
+      if (in.file)
+        folder.Write(in.file, Cp932::Encode(QString::fromUtf8(in.text).arg(text)));
+      else if (in.column < 0)
         SetField(in.field, text);
       else if (!calc.grid)
         FAIL() << "a cell input needs the grid";
@@ -260,7 +337,8 @@ TEST_P(Sweep, BadInputEndsQuicklyWithOwnMessagesAndLeavesOtherFieldsAlone) {
         slowestCase = where + QStringLiteral(" = \"") + text.left(20) + QStringLiteral("\"");
       }
       for (const QString& m : TakeMessages())
-        EXPECT_TRUE(OwnMessage(m)) << "foreign message: " << m.toStdString();
+        EXPECT_TRUE(OwnMessage(m)) << "foreign message: " << m.left(200).toStdString();
+      ExpectPageResultsAreNumbers();
       const std::map<QString, QString> after = Snapshot();
       std::set<QString> keys;
       for (auto& [k, v] : before) keys.insert(k);
@@ -395,6 +473,47 @@ const std::vector<std::pair<const char*, const char*>> kFlatLength = {{"SurfaceL
 const std::vector<std::pair<const char*, const char*>> kWater = {{"FluidViscosity", "0.355"},
                                                                  {"FluidConductivity", "0.67"}};
 
+// The pages of the analysis view on the cylinder (pipe flow's economic
+// table runs on the worker thread): each opened by its tab. A page writes
+// no field of the panels.
+std::function<void(Sweep&)> Page(std::vector<const char*> select, const char* tab,
+                                 std::vector<std::pair<const char*, const char*>> choices = {},
+                                 std::vector<std::pair<const char*, const char*>> fields = {}) {
+  return [select, tab, choices, fields](Sweep& s) {
+    for (const char* n : select) s.Press(n);
+    for (auto [field, text] : fields) s.SetField(field, QString::fromUtf8(text));
+    s.Press("GraphButton");
+    s.Drive(QStringLiteral("select AnalysisView ") + QString::fromUtf8(tab));
+    for (auto [control, entry] : choices)
+      s.Drive(QStringLiteral("select %1 %2").arg(QString::fromUtf8(control), QString::fromUtf8(entry)));
+  };
+}
+void RunSweepPage(Sweep& s) {
+  s.Press("SweepRun");
+  s.Drive(QStringLiteral("wait"));
+}
+void RunDesignPage(Sweep& s) {
+  s.Press("DesignRun");
+  s.WaitForDesign();
+}
+void RunEconomicsPage(Sweep& s) {
+  s.Press("EconRun");
+  s.WaitForDesign();
+}
+std::vector<Input> Fields(std::vector<const char*> names) {
+  std::vector<Input> in;
+  for (const char* n : names) in.push_back({n});
+  return in;
+}
+const std::vector<Input> kEconomicInputs =
+    Fields({"EconHours", "EconPrice", "EconEfficiency", "EconCO2", "EconYears", "EconRate"});
+// The lists, a bad text in the thickness and in the cost of a line between good ones.
+const std::vector<Input> kStockLines = {
+    {nullptr, -1, -1, "G1de-ta/hoonzai_atsusa.csv", "# 在庫厚さ\r\n25\r\n%1\r\n50\r\n"}};
+const std::vector<Input> kCostLines = {
+    {nullptr, -1, -1, "G1de-ta/hoonzai_hiyou.csv", "25,4600,6000\r\n%1,5800,7500\r\n50,6700,8500\r\n"},
+    {nullptr, -1, -1, "G1de-ta/hoonzai_hiyou.csv", "25,4600,6000\r\n40,%1,7500\r\n50,6700,8500\r\n"}};
+
 // The heating calculations write the results, the volume from the
 // dimensions and the insulation thickness.
 const std::vector<const char*> kHeatingWrites = {"Edit39", "Edit46", "Edit47", "Edit48",
@@ -454,6 +573,26 @@ const SweptCalculator kCalculators[] = {
   // references (columns 5 … 9) and writes the matrix below row 5.
   {"finite_element", SelectFem, Cells(kFemTable, {}, {{0, 1}, {1, 1}, {0, 4}}), kFemWrites, "StringGrid3", 6,
    RunFem},
+  // The pages: the sweep's range and points, each target of the thickness,
+  // the economic inputs (pipe flow's table on the worker thread), and the
+  // lines of the stock and cost lists.
+  {"graph_sweep", Page({"Button7"}, "グラフ", {{"SweepField", "層厚さ（保温材） mm"}}), Fields({"SweepFrom", "SweepTo", "SweepPoints"}),
+   {}, nullptr, 0, RunSweepPage},
+  {"thickness_surface", Page({"Button7"}, "保温厚さ", {{"DesignTarget", "表面温度の上限"}}), Fields({"DesignValue"}), {},
+   nullptr, 0, RunDesignPage},
+  {"thickness_heat_flow", Page({"Button7"}, "保温厚さ", {{"DesignTarget", "熱量の上限"}}), Fields({"DesignValue"}), {},
+   nullptr, 0, RunDesignPage},
+  {"thickness_dew_point", Page({"Button7"}, "保温厚さ", {{"DesignTarget", "結露しない（露点＋余裕）"}},
+                               {{"CylinderHumidity", "99.9999"}}),
+   Fields({"DesignValue"}), {}, nullptr, 0, RunDesignPage},
+  {"thickness_fluid_end", Page({"Button7", "Button67"}, "保温厚さ", {{"DesignTarget", "管端の流体温度"}}),
+   Fields({"DesignValue"}), {}, nullptr, 0, RunDesignPage},
+  {"economics", Page({"Button7"}, "経済的厚さ"), kEconomicInputs, {}, nullptr, 0, RunEconomicsPage},
+  {"economics_pipe_flow", Page({"Button7", "Button67"}, "経済的厚さ"), kEconomicInputs, {}, nullptr, 0,
+   RunEconomicsPage},
+  {"stock_list", Page({"Button7"}, "保温厚さ", {{"DesignTarget", "表面温度の上限"}}), kStockLines, {}, nullptr, 0,
+   RunDesignPage},
+  {"cost_list", Page({"Button12"}, "経済的厚さ"), kCostLines, {}, nullptr, 0, RunEconomicsPage},
 };
 // clang-format on
 

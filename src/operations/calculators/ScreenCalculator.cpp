@@ -1,6 +1,6 @@
 #include "operations/calculators/ScreenCalculator.h"
 
-#include "operations/heating/HeatingControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingRows.h"
 #include "operations/heatloss/HeatLossCalculators.h"

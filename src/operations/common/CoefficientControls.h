@@ -2,7 +2,10 @@
 // operations/coefficient/CoefficientPanel.cpp; the names stand here, below it, as the field
 // catalogue (operations/hints) names its fields too.
 // An identifier names a control by its meaning; its objectName stays the
-// window's own (the scenario driver and the tests use those).
+// window's own (the scenario driver and the tests use those). The names of
+// every subsystem stand here in operations/common, below the subsystems and
+// the field catalogue (operations/hints), so that any of them can name any
+// control.
 #pragma once
 
 #include "widgets/ControlTable.h"

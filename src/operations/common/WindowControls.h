@@ -1,7 +1,10 @@
 // The typed names of the controls the whole window shares: the two areas, the surface panel
 // (Panel4) and the command column (Panel12). Their control tables are in app/AppLayout.cpp.
 // An identifier names a control by its meaning; its objectName stays the
-// window's own (the scenario driver and the tests use those).
+// window's own (the scenario driver and the tests use those). The names of
+// every subsystem stand here in operations/common, below the subsystems and
+// the field catalogue (operations/hints), so that any of them can name any
+// control.
 #pragma once
 
 #include "widgets/ControlTable.h"

@@ -11,6 +11,7 @@ struct BackgroundWork::Job {
   curves::SweepControl control;
   int parts = 0;
   Finish finish;
+  std::exception_ptr error;  // what the work ended with, set before ended
   std::mutex mutex;
   std::condition_variable endedSignal;
   bool ended = false;
@@ -22,7 +23,8 @@ struct BackgroundWork::Job {
   }
 };
 
-BackgroundWork::BackgroundWork(std::function<void()> busyChanged) : busyChanged_(std::move(busyChanged)) {
+BackgroundWork::BackgroundWork(std::function<void()> busyChanged, Guard guard)
+    : busyChanged_(std::move(busyChanged)), guard_(std::move(guard)) {
   timer_.setInterval(25);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
 }
@@ -48,11 +50,14 @@ void BackgroundWork::Start(Work work, Finish finish, int parts, std::chrono::mil
   Job* j = job.get();
   job->thread = std::thread([j, work = std::move(work)] {
     try {
+      FloatFaults::Clear();
       work(j->control);
+      FloatFaults::Check();
     } catch (...) {
-      // The work keeps its own errors; one that escapes leaves no result.
-      j->control.cancel = true;
+      // One that escapes the work leaves no result; the window's thread says it.
+      j->error = std::current_exception();
     }
+    FloatFaults::Clear();
     {
       std::lock_guard<std::mutex> lock(j->mutex);
       j->ended = true;
@@ -86,23 +91,39 @@ double BackgroundWork::Progress() const {
 
 void BackgroundWork::Poll() {
   Retire();
+  std::shared_ptr<Job> ended;
   if (current_ && current_->Ended()) {
-    const std::shared_ptr<Job> job = std::move(current_);
-    job->thread.join();
-    if (!job->control.cancel.load() && job->finish) {
-      // Outside an operation the flags may hold what Qt left there; the
-      // finish writes fields, which check them first.
-      FloatFaults::Clear();
-      try {
-        job->finish();
-      } catch (const std::exception&) {
-        // A finish only shows its result; one it cannot show is left out.
-      }
-      FloatFaults::Clear();
-    }
-    if (busyChanged_) busyChanged_();
+    ended = std::move(current_);
+    ended->thread.join();
   }
   if (!current_ && retiring_.empty()) timer_.stop();
+  if (!ended) return;
+  if (ended->control.cancel.load()) {
+    if (busyChanged_) busyChanged_();
+    return;
+  }
+  // The work's error, or its finish, as an operation of the window: with a
+  // guard, what goes wrong is shown (inside an operation, it ends that one).
+  const std::exception_ptr error = ended->error;
+  const Finish finish = ended->finish;
+  const auto show = [error, finish] {
+    if (error) std::rethrow_exception(error);
+    if (finish) finish();
+  };
+  if (busyChanged_) busyChanged_();
+  if (guard_) {
+    guard_(show);
+    return;
+  }
+  // Outside an operation the flags may hold what Qt left there; the finish
+  // writes fields, which check them first.
+  FloatFaults::Clear();
+  try {
+    show();
+  } catch (...) {
+    // Without a guard a result that cannot be shown is left out.
+  }
+  FloatFaults::Clear();
 }
 
 void BackgroundWork::Retire() {

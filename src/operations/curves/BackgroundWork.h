@@ -5,6 +5,13 @@
 // the window's thread hands its result over (finish) when it ends. Cancel
 // sets the flag the work watches and drops its result at once; the thread
 // ends by itself as soon as the work sees the flag.
+//
+// The floating-point flags are each thread's own: the work's thread clears
+// them before the work and checks them after it, as an operation of the
+// window does. An error the work ends with, and one its finish meets, is
+// handed to the guard on the window's thread (Form::Guarded: it shows the
+// error as any operation's); without a guard they are dropped with the
+// result.
 #pragma once
 
 #include <QObject>
@@ -24,8 +31,11 @@ class BackgroundWork : public QObject {
   // finish runs on the window's thread once the work has ended uncancelled.
   using Finish = std::function<void()>;
 
+  // Runs an operation of the window's thread as the window runs a click's.
+  using Guard = std::function<void(const std::function<void()>& op)>;
+
   // busyChanged is told whenever work starts or stops being awaited.
-  explicit BackgroundWork(std::function<void()> busyChanged);
+  explicit BackgroundWork(std::function<void()> busyChanged, Guard guard = nullptr);
   // Cancels what runs and waits for the threads to end.
   ~BackgroundWork() override;
 
@@ -48,6 +58,7 @@ class BackgroundWork : public QObject {
   void Retire();
 
   std::function<void()> busyChanged_;
+  Guard guard_;
   std::shared_ptr<Job> current_;
   std::vector<std::shared_ptr<Job>> retiring_;  // cancelled, their threads not yet ended
   QTimer timer_;

@@ -11,11 +11,12 @@
 
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
+#include "operations/common/HeatLossControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/curves/SweepRun.h"
-#include "operations/heating/HeatingControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/hints/FieldCatalogue.h"
+#include "operations/hints/FieldRules.h"
 #include "operations/memo/MemoStore.h"
 #include "widgets/ChartView.h"
 #include "widgets/Form.h"
@@ -24,6 +25,12 @@ namespace {
 
 // Up to this many points a sweep's chart shows a dot at each.
 constexpr size_t kDottedPoints = 50;
+
+// The largest magnitude of a sweep's first and last value, and of a point
+// the chart draws: within the double range the chart plots in, with room.
+constexpr long double kLargestPlotted = 1E300L;
+
+bool Plottable(long double x) { return x >= -kLargestPlotted && x <= kLargestPlotted; }
 
 bool SameChoices(const std::vector<FieldChoice>& a, const std::vector<FieldChoice>& b) {
   if (a.size() != b.size()) return false;
@@ -57,7 +64,11 @@ int MainResult(const std::vector<FieldChoice>& outputs) {
 
 ParameterSweep::ParameterSweep(Form& form, AnalysisView& view, HeatLossPanels& panels, MemoStore& memos,
                                std::function<void()> busyChanged)
-    : f(form), view_(view), panels_(panels), memos_(memos), work_(std::move(busyChanged)) {}
+    : f(form),
+      view_(view),
+      panels_(panels),
+      memos_(memos),
+      work_(std::move(busyChanged), [&form](const std::function<void()>& op) { form.Guarded(op); }) {}
 
 void ParameterSweep::Wire() {
   f.OnClick("SweepRun", [this] { Run(); });
@@ -143,6 +154,13 @@ void ParameterSweep::Run() {
     f.Message(QStringLiteral("範囲の最初と最後の値を数値で入力してください。"));
     return;
   }
+  // Every point is drawn in the chart, whose numbers reach about 1.8E308.
+  if (!Plottable(from) || !Plottable(to)) {
+    f.Message(QStringLiteral("%1 '%2' ～ '%3' は -%4 以上 %4 以下の数にしてください（グラフに描ける範囲）。")
+                  .arg(f.Text("SweepRangeLabel"), FieldRules::Quoted(f.Text("SweepFrom")),
+                       FieldRules::Quoted(f.Text("SweepTo")), NumberText(kLargestPlotted)));
+    return;
+  }
   bool whole = false;
   const int points = f.Text("SweepPoints").trimmed().toInt(&whole);
   if (!whole || points < 1 || points > kMaxSweepPoints) {
@@ -175,12 +193,15 @@ void ParameterSweep::Run() {
           if (row) rows->push_back(std::move(*row));
       },
       [this, plan, rows, started] {
-        Show(*plan, *rows);
+        const int leftOut = Show(*plan, *rows);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         const QString time =
             seconds < 0.01 ? QStringLiteral("0.01秒未満") : RoundedText(seconds, 2) + QStringLiteral("秒");
-        f.SetText("SweepStatus", QStringLiteral("%1点を計算しました（%2）").arg(rows->size()).arg(time));
+        QString status = QStringLiteral("%1点を計算しました（%2）").arg(rows->size()).arg(time);
+        if (leftOut > 0)
+          status += QStringLiteral("。グラフに描けない大きさの値 %1 個は描いていません").arg(leftOut);
+        f.SetText("SweepStatus", status);
       },
       points);
 }
@@ -191,7 +212,7 @@ void ParameterSweep::Cancel() {
   f.SetText("SweepStatus", QStringLiteral("中止しました"));
 }
 
-void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& rows) {
+int ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& rows) {
   bool notes = false;
   for (const SweepRow& row : rows) notes = notes || !row.notes.isEmpty();
   QStringList headers{plan.input.caption};
@@ -219,6 +240,7 @@ void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& ro
   plot.title = plan.input.name + QStringLiteral(" を変えたときの結果");
   plot.xCaption = plan.input.caption;
   std::vector<const FieldChoice*> left, right;
+  int leftOut = 0;
   const QString firstUnit = plan.outputs.front().unit;
   QString secondUnit;
   for (const FieldChoice& out : plan.outputs) {
@@ -230,16 +252,24 @@ void ParameterSweep::Show(const SweepPlan& plan, const std::vector<SweepRow>& ro
     curve.title = plan.outputs[j].caption;
     curve.rightAxis = !secondUnit.isEmpty() && plan.outputs[j].unit == secondUnit;
     curve.dots = rows.size() <= kDottedPoints;
+    // A text that is no number is left out; so is a result beyond the
+    // chart's numbers, and counted.
     for (const SweepRow& row : rows) {
       long double x = 0, y = 0;
-      if (TryToNumber(row.input, x) && TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y))
-        curve.points.push_back({static_cast<double>(x), static_cast<double>(y)});
+      if (!TryToNumber(row.input, x) || !TryToNumber(row.outputs.value(static_cast<qsizetype>(j)), y))
+        continue;
+      if (!Plottable(x) || !Plottable(y)) {
+        ++leftOut;
+        continue;
+      }
+      curve.points.push_back({static_cast<double>(x), static_cast<double>(y)});
     }
     plot.curves.push_back(std::move(curve));
   }
   plot.yCaption = AxisCaption(left);
   if (!right.empty()) plot.y2Caption = AxisCaption(right);
   view_.Chart().Draw(plot);
+  return leftOut;
 }
 
 void ParameterSweep::ToMemo() {

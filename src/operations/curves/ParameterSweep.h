@@ -44,7 +44,8 @@ class ParameterSweep {
  private:
   // SweepField chose an input: its current value to twice that.
   void ChooseInput();
-  void Show(const SweepPlan& plan, const std::vector<SweepRow>& rows);
+  // The table and the chart; the number of values too large to draw.
+  int Show(const SweepPlan& plan, const std::vector<SweepRow>& rows);
   const FieldChoice* ChosenInput() const;
 
   Form& f;

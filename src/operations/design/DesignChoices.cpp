@@ -1,10 +1,16 @@
 #include "operations/design/DesignChoices.h"
 
 #include "calc/design/DewPoint.h"
+#include "foundation/NumberText.h"
 
 using namespace DesignCalc;
 
 namespace {
+
+// K: a margin above the dew point beyond this asks for a surface warmer
+// than any air condenses on; it is no margin.
+constexpr long double kMaxMarginK = 50;
+
 // clang-format off
 const DesignChoiceRow kChoices[] = {
   {DesignChoice::SurfaceAtMost,  "表面温度の上限",           "外表面がこの温度以下になる最も薄い厚さ（触れても安全）"},
@@ -55,7 +61,10 @@ TargetOrReason TargetFor(DesignChoice choice, long double value, const DesignCas
     case DesignChoice::NoCondensation:
       if (!d.in.rh)
         return {std::nullopt, QStringLiteral("結露しない厚さを求めるには、計算パネルの相対湿度 % を入れてください。")};
-      if (value < 0) return {std::nullopt, QStringLiteral("露点に足す余裕は 0 K 以上にしてください。")};
+      if (!(value >= 0 && value <= kMaxMarginK))
+        return {std::nullopt,
+                QStringLiteral("%1（露点に足す余裕） '%2' は 0 以上 %3 以下の数にしてください。")
+                    .arg(ValueCaption(choice, d), NumberText(value), NumberText(kMaxMarginK))};
       return {DewPointTarget(d.in.air, *d.in.rh, value), {}};
     case DesignChoice::FluidEnd:
       if (!d.FluidEnd())

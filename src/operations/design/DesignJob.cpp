@@ -12,10 +12,10 @@ namespace {
 // The work on a worker thread: the floating-point flags are the thread's
 // own, so the work checks them itself; an error becomes a result that
 // reports it on the window's thread.
-DesignJob::Show RunChecked(const DesignJob::Work& work) {
+DesignJob::Show RunChecked(const DesignJob::CountedWork& work, DesignJob::Control& control) {
   try {
     FloatFaults::Clear();
-    DesignJob::Show show = work();
+    DesignJob::Show show = work(control);
     FloatFaults::Check();
     return show;
   } catch (const AppError& e) {
@@ -31,9 +31,13 @@ DesignJob::Show RunChecked(const DesignJob::Work& work) {
 
 }  // namespace
 
-DesignJob::DesignJob(Form& form, std::function<void(bool busy)> busy) : f(form), onBusy_(std::move(busy)) {}
+DesignJob::DesignJob(Form& form, std::function<void(bool busy)> busy) : f(form), onBusy_(std::move(busy)) {
+  progressTimer_.setInterval(100);
+  connect(&progressTimer_, &QTimer::timeout, this, &DesignJob::TellProgress);
+}
 
 DesignJob::~DesignJob() {
+  if (control_) control_->cancel = true;
   if (watcher_) {
     watcher_->disconnect(this);
     watcher_->waitForFinished();
@@ -41,21 +45,40 @@ DesignJob::~DesignJob() {
 }
 
 void DesignJob::Start(Work work, bool background) {
+  Start([work = std::move(work)](Control&) { return work(); }, background, 0);
+}
+
+void DesignJob::Start(CountedWork work, bool background, int parts) {
   Cancel();
   if (!background) {
-    work()();
+    Control control;
+    work(control)();
     return;
   }
   watcher_ = new QFutureWatcher<Show>(this);
   connect(watcher_, &QFutureWatcher<Show>::finished, this, &DesignJob::Finished);
+  control_ = std::make_shared<Control>();
+  parts_ = parts;
   busy_ = true;
   onBusy_(true);
-  watcher_->setFuture(QtConcurrent::run([work] { return RunChecked(work); }));
+  if (parts_ > 0) {
+    TellProgress();
+    progressTimer_.start();
+  }
+  watcher_->setFuture(QtConcurrent::run([work, control = control_] { return RunChecked(work, *control); }));
+}
+
+void DesignJob::TellProgress() {
+  if (control_ && onProgress_) onProgress_(control_->done.load(), parts_);
 }
 
 void DesignJob::Cancel() {
+  progressTimer_.stop();
+  if (control_) control_->cancel = true;
+  control_.reset();
   if (!watcher_) return;
-  // The work cannot be stopped halfway; its watcher goes, and its result with it.
+  // A counted work stops at its next part, any other runs to its end; its
+  // watcher goes, and its result with it.
   QFutureWatcher<Show>* old = watcher_;
   watcher_ = nullptr;
   old->disconnect(this);
@@ -71,6 +94,8 @@ void DesignJob::Wait() {
 }
 
 void DesignJob::Finished() {
+  progressTimer_.stop();
+  control_.reset();
   QFutureWatcher<Show>* done = watcher_;
   watcher_ = nullptr;
   const Show show = done->result();

@@ -4,12 +4,17 @@
 // only values (the case read from a copy of the window) and returns what
 // the window is to show; that runs on the window's thread when the work
 // ends, so no field is written meanwhile. Cancel forgets the running work:
-// its result is dropped when it ends, and the window is free at once.
+// its result is dropped when it ends, and the window is free at once; a
+// work that counts its parts (an economic table, row by row) also stops at
+// its next part, and tells how far it is.
 #pragma once
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QTimer>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class Form;
 
@@ -20,6 +25,13 @@ class DesignJob : public QObject {
   using Show = std::function<void()>;
   // Calculates; called on a worker thread when in the background.
   using Work = std::function<Show()>;
+  // What a counted work watches and counts: Cancel sets cancel, and the
+  // work counts its finished parts in done.
+  struct Control {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> done{0};
+  };
+  using CountedWork = std::function<Show(Control& control)>;
 
   // busy(true) when background work starts, busy(false) when it ends or is
   // cancelled.
@@ -31,6 +43,11 @@ class DesignJob : public QObject {
   // operation of its own (an error ends it with its message, as a click's).
   // A work still running is cancelled first.
   void Start(Work work, bool background);
+  // The same for a work of `parts` parts that counts them and returns soon
+  // after a cancel (its result is dropped). In the background the progress
+  // is told (OnProgress) every tenth of a second.
+  void Start(CountedWork work, bool background, int parts);
+  void OnProgress(std::function<void(int done, int parts)> progress) { onProgress_ = std::move(progress); }
   void Cancel();
   bool Busy() const { return busy_; }
   // Waits for the running work (tests, closing the window).
@@ -39,8 +56,14 @@ class DesignJob : public QObject {
  private:
   void Finished();
 
+  void TellProgress();
+
   Form& f;
   std::function<void(bool)> onBusy_;
+  std::function<void(int, int)> onProgress_;
   QFutureWatcher<Show>* watcher_ = nullptr;
+  std::shared_ptr<Control> control_;  // of the running work
+  int parts_ = 0;
+  QTimer progressTimer_;
   bool busy_ = false;
 };

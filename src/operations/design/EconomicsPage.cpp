@@ -3,14 +3,17 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
+#include <algorithm>
+#include <limits>
 
 #include "foundation/Errors.h"
 #include "foundation/NumberText.h"
 #include "operations/analysis/AnalysisView.h"
 #include "operations/calculators/ScreenCalculator.h"
+#include "operations/common/MemoControls.h"
 #include "operations/design/DesignJob.h"
 #include "operations/heatloss/HeatLossPanels.h"
-#include "operations/memo/MemoControls.h"
+#include "operations/hints/FieldRules.h"
 #include "operations/memo/MemoViews.h"
 #include "store/StockFiles.h"
 #include "widgets/ChartView.h"
@@ -22,24 +25,34 @@ using namespace DesignCalc;
 
 namespace {
 
-// The inputs: field, caption, factory text, and the range a value must lie in.
+constexpr long double kNoLimit = std::numeric_limits<long double>::infinity();
+
+// The inputs: field, caption, factory text, and the range a value must lie
+// in (the highest value always allowed).
 struct EconField {
   const char* name;
   const char* caption;
   const char* text;
   long double lowest;
   bool lowestAllowed;  // the lowest value itself is allowed
+  long double highest;
 };
 
 // clang-format off
+// Years and rate as a present worth means them: a life of 1 to 100 years,
+// a rate from -10 to 100 % a year.
 const EconField kFields[] = {
-  {"EconHours",      "運転時間 h/年",        "8760", 0,    true},
-  {"EconPrice",      "単価 円/kWh",          "12",   0,    true},
-  {"EconEfficiency", "熱源の効率（COP）",     "0.85", 0,    false},
-  {"EconCO2",        "CO2 kg/kWh",           "0.2",  0,    true},
-  {"EconYears",      "年数 年",              "10",   0,    true},
-  {"EconRate",       "割引率 %",             "3",    -100, false},
+  {"EconHours",      "運転時間 h/年",        "8760", 0,    true,  kNoLimit},
+  {"EconPrice",      "単価 円/kWh",          "12",   0,    true,  kNoLimit},
+  {"EconEfficiency", "熱源の効率（COP）",     "0.85", 0,    false, kNoLimit},
+  {"EconCO2",        "CO2 kg/kWh",           "0.2",  0,    true,  kNoLimit},
+  {"EconYears",      "年数 年",              "10",   1,    true,  100},
+  {"EconRate",       "割引率 %",             "3",    -10,  true,  100},
 };
+
+// A table of more stock thicknesses than these runs on a worker thread,
+// with its progress and 中止: each row is a forward run of the calculator.
+constexpr size_t kQuickRows = 200;
 
 const ControlSpec kPage[] = {
   {Kind::Label,  "EconCase",        "EconPage",   8,   8, 210,  18, "",         kBold},
@@ -123,10 +136,15 @@ std::optional<EconomicInputs> EconomicsPage::Inputs() {
     const EconField& e = kFields[i];
     const QString text = f.Text(e.name);
     const bool number = TryToNumber(text, v[i]);
-    if (!number || v[i] < e.lowest || (!e.lowestAllowed && v[i] == e.lowest)) {
-      f.Message(QStringLiteral("%1 '%2' は %3 %4数にしてください。")
-                    .arg(QString::fromUtf8(e.caption), text, NumberText(e.lowest),
-                         e.lowestAllowed ? QStringLiteral("以上の") : QStringLiteral("より大きい")));
+    if (!number || v[i] < e.lowest || (!e.lowestAllowed && v[i] == e.lowest) || v[i] > e.highest) {
+      QString range = NumberText(e.lowest);
+      if (e.highest == kNoLimit)
+        range += e.lowestAllowed ? QStringLiteral(" 以上の") : QStringLiteral(" より大きい");
+      else
+        range += (e.lowestAllowed ? QStringLiteral(" 以上 ") : QStringLiteral(" より大きく ")) +
+                 NumberText(e.highest) + QStringLiteral(" 以下の");
+      f.Message(QStringLiteral("%1 '%2' は %3数にしてください。")
+                    .arg(QString::fromUtf8(e.caption), FieldRules::Quoted(text), range));
       return std::nullopt;
     }
   }
@@ -140,7 +158,18 @@ std::optional<EconomicInputs> EconomicsPage::Inputs() {
   return econ;
 }
 
+void EconomicsPage::Clear() {
+  shown_.reset();
+  f.Grid("EconGrid")->ClearCells();
+  f.SetText("EconBest", QString());
+  f.SetText("EconNote", QString());
+  f.SetEnabled("EconMemo", false);
+  f.SetEnabled("EconChart", false);
+}
+
 void EconomicsPage::Run() {
+  // A table of other inputs is gone at once, whatever this run says.
+  Clear();
   const ScreenCalculator c = CalculatorOnScreen(f, heatLoss_);
   if (!c) {
     f.Message(QStringLiteral("経済的厚さは放熱計算の計算パネル（平板放熱、平板熱通過、円筒の放熱、管内流体）を"
@@ -172,21 +201,47 @@ void EconomicsPage::Run() {
                          .arg(QFileInfo(path).fileName(), QString::number(line.line), PerUnit(*d)));
     stock.push_back({line.mm, *cost});
   }
+  if (stock.empty()) {
+    f.Message(
+        QStringLiteral("ファイル %1 に厚さと施工費の行がありません（# で始まる行と空の行は読み飛ばします）。")
+            .arg(QFileInfo(path).fileName()));
+    return;
+  }
   job_.Start(
-      [this, d = *d, econ = *econ, stock]() -> DesignJob::Show {
-        const EconomicTable t = d.Economics(stock, econ);
-        return [this, d, econ, t] { Show(d, econ, t); };
+      [this, d = *d, econ = *econ, stock](DesignJob::Control& control) -> DesignJob::Show {
+        const std::optional<EconomicTable> t = Tabulate(d, stock, econ, control);
+        if (!t) return [] {};
+        return [this, d, econ, t = *t] { Show(d, econ, t); };
       },
-      d->hook->slow);
+      d->hook->slow || stock.size() > kQuickRows, static_cast<int>(stock.size()) + 1);
+}
+
+std::optional<EconomicTable> EconomicsPage::Tabulate(const DesignCase& d, const std::vector<StockCost>& stock,
+                                                     const EconomicInputs& econ,
+                                                     DesignJob::Control& control) {
+  // The table without stock: whether there is one (inputs, a length or an
+  // area), and bare's heat flow.
+  const EconomicTable bare = d.Economics({}, econ);
+  ++control.done;
+  if (!bare.valid) return bare;
+  // Then each stock thickness's forward run, thinnest first, as the
+  // calculator's own table runs them: the same rows to the bit.
+  std::vector<StockCost> sorted = stock;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const StockCost& a, const StockCost& b) { return a.mm < b.mm; });
+  std::vector<long double> flows;
+  flows.reserve(sorted.size());
+  for (const StockCost& s : sorted) {
+    if (control.cancel.load()) return std::nullopt;
+    flows.push_back(d.Quantity(s.mm, TargetKind::HeatFlowAtMost));
+    ++control.done;
+  }
+  return EconomicRows(bare.rows.front().heatFlow, sorted, flows, econ);
 }
 
 void EconomicsPage::Show(const DesignCase& d, const EconomicInputs& econ, const EconomicTable& t) {
-  shown_.reset();
+  Clear();
   StringGrid* grid = f.Grid("EconGrid");
-  grid->ClearCells();
-  f.SetText("EconBest", QString());
-  f.SetEnabled("EconMemo", false);
-  f.SetEnabled("EconChart", false);
   if (!t.valid || t.best < 0) {
     f.SetText("EconNote", QStringLiteral("この計算の条件では表を作れません（長さまたは面積が 0）。"));
     return;

@@ -13,9 +13,9 @@
 
 #include "calc/design/Economics.h"
 #include "operations/design/DesignCase.h"
+#include "operations/design/DesignJob.h"
 
 class AnalysisView;
-class DesignJob;
 class Form;
 class HeatLossPanels;
 class MemoViews;
@@ -37,6 +37,14 @@ class EconomicsPage {
   // EconChart: the totals into the chart GraphView, shown.
   void ToChart();
 
+  // The table of the case as its calculator makes it (DesignCase::Economics),
+  // to the bit, a forward run at a time, each counted in control.done;
+  // empty once control.cancel is set. On a worker thread in the background.
+  static std::optional<DesignCalc::EconomicTable> Tabulate(const DesignCase& d,
+                                                           const std::vector<DesignCalc::StockCost>& stock,
+                                                           const DesignCalc::EconomicInputs& econ,
+                                                           DesignJob::Control& control);
+
  private:
   struct Shown {
     DesignCase d;
@@ -45,6 +53,8 @@ class EconomicsPage {
   };
 
   std::optional<DesignCalc::EconomicInputs> Inputs();
+  // Empties the table, the economic thickness and the note.
+  void Clear();
   void Show(const DesignCase& d, const DesignCalc::EconomicInputs& econ, const DesignCalc::EconomicTable& t);
   // The table as the grid memo holds it: the header row, the rows, then the inputs.
   QList<QStringList> MemoLines() const;

@@ -1,5 +1,7 @@
 #include "operations/design/InsulationDesign.h"
 
+#include <QLabel>
+
 #include "operations/analysis/AnalysisView.h"
 #include "operations/design/DesignJob.h"
 #include "operations/design/EconomicsPage.h"
@@ -26,11 +28,16 @@ void InsulationDesign::Wire() {
   thickness_->Wire();
   economics_->Wire();
   for (const char* cancel : {"DesignCancel", "EconCancel"}) f.OnClick(cancel, [this] { job_->Cancel(); });
+  // A long economic table counts its rows beside 中止.
+  job_->OnProgress([this](int done, int parts) {
+    f.Label("EconBusy")->setText(QStringLiteral("計算中です… %1/%2 行").arg(done).arg(parts));
+  });
 }
 
 void InsulationDesign::ShowBusy(bool busy) {
   f.EnableControls({"DesignRun", "EconRun"}, !busy);
   f.EnableControls({"DesignCancel", "EconCancel"}, busy);
+  f.Label("EconBusy")->setText(QStringLiteral("計算中です…"));
   f.SetShown("DesignBusy", busy);
   f.SetShown("EconBusy", busy);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "calc/design/DewPoint.h"
 #include "calc/design/HeaterPowerLimit.h"
 #include "calc/design/ThicknessSolve.h"
 #include "foundation/NumberText.h"
@@ -250,8 +251,8 @@ void ThicknessPage::ShowAnswer(const DesignCase& d, DesignChoice choice, long do
   }
   if (choice == DesignChoice::NoCondensation)
     outcome += QStringLiteral("\n露点 %1 ℃（外気 %2 ℃、相対湿度 %3 %）＋余裕 %4 K = 表面 %5 ℃ 以上。")
-                   .arg(RoundHundredths(target.value - value), NumberText(d.in.air), NumberText(*d.in.rh),
-                        NumberText(value), RoundHundredths(target.value));
+                   .arg(RoundHundredths(DewPoint(d.in.air, *d.in.rh)), NumberText(d.in.air),
+                        NumberText(*d.in.rh), NumberText(value), RoundHundredths(target.value));
   f.SetText("DesignOutcome", d.Name() + QStringLiteral(": ") + outcome);
 }
 

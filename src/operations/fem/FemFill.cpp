@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "operations/common/MemoControls.h"
 #include "operations/fem/FemFillCommand.h"
 #include "operations/fem/FemLimits.h"
 #include "operations/fem/FemSheetHeaders.h"
-#include "operations/memo/MemoControls.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "operations/common/MemoControls.h"
 #include "operations/fem/FemFillCommand.h"
 #include "operations/fem/FemLimits.h"
 #include "operations/fem/FemSheet.h"
 #include "operations/fem/FemSheetHeaders.h"
-#include "operations/memo/MemoControls.h"
 #include "store/Cp932.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"

@@ -1,8 +1,8 @@
 #include "operations/fem/FemSheet.h"
 
+#include "operations/common/HeatingControls.h"
+#include "operations/common/MemoControls.h"
 #include "operations/fem/FemSheetHeaders.h"
-#include "operations/heating/HeatingControls.h"
-#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoViews.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"

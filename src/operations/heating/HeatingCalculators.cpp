@@ -8,10 +8,11 @@
 #include "calc/heating/WallHeating.h"
 #include "calc/numeric/Rounding.h"
 #include "foundation/NumberText.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingTables.h"
 #include "operations/heating/HeatingTrace.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Fields.h"
 
 using namespace heating;
@@ -32,6 +33,18 @@ const char* const kNoHeatingNeeded =
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString Integer(long double x) { return NumberText(Rounding::Nearest(x)); }
+
+// The container's sides above 0, its wall's and its insulation's
+// thicknesses and conductivities 0 or above (a conductivity of 0 is taken
+// as 0.0001 W/m℃). False after a message that names the field.
+bool ContainerSizesHold(Fields& f) {
+  for (const char* side : {Heating::Height, Heating::Width, Heating::Depth})
+    if (!FieldRules::Positive(f, side)) return false;
+  return FieldRules::Thickness(f, Heating::WallThickness) &&
+         FieldRules::NotNegative(f, Heating::WallConductivity) &&
+         FieldRules::Thickness(f, Heating::InsulationThickness) &&
+         FieldRules::NotNegative(f, Heating::InsulationConductivity);
+}
 
 }  // namespace
 
@@ -65,6 +78,7 @@ void HeatingCalculators::ContainerHeating() {
   in.L = f.Number(Heating::Height);
   in.W = f.Number(Heating::Width);
   in.D = f.Number(Heating::Depth);
+  if (!ContainerSizesHold(f)) return;
   WriteVolumeAndMass(in.L, in.W, in.D);
 
   in.riseTime = f.Number(Heating::RiseTime);
@@ -174,6 +188,8 @@ void HeatingCalculators::GasHeating() {
 void HeatingCalculators::WallHeating() {
   if (!RequiredTexts()) return;
   const long double L = f.Number(Heating::Height), W = f.Number(Heating::Width), D = f.Number(Heating::Depth);
+  for (const char* side : {Heating::Height, Heating::Width, Heating::Depth})
+    if (!FieldRules::Positive(f, side)) return;
   if (L < 0.001L || W < 0.001L || D < 0.005L) {
     f.Message(Text(kDimensionsOutOfRange));
     return;

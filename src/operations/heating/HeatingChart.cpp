@@ -6,7 +6,7 @@
 #include "calc/heating/GasHeating.h"
 #include "calc/heating/HeaterPowerSearch.h"
 #include "operations/common/CurveParts.h"
-#include "operations/heating/HeatingControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/heating/HeatingPanel.h"
 #include "operations/heating/HeatingRows.h"
 #include "operations/heating/HeatingTrace.h"

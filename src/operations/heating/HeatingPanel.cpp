@@ -3,10 +3,10 @@
 #include <QRadioButton>
 
 #include "foundation/NumberText.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/StoreActions.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heating/HeatingCalculators.h"
-#include "operations/heating/HeatingControls.h"
 #include "operations/heating/HeatingLayout.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"

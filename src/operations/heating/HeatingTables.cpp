@@ -1,7 +1,7 @@
 #include "operations/heating/HeatingTables.h"
 
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heating/HeatingControls.h"
 
 namespace heating {
 namespace {

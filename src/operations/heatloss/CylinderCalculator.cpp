@@ -5,17 +5,18 @@
 #include "calc/heatloss/Cylinder.h"
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -38,6 +39,10 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.t2 = f.Text(Cylinder::Layer2Thickness) == QStringLiteral("0")
               ? kNoLayer
               : f.Number(Cylinder::Layer2Thickness) / 1000;
+  if (!FieldRules::Positive(f, Cylinder::Layer1Diameter) ||
+      !FieldRules::Thickness(f, Cylinder::Layer1Thickness) ||
+      !FieldRules::Thickness(f, Cylinder::Layer2Thickness))
+    return std::nullopt;
   if (!(f.Number(Cylinder::Layer1Diameter) > 2 * f.Number(Cylinder::Layer1Thickness))) {
     f.Message(QStringLiteral("内層外径と内層厚さを確認してください。"));
     return std::nullopt;
@@ -48,6 +53,9 @@ std::optional<CylinderInputs> CylinderInputsOf(Fields& f) {
   in.k1 = f.Number(Cylinder::Layer1Conductivity);
   in.k2 = f.Number(Cylinder::Layer2Conductivity);
   in.L = f.Number(Cylinder::Length);
+  if (!FieldRules::Positive(f, Cylinder::Layer1Conductivity) ||
+      !FieldRules::Positive(f, Cylinder::Layer2Conductivity) || !FieldRules::Positive(f, Cylinder::Length))
+    return std::nullopt;
   if (!SurfaceOptions::ReadInto(f, HeatLossPanel::Cylinder, in, in.Ta, in.Ti)) return std::nullopt;
   return in;
 }
@@ -60,6 +68,9 @@ void Run(Fields& f) {
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return;
   const CylinderResult r = CylinderHeatLoss(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti, in->Ta,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &CylinderHeatLoss)))
+    return;
   HeatFlowDisplay::WriteSurfaceFlows(f, r.convective, r.radiative, r.total, NumberText);
   f.SetText(Cylinder::Surface, RoundHundredths(r.surface));
   f.SetText(Cylinder::Layer2Inner, RoundHundredths(r.interface));

@@ -2,11 +2,11 @@
 
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/StoreActions.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"

@@ -1,10 +1,10 @@
 #include "operations/heatloss/FlatPanel.h"
 
 #include "foundation/NumberText.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/StoreActions.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/SurfaceOptions.h"
 #include "widgets/Form.h"
 
@@ -27,7 +27,6 @@ const FieldBinding kFields[] = {
   {Flat::InsulationThickness, Cell("FlatInsulationThickness")},
   {Flat::Flux, Cell("FlatFlux")},
   {"FlatHumidity", Cell("FlatHumidity")},
-  // The cooling inputs of the flat plate; Back restores them last.
   {Flat::Density, Cell("FlatDensity")},
   {Flat::SpecificHeat, Cell("FlatSpecificHeat")},
   {Flat::Hours, Cell("FlatHours")},

@@ -1,6 +1,7 @@
 // 平板放熱 on the flat panel (code "1"): the steady loss at a constant inner
 // temperature (Button71 "定温放熱") or the cooling over time ("自然放熱"),
 // through one face or both faces (Label30).
+#include <functional>
 #include <optional>
 
 #include "calc/design/DesignRuns.h"
@@ -11,17 +12,18 @@
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -46,6 +48,11 @@ std::optional<FlatPlateInputs> Prepare(Fields& f) {
   in.h = f.Number(Surface::Coefficient);
   in.e = f.Number(Surface::Emissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  for (const char* size : {Flat::Area, Flat::StructureConductivity, Flat::InsulationConductivity})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, Flat::StructureThickness) ||
+      !FieldRules::Thickness(f, Flat::InsulationThickness))
+    return std::nullopt;
   if (IsThickness(f.Text(Flat::InsulationThickness))) {
     in.L2 = f.Number(Flat::InsulationThickness) / 1000;
   } else {
@@ -100,13 +107,20 @@ void WriteResults(Fields& f, const FlatPlateInputs& in, const FlatPlateResult& r
 void HeatLoss(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
-  WriteResults(f, *in, FlatPlateSteady(*in), humidity);
+  const FlatPlateResult r = FlatPlateSteady(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Ti - kKelvin, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatPlateSteady)))
+    return;
+  WriteResults(f, *in, r, humidity);
 }
 
 void Cooling(Fields& f, const Humidity& humidity) {
   const std::optional<FlatPlateInputs> in = Prepare(f);
   if (!in) return;
   const FlatPlateResult r = FlatPlateCooling(*in, FlatPlateCoolingOf(f));
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.plate, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatPlateSteady)))
+    return;
   WriteResults(f, *in, r, humidity);
   f.SetText(Flat::AfterHours, RoundHundredths(r.plate));
 }

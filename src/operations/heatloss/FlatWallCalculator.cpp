@@ -9,17 +9,18 @@
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/FlatPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -49,6 +50,11 @@ std::optional<FlatWallInputs> FlatWallInputsOf(Fields& f) {
   in.ei = f.Number(Surface::InnerEmissivity);
   in.e = f.Number(Surface::Emissivity);
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::WholeText);
+  for (const char* size : {Flat::Area, Flat::StructureConductivity, Flat::InsulationConductivity})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, Flat::StructureThickness) ||
+      !FieldRules::Thickness(f, Flat::InsulationThickness))
+    return std::nullopt;
   if (f.Text(Flat::InsulationThickness) != QStringLiteral("0")) {
     in.L2 = f.Number(Flat::InsulationThickness) / 1000;
   } else {
@@ -77,6 +83,9 @@ void Run(Fields& f) {
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return;
   const FlatWallResult r = FlatWallTransmission(*in);
+  if (!SurfaceOptions::BalanceFound(f, r.total, in->Tg - kKelvin, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, &FlatWallTransmission)))
+    return;
   f.SetText(Flat::StructureOuter, RoundHundredths(r.interface));
   f.SetText(Flat::InsulationInner, f.Text(Flat::StructureOuter));
   f.SetText(Flat::Surface, RoundHundredths(r.outerSurface));

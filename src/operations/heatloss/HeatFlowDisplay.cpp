@@ -2,8 +2,8 @@
 
 #include "calc/heatloss/HeatGain.h"
 #include "foundation/NumberText.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/Fields.h"
 #include "widgets/StringGrid.h"
 

@@ -5,8 +5,8 @@
 
 #include "foundation/Errors.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "widgets/ControlTable.h"
 #include "widgets/Form.h"
 

@@ -5,16 +5,17 @@
 #include "calc/heatloss/OuterSurfaces.h"
 #include "foundation/NumberText.h"
 #include "operations/common/ComparisonTable.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/LayerChart.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -41,6 +42,11 @@ std::optional<HeaterInputs> HeaterInputsOf(Fields& f) {
   in.sigma = HeatLossFields::StefanBoltzmann(f, HeatLossFields::Mantissa::FirstSix);
   in.P = HeaterCircumference(f.Number(Cylinder::Layer2Diameter));
   in.h = f.Number(Surface::Coefficient);
+  // The layers the Run reads after the surface: the wire, the MgO and the sheath.
+  for (const char* size : {Cylinder::Length, Cylinder::WireDiameter, Cylinder::Layer1Diameter,
+                           Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity})
+    if (!FieldRules::Positive(f, size)) return std::nullopt;
+  if (!FieldRules::Thickness(f, Cylinder::Layer2Thickness)) return std::nullopt;
   const std::optional<AutoCoefficient> outer = SurfaceOptions::OuterOf(f, HeatLossPanel::Cylinder);
   if (!outer || (outer->on && !SurfaceOptions::WithinRange(f, in.Ta, in.Ta))) return std::nullopt;
   in.outer = *outer;
@@ -71,6 +77,12 @@ void Run(Fields& f) {
   const HeaterInputs& in = *surface;
   const long double Ts = HeaterSurfaceTemperature(in);
   const HeaterLosses q = HeaterSurfaceLosses(in, Ts);
+  // The scan keeps one step below its last passing point: when no point
+  // above the air passes, a heater with power shows no loss, or a gain.
+  if (in.Q > 0 && (SurfaceOptions::ShownAsZero(q.total) || q.total < 0)) {
+    SurfaceOptions::SayNoBalance(f);
+    return;
+  }
   HeatFlowDisplay::WriteSurfaceFlows(f, q.convective, q.radiative, q.total, NumberText);
   f.SetText(Cylinder::Surface, RoundHundredths(Ts));
   f.SetText(Cylinder::FluxOrFluidEnd, RoundHundredths(HeaterFluxDensity(in)));

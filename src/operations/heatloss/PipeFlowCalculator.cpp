@@ -8,16 +8,17 @@
 #include "calc/heatloss/SurfaceLoss.h"
 #include "foundation/NumberText.h"
 #include "operations/common/CurveParts.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
 #include "operations/heatloss/CylinderPanel.h"
 #include "operations/heatloss/HeatFlowDisplay.h"
 #include "operations/heatloss/HeatLossCalculators.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/heatloss/HeatLossDesign.h"
 #include "operations/heatloss/HeatLossFields.h"
 #include "operations/heatloss/HeatLossInputs.h"
 #include "operations/heatloss/SurfaceCondensation.h"
 #include "operations/heatloss/SurfaceOptions.h"
+#include "operations/hints/FieldRules.h"
 #include "widgets/Form.h"
 
 using namespace HeatLossCalc;
@@ -56,6 +57,10 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
   in.Lp = f.Number(Cylinder::Length);
   in.k1 = f.Number(Cylinder::Layer1Conductivity);
   in.k2 = f.Number(Cylinder::Layer2Conductivity);
+  if (!FieldRules::Positive(f, PipeFlow::InnerDiameter) || !FieldRules::Positive(f, Cylinder::Length) ||
+      !FieldRules::NotNegative(f, Cylinder::Layer1Conductivity) ||
+      !FieldRules::NotNegative(f, Cylinder::Layer2Conductivity))
+    return std::nullopt;
   if (in.k1 == 0) in.k1 = kNoConductivity;
   if (in.k2 == 0) in.k2 = kNoConductivity;
   in.t1 = f.Text(Cylinder::Layer1Thickness) == QStringLiteral("0")
@@ -64,6 +69,9 @@ std::optional<PipeFlowInputs> PipeFlowInputsOf(Fields& f) {
   in.t2 = f.Text(Cylinder::Layer2Thickness) == QStringLiteral("0")
               ? kNoLayer
               : f.Number(Cylinder::Layer2Thickness) / 1000;
+  if (!FieldRules::Thickness(f, Cylinder::Layer1Thickness) ||
+      !FieldRules::Thickness(f, Cylinder::Layer2Thickness))
+    return std::nullopt;
   in.hi = Capped(f, Surface::InnerCoefficient);
   in.h = Capped(f, Surface::Coefficient);
   if (!(in.Di > f.Number(Cylinder::Layer1Thickness) * 2 / 1000)) {
@@ -101,6 +109,10 @@ void Run(Fields& f) {
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return;
   const PipeFlowResult r = PipeFlowTemperature(*in);
+  const auto pipe = [](const PipeFlowInputs& typed) { return PipeFlowTemperature(typed); };
+  if (!SurfaceOptions::BalanceFound(f, r.total, r.fluid, in->Ta - kKelvin,
+                                    SurfaceOptions::WithTypedCoefficient(*in, pipe)))
+    return;
   f.SetText(Cylinder::FluxOrFluidEnd, RoundHundredths(r.fluid));
   f.SetText(Cylinder::Layer1Inner, RoundHundredths(r.wallFluidSide));
   f.SetText(Cylinder::Layer1Outer, RoundHundredths(r.boundary));

@@ -2,14 +2,16 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <cmath>
 #include <cstring>
 #include <span>
 
 #include "calc/surface/PipeInnerCoefficient.h"
 #include "calc/surface/SurfaceCoefficient.h"
 #include "foundation/NumberText.h"
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heatloss/HeatLossControls.h"
+#include "operations/hints/FieldRules.h"
 #include "store/ConditionStore.h"
 #include "widgets/Form.h"
 
@@ -32,6 +34,15 @@ constexpr StoreCell kTypedInner = Cell("TypedInnerCoefficient");
 
 constexpr long double kMaxCoefficient = 10000;  // W/m2K, as pipe flow caps a typed one
 constexpr long double kHighest = 2000;          // ℃, the highest temperature of the options
+// m/s: beyond a hurricane's winds the correlations of the coefficient mean
+// nothing, and the surface lies so near the air that no scan finds it.
+constexpr long double kMaxWind = 100;
+// W: a loss that shows as 0 (rounded to hundredths).
+constexpr long double kShownAsZero = 0.005L;
+// K: an inside nearer the air than this may well give next to nothing.
+constexpr long double kAwayFromTheAir = 1;
+// W/(m2・℃): still air on a warm surface.
+constexpr long double kOrdinaryCoefficient = 10;
 
 bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 bool IsCheck(const char* control) { return Is(control, kAuto) || Is(control, kInnerAuto); }
@@ -128,8 +139,9 @@ std::optional<AutoCoefficient> OuterOf(Fields& f, HeatLossPanel panel) {
     return std::nullopt;
   }
   a.wind = NumberOrZero(f, kWind);
-  if (a.wind < 0) {
-    f.Message(QStringLiteral("風速は0以上の値にしてください（0は無風）。"));
+  if (!(a.wind >= 0 && a.wind <= kMaxWind)) {
+    f.Message(QStringLiteral("%1 '%2' は 0 以上 %3 以下の数にしてください。")
+                  .arg(f.Text("WindSpeedCaption"), FieldRules::Quoted(f.Text(kWind)), NumberText(kMaxWind)));
     return std::nullopt;
   }
   if (panel == HeatLossPanel::Flat) {
@@ -199,6 +211,25 @@ void ShowOuter(Fields& f, const SurfaceCalc::SurfaceConditions& c, long double s
     note += QStringLiteral("\n強制対流なし（無風）");
   }
   f.SetText(kOuterNote, note);
+}
+
+bool ShownAsZero(long double watts) { return fabsl(watts) < kShownAsZero; }
+
+bool BalanceFound(Fields& f, long double total, long double inside, long double air,
+                  const std::function<long double(long double h)>& withTypedCoefficient) {
+  if (!ShownAsZero(total) || !(fabsl(inside - air) >= kAwayFromTheAir)) return true;
+  // Layers that carry next to nothing (a conductivity of next to none) give
+  // 0 W with an ordinary surface too: then 0 W is the answer.
+  if (ShownAsZero(withTypedCoefficient(kOrdinaryCoefficient))) return true;
+  SayNoBalance(f);
+  return false;
+}
+
+void SayNoBalance(Fields& f) {
+  f.Message(
+      QStringLiteral("外表面の温度が外気の温度から離れず、熱の釣り合いが見つかりません（放熱量は 0 W "
+                     "ではありません）。対流熱伝達率・風速が大き過ぎないか、層の厚さと熱伝導率を"
+                     "確かめてください。"));
 }
 
 bool InnerAuto(Fields& f) { return f.IsChecked(kInnerAuto); }

@@ -20,6 +20,7 @@
 // 自動 shows the computed ones in their fields: Edit17 (1,80), Edit69 (2,80).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -56,9 +57,9 @@ inline constexpr const char* kOrientations[] = {"水平管", "垂直管", "垂�
 const char* DefaultOrientation(HeatLossPanel panel);
 
 // The outer option as a Run reads it. With 自動 on: an orientation the
-// panel's shape cannot take, a negative wind or a length not above 0 is
-// named in a message and gives nothing. An empty wind is still air, an
-// empty length the side of a square of the area.
+// panel's shape cannot take, a wind outside 0 to 100 m/s or a length not
+// above 0 is named in a message and gives nothing. An empty wind is still
+// air, an empty length the side of a square of the area.
 std::optional<HeatLossCalc::AutoCoefficient> OuterOf(Fields& f, HeatLossPanel panel);
 
 // The changes of the panel's two layers' conductivities (b and c; empty = 0).
@@ -92,6 +93,35 @@ bool ReadInto(Fields& f, HeatLossPanel panel, Inputs& in, long double T1, long d
   return !in.OptionsOn() ||
          (WithinRange(f, T1, T2) && LayersConduct(f, panel, in.k1, in.k1T, in.k2, in.k2T, T1, T2));
 }
+
+// Every scan of a surface temperature starts at the air's and keeps the
+// last point that passes. When no point beyond the air passes (the surface
+// gives off more than the layers carry even a finest step beyond it: a
+// coefficient or a wind beyond reason), the surface is the air's and the
+// loss reads 0 W. BalanceFound takes the total loss the run found (W), the
+// inside where the run ends (the inner temperature, the gas, the plate
+// after its cooling, the fluid at the pipe's end; ℃) and the run's loss
+// with a typed coefficient h in place of the outer one (自動 off, k(T) as
+// it is). A loss shown as 0 W while the inside lies 1 K or more from the
+// air, and the layers give more than that to an ordinary surface, is no
+// balance: a message says so, false.
+bool BalanceFound(Fields& f, long double total, long double inside, long double air,
+                  const std::function<long double(long double h)>& withTypedCoefficient);
+// The total loss (W) of calc on in with the typed coefficient h in place
+// of the outer one (自動 off), for BalanceFound.
+template <class Inputs, class Calc>
+std::function<long double(long double h)> WithTypedCoefficient(const Inputs& in, Calc calc) {
+  return [in, calc](long double h) {
+    Inputs typed = in;
+    typed.outer.on = false;
+    typed.h = h;
+    return calc(typed).total;
+  };
+}
+// A loss (W) the result fields show as 0.
+bool ShownAsZero(long double watts);
+// The message of a scan that found no balance.
+void SayNoBalance(Fields& f);
 
 // After a run with 自動: Edit17 shows the coefficient at the final surface
 // (surfaceC, ℃), rounded to hundredths, and the note its parts.

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "operations/common/CoefficientControls.h"
+#include "operations/common/HeatLossControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heating/HeatingControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 
 #include "foundation/Errors.h"
+#include "operations/common/MemoControls.h"
 #include "operations/common/Unsaved.h"
 #include "operations/common/WindowControls.h"
-#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoFiles.h"
 #include "operations/memo/MemoName.h"
 #include "store/AtomicFile.h"

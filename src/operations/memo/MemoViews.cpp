@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPlainTextEdit>
 
-#include "operations/memo/MemoControls.h"
+#include "operations/common/MemoControls.h"
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/PickUp.h"
 #include "operations/memo/ReferenceViewer.h"

@@ -5,7 +5,7 @@
 #include <QTextCursor>
 #include <cstring>
 
-#include "operations/memo/MemoControls.h"
+#include "operations/common/MemoControls.h"
 #include "operations/memo/PickUpControls.h"
 #include "widgets/Form.h"
 #include "widgets/StringGrid.h"

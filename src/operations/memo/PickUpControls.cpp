@@ -2,9 +2,9 @@
 
 #include <iterator>
 
+#include "operations/common/HeatLossControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heating/HeatingControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 
 namespace PickUpControls {
 

@@ -6,8 +6,8 @@
 
 #include <span>
 
+#include "operations/common/HeatLossControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 
 namespace PickUpControls {
 

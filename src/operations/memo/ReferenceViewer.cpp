@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 
+#include "operations/common/MemoControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoFiles.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FileListBox.h"

@@ -1,8 +1,8 @@
 #include "operations/memo/UsageText.h"
 
 #include "foundation/Errors.h"
+#include "operations/common/MemoControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/memo/MemoControls.h"
 #include "operations/memo/MemoFiles.h"
 #include "widgets/Form.h"
 

@@ -5,9 +5,9 @@
 
 #include "operations/calculators/ScreenCalculator.h"
 #include "operations/common/CoefficientControls.h"
+#include "operations/common/HeatLossControls.h"
+#include "operations/common/HeatingControls.h"
 #include "operations/common/WindowControls.h"
-#include "operations/heating/HeatingControls.h"
-#include "operations/heatloss/HeatLossControls.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/hints/UnitHint.h"
 #include "operations/report/ReportMethod.h"

@@ -1,6 +1,10 @@
-// The typed names of the heating panel's controls. Their control table is in HeatingLayout.cpp.
+// The typed names of the heating panel's controls. Its control table is in
+// operations/heating/HeatingLayout.cpp.
 // An identifier names a control by its meaning; its objectName stays the
-// window's own (the scenario driver and the tests use those).
+// window's own (the scenario driver and the tests use those). The names of
+// every subsystem stand here in operations/common, below the subsystems and
+// the field catalogue (operations/hints), so that any of them can name any
+// control.
 #pragma once
 
 #include "widgets/ControlTable.h"

@@ -1,8 +1,11 @@
 // The typed names of the heat-loss calculators' controls: the cylinder panel, the fluid's
 // inputs of pipe flow, the flat panel and the selection panel 作業選択. Their control tables are
-// in HeatLossPanels.cpp and the calculators' own files.
+// in operations/heatloss (HeatLossPanels.cpp and the calculators' own files).
 // An identifier names a control by its meaning; its objectName stays the
-// window's own (the scenario driver and the tests use those).
+// window's own (the scenario driver and the tests use those). The names of
+// every subsystem stand here in operations/common, below the subsystems and
+// the field catalogue (operations/hints), so that any of them can name any
+// control.
 #pragma once
 
 #include "widgets/ControlTable.h"
