@@ -54,6 +54,18 @@ inline constexpr StoreCell kHeatingMaterial{6, 3};
 inline constexpr StoreCell kHeatedFinal{6, 4};
 inline constexpr StoreCell kHeatedSurface{6, 5};
 
+// The layers of the cylinder and the flat plate as their Saves keep them
+// (the rows of CylinderCalculator.cpp and FlatPanel.cpp): the tube's and
+// the structure's thickness (mm) and conductivity, and the insulation's
+// conductivity. Written by those Saves; read by their Backs and by the line
+// list's schedule for a line that leaves them empty.
+inline constexpr StoreCell kCylinderTubeThickness{4, 36};   // Edit34
+inline constexpr StoreCell kCylinderTubeK{4, 33};           // Edit6
+inline constexpr StoreCell kCylinderInsulationK{5, 33};     // Edit7
+inline constexpr StoreCell kFlatStructureThickness{3, 25};  // Edit31
+inline constexpr StoreCell kFlatStructureK{3, 24};          // Edit29
+inline constexpr StoreCell kFlatInsulationK{4, 24};         // Edit30
+
 // Column 1 holds the heat-loss calculators' options (自動 for the outer
 // coefficient, its orientation, wind and length, k(T) of the layers, pipe
 // flow's inner coefficient): the heater rows 1-7, the flat panel rows 21-28,
