@@ -1,0 +1,260 @@
+#include "operations/schedule/SchedulePage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <cmath>
+
+#include "foundation/Errors.h"
+#include "foundation/NumberText.h"
+#include "operations/analysis/AnalysisView.h"
+#include "operations/curves/BackgroundWork.h"
+#include "operations/schedule/ScheduleTableView.h"
+#include "schedule/LineList.h"
+#include "schedule/PdfOutput.h"
+#include "schedule/PipeSizes.h"
+#include "schedule/ScheduleRun.h"
+#include "schedule/ScheduleSettings.h"
+#include "schedule/ScheduleTable.h"
+#include "schedule/pdf/SchedulePdf.h"
+#include "store/StoreCells.h"
+#include "widgets/ChartView.h"
+#include "widgets/ControlTable.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Form.h"
+
+using namespace Schedule;
+
+namespace {
+
+// clang-format off
+const ControlSpec kPage[] = {
+  {Kind::Button,   "ScheduleOpen",     "SchedulePage",   6,  6,  86, 24, "開く…"},
+  {Kind::Button,   "ScheduleRun",      "SchedulePage",  96,  6,  64, 24, "計算",     kDisabled},
+  {Kind::Button,   "ScheduleCancel",   "SchedulePage", 164,  6,  56, 24, "中止",     kDisabled},
+  {Kind::Progress, "ScheduleProgress", "SchedulePage", 226, 10, 130, 16, "",         kHidden},
+  {Kind::Button,   "ScheduleSaveCsv",  "SchedulePage", 362,  6,  84, 24, "CSV保存…", kDisabled},
+  {Kind::Button,   "ScheduleSavePdf",  "SchedulePage", 450,  6,  84, 24, "PDF保存…", kDisabled},
+  {Kind::Label,    "ScheduleStatus",   "SchedulePage", 540,  2, 366, 32,
+   "配管リスト（CSV）を開くと、各行の保温厚さを求めます（G1de-ta/haikan_risuto.csv が見本）。"},
+  {Kind::Chart,    "ScheduleChart",    "SchedulePage", 566, 36, 342, 256, ""},
+};
+// clang-format on
+
+}  // namespace
+
+// What a run works on, shared with its thread: the list, the settings, the sizes.
+struct SchedulePage::Inputs {
+  LineList list;
+  WindowSettings settings;
+  PipeSizes sizes;
+};
+
+SchedulePage::SchedulePage(Form& form, AnalysisView& view)
+    : Subsystem(form), view_(view), work_(std::make_unique<BackgroundWork>([this] { ShowBusy(work_->Busy()); })) {
+  timer_.setInterval(50);
+  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Drain(); });
+}
+
+SchedulePage::~SchedulePage() {
+  timer_.stop();
+  work_.reset();
+}
+
+void SchedulePage::Build() {
+  view_.AddPage("SchedulePage", QStringLiteral("配管リスト"));
+  BuildControls(f, kPage);
+  table_ = new ScheduleTableView(f.Control("SchedulePage"));
+  table_->setObjectName(QStringLiteral("ScheduleTable"));
+  table_->setGeometry(4, 36, 558, 256);
+  f.Register(table_);
+  f.Label("ScheduleStatus")->setWordWrap(true);
+}
+
+void SchedulePage::Wire() {
+  f.OnClick("ScheduleOpen", [this] { Open(); });
+  f.OnClick("ScheduleRun", [this] { Run(); });
+  f.OnClick("ScheduleCancel", [this] { Cancel(); });
+  f.OnClick("ScheduleSaveCsv", [this] { SaveCsv(); });
+  f.OnClick("ScheduleSavePdf", [this] { SavePdf(); });
+}
+
+WindowSettings SchedulePage::Settings() const {
+  WindowSettings s = FromStore(f.Store(), QStringLiteral("画面の設定"));
+  // The surface panel as it stands; with 自動 its coefficient field shows a
+  // computed value, and the factory's typed one stands for it.
+  s.stefanBoltzmann = f.Text("Edit15").trimmed();
+  s.emissivity = f.Text("Edit16").trimmed();
+  if (!f.IsChecked("AutoCoefficient")) s.coefficient = f.Text("Edit17").trimmed();
+  s.price = f.Text("EconPrice").trimmed();
+  s.efficiency = f.Text("EconEfficiency").trimmed();
+  s.co2 = f.Text("EconCO2").trimmed();
+  s.years = f.Text("EconYears").trimmed();
+  s.rate = f.Text("EconRate").trimmed();
+  ReadEngineerFiles(s, [this](const QString& name) { return f.Path(name); });
+  return s;
+}
+
+void SchedulePage::Open() {
+  const QString folder = path_.isEmpty() ? f.Path(QStringLiteral("G1de-ta")) : QFileInfo(path_).absolutePath();
+  const QString chosen = f.Dlg().OpenFileName(QStringLiteral("配管リストを開く"), folder,
+                                              QStringLiteral("配管リスト (*.csv *.txt);;すべてのファイル (*)"));
+  if (chosen.isEmpty()) return;
+  path_ = chosen;
+  f.SetEnabled("ScheduleRun", true);
+  Run();
+}
+
+void SchedulePage::Run() {
+  if (path_.isEmpty()) return;
+  view_.Show("SchedulePage");
+  ReadOutcome read = ReadLineList(path_);
+  if (!read.list) {
+    f.SetText("ScheduleStatus", read.problem);
+    f.Message(read.problem);
+    return;
+  }
+  auto inputs = std::make_shared<Inputs>();
+  inputs->list = std::move(*read.list);
+  inputs->settings = Settings();
+  try {
+    inputs->sizes = PipeSizes::Read(f.Path(PipeSizes::kFile));
+  } catch (const AppError& e) {
+    // Lines given by their outer diameter still run; a nominal size says it is not found.
+    f.Message(e.text());
+  }
+  inputs_ = inputs;
+  schedule_ = std::make_unique<ScheduleTable>(inputs_->list);
+  results_.assign(inputs_->list.lines.size(), LineResult());
+  arrived_ = 0;
+  complete_ = false;
+  made_ = QDateTime::currentDateTime();
+  table_->Model().Reset(schedule_->Header());
+  static_cast<ChartView*>(f.Control("ScheduleChart"))->Clear();
+  f.EnableControls({"ScheduleSaveCsv", "ScheduleSavePdf"}, false);
+
+  auto arrivals = std::make_shared<Arrivals>();
+  arrivals_ = arrivals;
+  const int total = static_cast<int>(inputs->list.lines.size());
+  timer_.start();
+  work_->Start(
+      [inputs, arrivals](curves::SweepControl& control) {
+        const ReadingContext context{inputs->list, inputs->settings, inputs->sizes};
+        RunControl run;
+        run.cancel = &control.cancel;
+        run.onLine = [&control, arrivals](const LineResult& line, int done, int) {
+          {
+            std::lock_guard<std::mutex> lock(arrivals->mutex);
+            arrivals->lines.push_back(line);
+          }
+          control.done = done;
+        };
+        RunSchedule(context, run);
+      },
+      [this] { Finish(); }, total);
+  Drain();
+}
+
+void SchedulePage::Drain() {
+  if (!arrivals_ || !schedule_) return;
+  std::vector<LineResult> lines;
+  {
+    std::lock_guard<std::mutex> lock(arrivals_->mutex);
+    lines.swap(arrivals_->lines);
+  }
+  std::vector<QStringList> rows;
+  rows.reserve(lines.size());
+  for (LineResult& r : lines) {
+    rows.push_back(schedule_->Row(r));
+    const int index = r.index;
+    results_[index] = std::move(r);
+  }
+  arrived_ += static_cast<int>(rows.size());
+  table_->Model().Append(std::move(rows));
+  if (complete_) return;
+  const int total = static_cast<int>(results_.size());
+  auto* bar = static_cast<QProgressBar*>(f.Control("ScheduleProgress"));
+  bar->setRange(0, std::max(total, 1));
+  bar->setValue(arrived_);
+  if (work_->Busy()) f.SetText("ScheduleStatus", QStringLiteral("計算中 %1 / %2 行").arg(arrived_).arg(total));
+}
+
+void SchedulePage::Finish() {
+  complete_ = true;
+  Drain();
+  timer_.stop();
+  int answered = 0;
+  for (const LineResult& r : results_)
+    if (r.answered) ++answered;
+  const LineList& list = inputs_->list;
+  f.SetText("ScheduleStatus", QStringLiteral("%1（%2、%3区切り）: %4 行のうち %5 行に答え、%6 行に理由があります。")
+                                  .arg(QFileInfo(path_).fileName(), EncodingName(list.encoding),
+                                       list.separator == QLatin1Char('\t') ? QStringLiteral("タブ") : QStringLiteral("コンマ"))
+                                  .arg(results_.size())
+                                  .arg(answered)
+                                  .arg(static_cast<int>(results_.size()) - answered));
+  f.EnableControls({"ScheduleSaveCsv", "ScheduleSavePdf"}, true);
+  table_->resizeColumnsToContents();
+  DrawChart();
+}
+
+void SchedulePage::Cancel() {
+  if (!work_->Busy()) return;
+  work_->Cancel();
+  Drain();
+  timer_.stop();
+  f.SetText("ScheduleStatus", QStringLiteral("中止しました（%1 / %2 行まで）。保存するにはもう一度計算してください。")
+                                  .arg(arrived_)
+                                  .arg(results_.size()));
+}
+
+void SchedulePage::ShowBusy(bool busy) {
+  f.SetEnabled("ScheduleCancel", busy);
+  f.SetEnabled("ScheduleOpen", !busy);
+  f.SetEnabled("ScheduleRun", !busy && !path_.isEmpty());
+  f.SetShown("ScheduleProgress", busy);
+}
+
+QStringList SchedulePage::Notes() const { return schedule_->Notes(inputs_->settings, made_); }
+
+void SchedulePage::SaveCsv() {
+  if (!complete_) return;
+  const QString path = f.Dlg().SaveFileName(QStringLiteral("保温リストを CSV で保存"), DefaultSchedulePath(path_),
+                                            QStringLiteral("CSV (*.csv)"));
+  if (path.isEmpty()) return;
+  bool lossless = true;
+  WriteOutput(path, schedule_->Csv(results_, Notes(), &lossless), path_);
+  f.SetText("ScheduleStatus", QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
+  if (!lossless) f.Message(QStringLiteral("シフトJIS にない文字を '?' にして保存しました。"));
+}
+
+void SchedulePage::SavePdf() {
+  if (!complete_) return;
+  const QString path = f.Dlg().SaveFileName(QStringLiteral("保温リストを PDF で保存"),
+                                            DefaultSchedulePath(path_, QStringLiteral(".pdf")),
+                                            QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  const QByteArray pdf = PaintSchedulePdf(schedule_->Document(results_, Notes(), made_));
+  if (pdf.isEmpty()) throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+  WriteSchedulePdf(path, pdf, path_);
+  f.SetText("ScheduleStatus", QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void SchedulePage::DrawChart() {
+  ChartCurve insulated{QStringLiteral("保温後"), {}, ChartCurve::Line};
+  // Bare loses ten times as much and more: it is read on the right-hand axis.
+  ChartCurve bare{QStringLiteral("保温なし（右の軸）"), {}, ChartCurve::Dashed};
+  bare.rightAxis = true;
+  insulated.dots = results_.size() <= 60;
+  for (const LineResult& r : results_) {
+    if (!r.answered) continue;
+    insulated.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.lossW))});
+    bare.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.bareW))});
+  }
+  ChartPlot plot{QStringLiteral("行ごとの放熱量"), QStringLiteral("行"), QStringLiteral("保温後の放熱量 W"), {},
+                 QStringLiteral("保温なしの放熱量 W")};
+  if (!insulated.points.empty()) plot.curves = {insulated, bare};
+  plot.wholeX = true;
+  static_cast<ChartView*>(f.Control("ScheduleChart"))->Draw(plot);
+}
