@@ -70,7 +70,7 @@ TEST_F(ScheduleWindow, EachLineEqualsItsPanelSolvedOnTheThicknessPage) {
   folder.Write("scratch/配管.csv", Schedule::Encode(list, Schedule::Encoding::Cp932));
   OpenList(path);
   EXPECT_EQ(Table()->model()->rowCount(), 3);
-  EXPECT_TRUE(Text("ScheduleStatus").contains(QStringLiteral("3 行のうち 3 行に答え"))) << Text("ScheduleStatus").toStdString();
+  EXPECT_TRUE(Text("ScheduleStatus").contains(QStringLiteral("3 行のうち 3 行に答え、0 行に理由"))) << Text("ScheduleStatus").toStdString();
 
   const PanelLine lines[] = {
       {"P-1", "Button7", "Button1",

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <cmath>
@@ -130,7 +131,15 @@ void SchedulePage::Run() {
   arrived_ = 0;
   complete_ = false;
   made_ = QDateTime::currentDateTime();
+  table_->horizontalHeader()->reset();
   table_->Model().Reset(schedule_->Header());
+  // What names the line, the answer beside it, and the rest of the list after it.
+  const int tag = inputs_->list.IndexOf(Column::Tag);
+  if (tag >= 0) table_->ShowFirst({schedule_->Header()[tag + 1]}, 1);
+  table_->ShowFirst({QStringLiteral("状態"), QStringLiteral("保温厚さ mm"), QStringLiteral("決定基準"),
+                     QStringLiteral("表面温度 ℃"), QStringLiteral("放熱量 W/m"), QStringLiteral("放熱量 W/m2"),
+                     QStringLiteral("放熱量 W（負は取得熱）")},
+                    tag >= 0 ? 2 : 1);
   static_cast<ChartView*>(f.Control("ScheduleChart"))->Clear();
   f.EnableControls({"ScheduleSaveCsv", "ScheduleSavePdf"}, false);
 
@@ -163,15 +172,15 @@ void SchedulePage::Drain() {
     std::lock_guard<std::mutex> lock(arrivals_->mutex);
     lines.swap(arrivals_->lines);
   }
-  std::vector<QStringList> rows;
+  std::vector<std::pair<int, QStringList>> rows;
   rows.reserve(lines.size());
   for (LineResult& r : lines) {
-    rows.push_back(schedule_->Row(r));
+    rows.emplace_back(r.index, schedule_->Row(r));
     const int index = r.index;
     results_[index] = std::move(r);
   }
   arrived_ += static_cast<int>(rows.size());
-  table_->Model().Append(std::move(rows));
+  table_->Model().Insert(std::move(rows));
   if (complete_) return;
   const int total = static_cast<int>(results_.size());
   auto* bar = static_cast<QProgressBar*>(f.Control("ScheduleProgress"));
@@ -187,13 +196,15 @@ void SchedulePage::Finish() {
   int answered = 0;
   for (const LineResult& r : results_)
     if (r.answered) ++answered;
-  const LineList& list = inputs_->list;
-  f.SetText("ScheduleStatus", QStringLiteral("%1（%2、%3区切り）: %4 行のうち %5 行に答え、%6 行に理由があります。")
-                                  .arg(QFileInfo(path_).fileName(), EncodingName(list.encoding),
-                                       list.separator == QLatin1Char('\t') ? QStringLiteral("タブ") : QStringLiteral("コンマ"))
+  Totals totals;
+  for (const LineResult& r : results_) totals.Add(r);
+  // The encoding and the separator stand in the notes of the saved schedule.
+  f.SetText("ScheduleStatus", QStringLiteral("%1: %2 行のうち %3 行に答え、%4 行に理由。放熱量 計 %5 W（保温なし %6 W）")
+                                  .arg(QFileInfo(path_).fileName())
                                   .arg(results_.size())
-                                  .arg(answered)
-                                  .arg(static_cast<int>(results_.size()) - answered));
+                .arg(answered)
+                .arg(static_cast<int>(results_.size()) - answered)
+                .arg(RoundedText(totals.lossW, 0), RoundedText(totals.bareW, 0)));
   f.EnableControls({"ScheduleSaveCsv", "ScheduleSavePdf"}, true);
   table_->resizeColumnsToContents();
   DrawChart();
@@ -242,19 +253,12 @@ void SchedulePage::SavePdf() {
 }
 
 void SchedulePage::DrawChart() {
-  ChartCurve insulated{QStringLiteral("保温後"), {}, ChartCurve::Line};
-  // Bare loses ten times as much and more: it is read on the right-hand axis.
-  ChartCurve bare{QStringLiteral("保温なし（右の軸）"), {}, ChartCurve::Dashed};
-  bare.rightAxis = true;
+  ChartCurve insulated{QStringLiteral("保温後の放熱量（取得熱は絶対値）"), {}, ChartCurve::Line};
   insulated.dots = results_.size() <= 60;
-  for (const LineResult& r : results_) {
-    if (!r.answered) continue;
-    insulated.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.lossW))});
-    bare.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.bareW))});
-  }
-  ChartPlot plot{QStringLiteral("行ごとの放熱量"), QStringLiteral("行"), QStringLiteral("保温後の放熱量 W"), {},
-                 QStringLiteral("保温なしの放熱量 W")};
-  if (!insulated.points.empty()) plot.curves = {insulated, bare};
+  for (const LineResult& r : results_)
+    if (r.answered) insulated.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.lossW))});
+  ChartPlot plot{QStringLiteral("行ごとの放熱量（保温後）"), QStringLiteral("行"), QStringLiteral("放熱量 W"), {}, QString()};
+  if (!insulated.points.empty()) plot.curves = {insulated};
   plot.wholeX = true;
   static_cast<ChartView*>(f.Control("ScheduleChart"))->Draw(plot);
 }

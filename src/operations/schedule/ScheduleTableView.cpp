@@ -13,15 +13,18 @@ void ScheduleRows::Reset(const QStringList& header) {
   beginResetModel();
   header_ = header;
   rows_.clear();
+  lines_.clear();
   endResetModel();
 }
 
-void ScheduleRows::Append(std::vector<QStringList> rows) {
-  if (rows.empty()) return;
-  const int first = Rows();
-  beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-  for (QStringList& r : rows) rows_.push_back(std::move(r));
-  endInsertRows();
+void ScheduleRows::Insert(std::vector<std::pair<int, QStringList>> rows) {
+  for (auto& [line, texts] : rows) {
+    const int at = static_cast<int>(std::lower_bound(lines_.begin(), lines_.end(), line) - lines_.begin());
+    beginInsertRows(QModelIndex(), at, at);
+    lines_.insert(lines_.begin() + at, line);
+    rows_.insert(rows_.begin() + at, std::move(texts));
+    endInsertRows();
+  }
 }
 
 int ScheduleRows::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Rows(); }
@@ -74,24 +77,37 @@ ScheduleTableView::ScheduleTableView(QWidget* parent) : QTableView(parent) {
 QString ScheduleTableView::SelectedText() const {
   const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
   if (selected.isEmpty()) return currentIndex().isValid() ? currentIndex().data().toString() : QString();
-  // The bounding block of the selection, row by row as the table shows them.
+  // The bounding block of the selection as the table shows it, row by row.
+  const QHeaderView* columns = horizontalHeader();
   int top = model()->rowCount(), left = model()->columnCount(), bottom = -1, right = -1;
   for (const QModelIndex& i : selected) {
+    const int visual = columns->visualIndex(i.column());
     top = std::min(top, i.row());
     bottom = std::max(bottom, i.row());
-    left = std::min(left, i.column());
-    right = std::max(right, i.column());
+    left = std::min(left, visual);
+    right = std::max(right, visual);
   }
   QStringList lines;
   for (int row = top; row <= bottom; ++row) {
     QStringList cells;
-    for (int column = left; column <= right; ++column) {
-      const QModelIndex i = model()->index(row, column);
+    for (int visual = left; visual <= right; ++visual) {
+      const QModelIndex i = model()->index(row, columns->logicalIndex(visual));
       cells << (selectionModel()->isSelected(i) ? i.data().toString() : QString());
     }
     lines << cells.join(QLatin1Char('\t'));
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ScheduleTableView::ShowFirst(const QStringList& captions, int after) {
+  QHeaderView* columns = horizontalHeader();
+  int to = after;
+  for (const QString& caption : captions)
+    for (int c = 0; c < model()->columnCount(); ++c)
+      if (model()->headerData(c, Qt::Horizontal).toString() == caption) {
+        columns->moveSection(columns->visualIndex(c), to++);
+        break;
+      }
 }
 
 void ScheduleTableView::keyPressEvent(QKeyEvent* event) {

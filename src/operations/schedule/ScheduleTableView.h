@@ -18,7 +18,9 @@ class ScheduleRows : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   void Reset(const QStringList& header);
-  void Append(std::vector<QStringList> rows);
+  // Rows by their line's index in the list: each goes where the list has
+  // it, whatever order the lines end in.
+  void Insert(std::vector<std::pair<int, QStringList>> rows);
   int Rows() const { return static_cast<int>(rows_.size()); }
   const QStringList& Row(int r) const { return rows_[r]; }
 
@@ -30,6 +32,7 @@ class ScheduleRows : public QAbstractTableModel {
  private:
   QStringList header_;
   std::vector<QStringList> rows_;
+  std::vector<int> lines_;  // the line index of each row, rising
 };
 
 // Numbers before texts, numbers by value.
@@ -48,8 +51,12 @@ class ScheduleTableView : public QTableView {
   explicit ScheduleTableView(QWidget* parent = nullptr);
 
   ScheduleRows& Model() { return rows_; }
-  // The selected cells as Ctrl+C copies them.
+  // The selected cells as Ctrl+C copies them, in the order the table shows
+  // its rows and columns.
   QString SelectedText() const;
+  // Shows the columns of these captions first, in this order, after the
+  // first `after` columns.
+  void ShowFirst(const QStringList& captions, int after);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
