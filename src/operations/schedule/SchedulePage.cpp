@@ -179,8 +179,10 @@ void SchedulePage::Drain() {
     const int index = r.index;
     results_[index] = std::move(r);
   }
+  const bool first = arrived_ == 0 && !rows.empty();
   arrived_ += static_cast<int>(rows.size());
   table_->Model().Insert(std::move(rows));
+  if (first) table_->resizeColumnsToContents();
   if (complete_) return;
   const int total = static_cast<int>(results_.size());
   auto* bar = static_cast<QProgressBar*>(f.Control("ScheduleProgress"));
