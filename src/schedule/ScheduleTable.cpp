@@ -53,23 +53,23 @@ void Totals::Add(const LineResult& r) {
   }
 }
 
-std::vector<std::pair<QString, QString>> Totals::Texts() const {
-  std::vector<std::pair<QString, QString>> t = {
-      {QStringLiteral("行数"), QString::number(lines)},
-      {QStringLiteral("答えの出た行（状態 OK）"), QString::number(answered)},
-      {QStringLiteral("理由のある行"), QString::number(lines - answered)},
-      {QStringLiteral("保温する配管の長さ"), Tenth(length) + QStringLiteral(" m")},
-      {QStringLiteral("保温する面の面積"), Tenth(area) + QStringLiteral(" m2")},
-      {QStringLiteral("保温なしの放熱量（取得熱を含む）"), Tenth(bareW) + QStringLiteral(" W")},
-      {QStringLiteral("保温後の放熱量（取得熱を含む）"), Tenth(lossW) + QStringLiteral(" W")},
+std::vector<Totals::Line> Totals::Texts() const {
+  std::vector<Line> t = {
+      {QStringLiteral("行数"), QString::number(lines), QString()},
+      {QStringLiteral("答えの出た行（状態 OK）"), QString::number(answered), QString()},
+      {QStringLiteral("理由のある行"), QString::number(lines - answered), QString()},
+      {QStringLiteral("保温する配管の長さ"), Tenth(length), QStringLiteral("m")},
+      {QStringLiteral("保温する面の面積"), Tenth(area), QStringLiteral("m2")},
+      {QStringLiteral("保温なしの放熱量（取得熱を含む）"), Tenth(bareW), QStringLiteral("W")},
+      {QStringLiteral("保温後の放熱量（取得熱を含む）"), Tenth(lossW), QStringLiteral("W")},
   };
   if (yearly) {
-    t.push_back({QStringLiteral("保温後のエネルギー"), Tenth(energyKWh) + QStringLiteral(" kWh/年")});
-    t.push_back({QStringLiteral("保温後の費用"), Money(costYen) + QStringLiteral(" 円/年")});
-    t.push_back({QStringLiteral("保温後の CO2"), Tenth(co2Kg) + QStringLiteral(" kg/年")});
-    t.push_back({QStringLiteral("節約するエネルギー"), Tenth(savedKWh) + QStringLiteral(" kWh/年")});
-    t.push_back({QStringLiteral("節約する費用"), Money(savedYen) + QStringLiteral(" 円/年")});
-    t.push_back({QStringLiteral("減らす CO2"), Tenth(savedKg) + QStringLiteral(" kg/年")});
+    t.push_back({QStringLiteral("保温後のエネルギー"), Tenth(energyKWh), QStringLiteral("kWh/年")});
+    t.push_back({QStringLiteral("保温後の費用"), Money(costYen), QStringLiteral("円/年")});
+    t.push_back({QStringLiteral("保温後の CO2"), Tenth(co2Kg), QStringLiteral("kg/年")});
+    t.push_back({QStringLiteral("節約するエネルギー"), Tenth(savedKWh), QStringLiteral("kWh/年")});
+    t.push_back({QStringLiteral("節約する費用"), Money(savedYen), QStringLiteral("円/年")});
+    t.push_back({QStringLiteral("減らす CO2"), Tenth(savedKg), QStringLiteral("kg/年")});
   }
   return t;
 }
@@ -184,7 +184,8 @@ QByteArray ScheduleTable::Csv(const std::vector<LineResult>& lines, const QStrin
     totals.Add(r);
   }
   out << QString() << JoinRecord({QStringLiteral("合計（状態 OK の行）")}, sep);
-  for (const auto& [caption, value] : totals.Texts()) out << JoinRecord({caption, value}, sep);
+  // The value a cell of its own, so that a spreadsheet reads it as a number.
+  for (const Totals::Line& t : totals.Texts()) out << JoinRecord({t.caption, t.value, t.unit}, sep);
   return Encode(out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), list_.encoding, lossless);
 }
 
@@ -221,7 +222,8 @@ ScheduleDocument ScheduleTable::Document(const std::vector<LineResult>& lines, c
     row << r.status;
     d.rows.push_back(row);
   }
-  d.totals = totals.Texts();
+  for (const Totals::Line& t : totals.Texts())
+    d.totals.push_back({t.caption, t.unit.isEmpty() ? t.value : t.value + QLatin1Char(' ') + t.unit});
   return d;
 }
 

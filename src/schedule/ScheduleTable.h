@@ -27,8 +27,11 @@ struct Totals {
   long double savedKWh = 0, savedYen = 0, savedKg = 0;
 
   void Add(const LineResult& r);
-  // Caption and value with its unit, in the order the outputs show them.
-  std::vector<std::pair<QString, QString>> Texts() const;
+  // Caption, value and unit, in the order the outputs show them.
+  struct Line {
+    QString caption, value, unit;
+  };
+  std::vector<Line> Texts() const;
 };
 
 class ScheduleTable {
