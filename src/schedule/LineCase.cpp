@@ -16,9 +16,9 @@ using SurfaceCalc::Orientation;
 
 // The stand-ins of the panels for a layer that reads "0" or is left empty
 // (CylinderCalculator.cpp, FlatPlateCalculator.cpp).
-constexpr long double kCylinderNoLayer = 1E-5L;           // m
+constexpr long double kCylinderNoLayer = 1E-5L;             // m
 const QString kFlatNoStructure = QStringLiteral("0.0001");  // mm
-constexpr long double kHighestOptionC = 2000;              // SurfaceOptions::WithinRange
+constexpr long double kHighestOptionC = 2000;               // SurfaceOptions::WithinRange
 
 // A value of a line and where it comes from, for the reason.
 struct Value {
@@ -31,7 +31,9 @@ struct Failed {
   QString reason;
 };
 
-[[noreturn]] void Refuse(const Value& v, const QString& what) { throw Failed{v.where + QStringLiteral(": ") + what}; }
+[[noreturn]] void Refuse(const Value& v, const QString& what) {
+  throw Failed{v.where + QStringLiteral(": ") + what};
+}
 
 class LineReader {
  public:
@@ -50,19 +52,23 @@ class LineReader {
     if (own.given()) return own;
     const auto d = c_.list.columnDefaults.find(col);
     if (d != c_.list.columnDefaults.end() && !d->second.text.isEmpty())
-      return {d->second.text, QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
+      return {d->second.text,
+              QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
     return own;
   }
   // The cell, the block's default, else the window's setting.
   Value WithWindow(Column col, const QString& windowText, const char* caption) const {
     const Value v = Cell(col);
     if (v.given()) return v;
-    return {windowText.trimmed(), QStringLiteral("%1「%2」").arg(c_.window.source, QString::fromUtf8(caption))};
+    return {windowText.trimmed(),
+            QStringLiteral("%1「%2」").arg(c_.window.source, QString::fromUtf8(caption))};
   }
   std::optional<Value> Setting(Schedule::Setting s) const {
     const auto d = c_.list.settings.find(s);
     if (d == c_.list.settings.end() || d->second.text.isEmpty()) return std::nullopt;
-    return Value{d->second.text, QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
+    return Value{
+        d->second.text,
+        QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
   }
   Value SettingOrWindow(Schedule::Setting s, const QString& windowText) const {
     if (std::optional<Value> v = Setting(s)) return *v;
@@ -124,8 +130,8 @@ bool PipeShape(const LineReader& in) {
   if (shape.given()) {
     const QString s = Fold(shape.text);
     if (Is(s, {"配管", "管", "円筒", "丸", "pipe", "piping", "cylinder", "tube"})) return true;
-    if (Is(s, {"平面", "平板", "面", "壁", "機器", "タンク", "槽", "ダクト", "flat", "plate", "wall", "surface",
-               "tank", "vessel", "duct", "equipment"}))
+    if (Is(s, {"平面", "平板", "面", "壁", "機器", "タンク", "槽", "ダクト", "flat", "plate", "wall",
+               "surface", "tank", "vessel", "duct", "equipment"}))
       return false;
     Refuse(shape, QStringLiteral("形状 '%1' は「配管」か「平面」にしてください。").arg(shape.text));
   }
@@ -139,7 +145,8 @@ std::optional<Orientation> OrientationOf(const Value& v, bool pipe) {
   const QString s = Fold(v.text);
   if (pipe) {
     if (Is(s, {"水平管", "水平", "横", "horizontal", "horizontal pipe"})) return Orientation::HorizontalPipe;
-    if (Is(s, {"垂直管", "垂直", "縦", "鉛直", "立て", "vertical", "vertical pipe"})) return Orientation::VerticalPipe;
+    if (Is(s, {"垂直管", "垂直", "縦", "鉛直", "立て", "vertical", "vertical pipe"}))
+      return Orientation::VerticalPipe;
     Refuse(v, QStringLiteral("配管の向き '%1' は水平管か垂直管にしてください。").arg(v.text));
   }
   if (Is(s, {"垂直壁", "垂直", "壁", "側面", "縦", "vertical", "vertical wall", "wall", "side"}))
@@ -148,7 +155,8 @@ std::optional<Orientation> OrientationOf(const Value& v, bool pipe) {
     return Orientation::HorizontalFacingUp;
   if (Is(s, {"水平面 下向き", "下向き", "下面", "底", "down", "bottom", "facing down"}))
     return Orientation::HorizontalFacingDown;
-  Refuse(v, QStringLiteral("平面の向き '%1' は垂直壁、水平面 上向き、水平面 下向きのどれかにしてください。").arg(v.text));
+  Refuse(v, QStringLiteral("平面の向き '%1' は垂直壁、水平面 上向き、水平面 下向きのどれかにしてください。")
+                .arg(v.text));
 }
 
 std::optional<bool> Switch(const Value& v) {
@@ -164,7 +172,8 @@ SurfaceCalc::TemperatureConductivity Insulation(const LineReader& in, const Read
   const auto fromMaterial = [&](const Value& v) {
     const MaterialLibrary::Material* m = c.window.materials.Find(v.text);
     if (!m)
-      Refuse(v, QStringLiteral("保温材 '%1' は保温材料の一覧（G1de-ta/hoonzai_zairyou.csv）にありません。").arg(v.text));
+      Refuse(v, QStringLiteral("保温材 '%1' は保温材料の一覧（G1de-ta/hoonzai_zairyou.csv）にありません。")
+                    .arg(v.text));
     return m->k;
   };
   const auto fromK = [&](const Value& k) {
@@ -188,12 +197,14 @@ long double Emissivity(const LineReader& in, const ReadingContext& c) {
   if (v.given() && !TryToNumber(v.text, e)) {
     const MaterialLibrary::Jacket* j = c.window.jackets.Find(v.text);
     if (!j)
-      Refuse(v, QStringLiteral("外装 '%1' は数でも外装の一覧（G1de-ta/gaisou_zairyou.csv）の名前でもありません。")
+      Refuse(v, QStringLiteral(
+                    "外装 '%1' は数でも外装の一覧（G1de-ta/gaisou_zairyou.csv）の名前でもありません。")
                     .arg(v.text));
     return j->emissivity;
   }
   e = Number(v);
-  if (!(e >= 0 && e <= 1)) Refuse(v, QStringLiteral("放射率 %1 は 0 以上 1 以下にしてください。").arg(v.text));
+  if (!(e >= 0 && e <= 1))
+    Refuse(v, QStringLiteral("放射率 %1 は 0 以上 1 以下にしてください。").arg(v.text));
   return e;
 }
 
@@ -264,7 +275,8 @@ QString Label(const Criterion& c, bool pipe) {
     case CriterionKind::SurfaceAtMost:
       return QStringLiteral("表面温度 %1 ℃ 以下").arg(c.valueText);
     case CriterionKind::LossAtMost:
-      return QStringLiteral("放熱量 %1 %2 以下").arg(c.valueText, pipe ? QStringLiteral("W/m") : QStringLiteral("W/m2"));
+      return QStringLiteral("放熱量 %1 %2 以下")
+          .arg(c.valueText, pipe ? QStringLiteral("W/m") : QStringLiteral("W/m2"));
     case CriterionKind::NoCondensation:
       return QStringLiteral("結露しない（露点＋%1 K）").arg(c.valueText);
     case CriterionKind::Economic:
@@ -289,7 +301,8 @@ std::vector<Criterion> CriteriaOf(const LineReader& in, const ReadingContext& c,
       Refuse(names, QStringLiteral("基準 '%1' を知りません（%2）。").arg(e.name, CriterionNamesText()));
     for (const Criterion& before : out)
       if (before.kind == *kind)
-        Refuse(names, QStringLiteral("基準「%1」が2つあります。").arg(QString::fromUtf8(NameOf(*kind).japanese)));
+        Refuse(names,
+               QStringLiteral("基準「%1」が2つあります。").arg(QString::fromUtf8(NameOf(*kind).japanese)));
     Criterion cr;
     cr.kind = *kind;
     Value value{e.value, names.where};
@@ -298,10 +311,12 @@ std::vector<Criterion> CriteriaOf(const LineReader& in, const ReadingContext& c,
         value = {values.takeFirst(), targets.where};
       } else if (const auto d = c.list.criterionTargets.find(*kind);
                  d != c.list.criterionTargets.end() && !d->second.text.isEmpty()) {
-        value = {d->second.text,
-                 QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
+        value = {
+            d->second.text,
+            QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
       } else {
-        Refuse(targets, QStringLiteral("基準「%1」の目標値がありません。").arg(QString::fromUtf8(NameOf(*kind).japanese)));
+        Refuse(targets, QStringLiteral("基準「%1」の目標値がありません。")
+                            .arg(QString::fromUtf8(NameOf(*kind).japanese)));
       }
     }
     cr.valueText = value.text;
@@ -325,7 +340,8 @@ std::vector<Criterion> CriteriaOf(const LineReader& in, const ReadingContext& c,
       case CriterionKind::HeaterRuns: {
         cr.value = Positive(value);
         if (cr.value != floorl(cr.value) || cr.value > 1000000)
-          Refuse(value, QStringLiteral("ヒーターの本数 '%1' は 1 以上の整数にしてください。").arg(value.text));
+          Refuse(value,
+                 QStringLiteral("ヒーターの本数 '%1' は 1 以上の整数にしてください。").arg(value.text));
         break;
       }
     }
@@ -333,31 +349,34 @@ std::vector<Criterion> CriteriaOf(const LineReader& in, const ReadingContext& c,
     out.push_back(cr);
   }
   if (!values.isEmpty())
-    Refuse(targets, QStringLiteral("目標値が基準より多くあります（'%1' の使い道がありません）。").arg(values.join(QStringLiteral("; "))));
+    Refuse(targets, QStringLiteral("目標値が基準より多くあります（'%1' の使い道がありません）。")
+                        .arg(values.join(QStringLiteral("; "))));
   return out;
 }
 
 // The options of the panel (SurfaceOptions::ReadInto): 自動 with its
 // orientation and wind, k(T) of the insulation, and their checks.
 template <class Inputs>
-void ReadOptions(const LineReader& in, bool pipe, Inputs& inputs, long double T1,
-                 long double T2, const QString& layerCaption) {
+void ReadOptions(const LineReader& in, bool pipe, Inputs& inputs, long double T1, long double T2,
+                 const QString& layerCaption) {
   const Value wind = in.Cell(Column::Wind);
   const Value orientation = in.Cell(Column::Orientation);
   bool on = wind.given() || orientation.given();
   if (const std::optional<Value> a = in.Setting(Setting::Auto)) on = *Switch(*a);
   inputs.outer.on = on;
   if (on) {
-    inputs.outer.orientation =
-        OrientationOf(orientation, pipe).value_or(pipe ? Orientation::HorizontalPipe : Orientation::VerticalWall);
+    inputs.outer.orientation = OrientationOf(orientation, pipe)
+                                   .value_or(pipe ? Orientation::HorizontalPipe : Orientation::VerticalWall);
     inputs.outer.wind = wind.given() ? Number(wind) : 0;
     if (inputs.outer.wind < 0) Refuse(wind, QStringLiteral("風速は0以上の値にしてください（0は無風）。"));
   }
   if (!inputs.OptionsOn()) return;
   for (const long double T : {T1, T2})
     if (!(T > -kKelvin && T <= kHighestOptionC))
-      throw Failed{QStringLiteral("%1 行目: 自動や k(T) を使う計算の温度は -273.15 ℃ より高く 2000 ℃ 以下にしてください。")
-                       .arg(in.Row())};
+      throw Failed{
+          QStringLiteral(
+              "%1 行目: 自動や k(T) を使う計算の温度は -273.15 ℃ より高く 2000 ℃ 以下にしてください。")
+              .arg(in.Row())};
   const struct {
     long double k0;
     const HeatLossCalc::ConductivityChange& change;
@@ -365,8 +384,10 @@ void ReadOptions(const LineReader& in, bool pipe, Inputs& inputs, long double T1
   } layers[] = {{inputs.k1, inputs.k1T, layerCaption}, {inputs.k2, inputs.k2T, QStringLiteral("保温材")}};
   for (const auto& l : layers) {
     if (SurfaceCalc::ConductivityPositive(HeatLossCalc::WithChange(l.k0, l.change), T1, T2)) continue;
-    throw Failed{QStringLiteral("%1 行目: %2の熱伝導率 k(T) が %3～%4 ℃ で0以下になります。a, b, c を確かめてください。")
-                     .arg(in.Row(), l.caption, RoundHundredths(fminl(T1, T2)), RoundHundredths(fmaxl(T1, T2)))};
+    throw Failed{
+        QStringLiteral(
+            "%1 行目: %2の熱伝導率 k(T) が %3～%4 ℃ で0以下になります。a, b, c を確かめてください。")
+            .arg(in.Row(), l.caption, RoundHundredths(fminl(T1, T2)), RoundHundredths(fmaxl(T1, T2)))};
   }
 }
 
@@ -391,7 +412,8 @@ void ReadEconomics(const LineReader& in, const ReadingContext& c, LineCase& line
     const long double x = Number(v);
     if (x < f.lowest || (!f.lowestAllowed && x == f.lowest))
       Refuse(v, QStringLiteral("'%1' は %2 %3数にしてください。")
-                    .arg(v.text, NumberText(f.lowest), f.lowestAllowed ? QStringLiteral("以上の") : QStringLiteral("より大きい")));
+                    .arg(v.text, NumberText(f.lowest),
+                         f.lowestAllowed ? QStringLiteral("以上の") : QStringLiteral("より大きい")));
     *f.into = x;
   }
   e.discountRate = rate / 100;
@@ -401,14 +423,20 @@ void ReadEconomics(const LineReader& in, const ReadingContext& c, LineCase& line
 void ReadCosts(const LineReader& in, const ReadingContext& c, LineCase& line) {
   const WindowSettings& w = c.window;
   if (!w.costsProblem.isEmpty())
-    throw Failed{QStringLiteral("%1 行目: 経済的厚さには施工費の一覧が要ります。%2").arg(in.Row(), w.costsProblem)};
+    throw Failed{
+        QStringLiteral("%1 行目: 経済的厚さには施工費の一覧が要ります。%2").arg(in.Row(), w.costsProblem)};
   if (w.costs.empty())
-    throw Failed{QStringLiteral("%1 行目: 経済的厚さには施工費の一覧（G1de-ta/hoonzai_hiyou.csv）が要ります。").arg(in.Row())};
+    throw Failed{
+        QStringLiteral("%1 行目: 経済的厚さには施工費の一覧（G1de-ta/hoonzai_hiyou.csv）が要ります。")
+            .arg(in.Row())};
   for (const StockFiles::CostLine& l : w.costs) {
     const std::optional<long double> cost = line.pipe ? l.perMetre : l.perSquareMetre;
     if (!cost)
-      throw Failed{QStringLiteral("%1 行目: 施工費の一覧（hoonzai_hiyou.csv）の %2 行目に %3あたりの施工費がありません。")
-                       .arg(in.Row(), QString::number(l.line), line.pipe ? QStringLiteral("1 m") : QStringLiteral("1 m2"))};
+      throw Failed{
+          QStringLiteral(
+              "%1 行目: 施工費の一覧（hoonzai_hiyou.csv）の %2 行目に %3あたりの施工費がありません。")
+              .arg(in.Row(), QString::number(l.line),
+                   line.pipe ? QStringLiteral("1 m") : QStringLiteral("1 m2"))};
     line.costs.push_back({l.mm, *cost});
   }
 }
@@ -416,8 +444,9 @@ void ReadCosts(const LineReader& in, const ReadingContext& c, LineCase& line) {
 void ReadStock(const LineReader& in, const ReadingContext& c, LineCase& line) {
   const auto d = c.list.settings.find(Setting::Stock);
   if (d != c.list.settings.end()) {
-    const Value where{d->second.text,
-                      QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
+    const Value where{
+        d->second.text,
+        QStringLiteral("既定値「%1」（%2 行目）").arg(d->second.name, QString::number(d->second.row))};
     for (const QString& cell : d->second.values)
       for (const QString& t : cell.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         line.stock.push_back(Positive({t, where.where}));
@@ -427,7 +456,8 @@ void ReadStock(const LineReader& in, const ReadingContext& c, LineCase& line) {
     throw Failed{QStringLiteral("%1 行目: 在庫厚さが読めません。%2").arg(in.Row(), c.window.stockProblem)};
   line.stock = c.window.stock;
   if (line.stock.empty())
-    throw Failed{QStringLiteral("%1 行目: 在庫厚さの一覧（G1de-ta/hoonzai_atsusa.csv）が空です。").arg(in.Row())};
+    throw Failed{
+        QStringLiteral("%1 行目: 在庫厚さの一覧（G1de-ta/hoonzai_atsusa.csv）が空です。").arg(in.Row())};
 }
 
 QString TraceFaultText(TracingCalc::TraceFault f) {
@@ -480,7 +510,8 @@ LineCase Read(const ReadingContext& c, const Record& r) {
     }
     const Value wall = in.WithWindow(Column::Wall, c.window.pipeWall, "管の肉厚");
     const long double D = Positive(od), t = NotNegative(wall);
-    if (!(D > 2 * t)) Refuse(wall, QStringLiteral("肉厚 %1 mm が外径 %2 mm の半分以上です。").arg(wall.text, od.text));
+    if (!(D > 2 * t))
+      Refuse(wall, QStringLiteral("肉厚 %1 mm が外径 %2 mm の半分以上です。").arg(wall.text, od.text));
     line.outerDiameter = od.text;
     cy.Ta = line.ambient;
     cy.Ti = Ti;
@@ -520,7 +551,8 @@ LineCase Read(const ReadingContext& c, const Record& r) {
     fl.Ta = fl.Ta + kKelvin;
     fl.Ti = fl.Ti + kKelvin;
   }
-  if (!(k2.a > 0)) throw Failed{QStringLiteral("%1 行目: 保温材の熱伝導率は 0 より大きくしてください。").arg(in.Row())};
+  if (!(k2.a > 0))
+    throw Failed{QStringLiteral("%1 行目: 保温材の熱伝導率は 0 より大きくしてください。").arg(in.Row())};
 
   line.criteria = CriteriaOf(in, c, line);
   bool thickness = false, economic = false;

@@ -33,16 +33,16 @@ struct Criterion {
 
 struct LineCase {
   bool pipe = true;
-  HeatLossCalc::CylinderInputs cylinder;  // a pipe: its insulation t2 is set by each solve
-  HeatLossCalc::FlatPlateInputs flat;     // a flat surface (temperatures in K, as the panel has them)
-  QString outerDiameter;                  // the pipe's outer diameter as used, mm ("114.3")
-  long double length = 0;                 // m of pipe
-  long double area = 0;                   // m2 of surface
-  long double ambient = 0;                // ℃
-  std::optional<long double> humidity;    // %
-  std::optional<long double> hours;       // h a year
-  std::vector<Criterion> criteria;        // in the order the line gives them, each kind once
-  std::vector<long double> stock;         // mm
+  HeatLossCalc::CylinderInputs cylinder;     // a pipe: its insulation t2 is set by each solve
+  HeatLossCalc::FlatPlateInputs flat;        // a flat surface (temperatures in K, as the panel has them)
+  QString outerDiameter;                     // the pipe's outer diameter as used, mm ("114.3")
+  long double length = 0;                    // m of pipe
+  long double area = 0;                      // m2 of surface
+  long double ambient = 0;                   // ℃
+  std::optional<long double> humidity;       // %
+  std::optional<long double> hours;          // h a year
+  std::vector<Criterion> criteria;           // in the order the line gives them, each kind once
+  std::vector<long double> stock;            // mm
   std::vector<DesignCalc::StockCost> costs;  // per m (pipe) or m2, for the economic thickness
   DesignCalc::EconomicInputs economics;      // with the line's hours
   TracingCalc::TraceInputs trace;            // for heater runs

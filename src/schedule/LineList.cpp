@@ -52,7 +52,8 @@ int LineList::IndexOf(Column c) const {
 
 ReadOutcome ReadLineList(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, QStringLiteral("ファイル %1 は開けません").arg(path)};
+  if (!file.open(QIODevice::ReadOnly))
+    return {std::nullopt, QStringLiteral("ファイル %1 は開けません").arg(path)};
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError)
     return {std::nullopt, QStringLiteral("ファイル %1 は開けません").arg(path)};
@@ -62,7 +63,8 @@ ReadOutcome ReadLineList(const QString& path) {
 ReadOutcome ParseLineList(const QByteArray& bytes, const QString& path) {
   const QString name = QFileInfo(path).fileName();
   const DecodedText decoded = Decode(bytes);
-  if (!decoded.problem.isEmpty()) return {std::nullopt, QStringLiteral("ファイル %1: %2").arg(name, decoded.problem)};
+  if (!decoded.problem.isEmpty())
+    return {std::nullopt, QStringLiteral("ファイル %1: %2").arg(name, decoded.problem)};
   LineList list;
   list.path = path;
   list.encoding = decoded.encoding;

@@ -33,7 +33,8 @@ int RunsAt(const LineCase& l, long double mm) {
 // The thinnest insulation for which N heater runs hold the line.
 ThicknessAnswer SolveRuns(const LineCase& l, long double runs) {
   return SearchThickness([&l](long double mm) { return static_cast<long double>(RunsAt(l, mm)); },
-                         [runs](long double q) { return q <= runs; }, l.stock, kDefaultMaxMm, Walk::EveryTenth);
+                         [runs](long double q) { return q <= runs; }, l.stock, kDefaultMaxMm,
+                         Walk::EveryTenth);
 }
 
 bool Meets(const Target& t, long double q) {
@@ -60,7 +61,8 @@ QString Money(long double x) { return RoundedText(x, 0); }
 QString Unanswered(const CriterionResult& r, ThicknessOutcome o, const std::vector<long double>& stock) {
   switch (o) {
     case ThicknessOutcome::NeverMeets:
-      return QStringLiteral("「%1」は %2 mm までのどの厚さでも満たせません。").arg(r.label, NumberText(kDefaultMaxMm));
+      return QStringLiteral("「%1」は %2 mm までのどの厚さでも満たせません。")
+          .arg(r.label, NumberText(kDefaultMaxMm));
     case ThicknessOutcome::NotApplicable:
       return QStringLiteral("「%1」はこの行には使えません。").arg(r.label);
     default:
@@ -92,7 +94,8 @@ void Solve(const LineCase& l, LineResult& out) {
       out.criteria.push_back(r);
       continue;
     }
-    const ThicknessAnswer a = c.kind == CriterionKind::HeaterRuns ? SolveRuns(l, c.value) : SolveTarget(l, c.target);
+    const ThicknessAnswer a =
+        c.kind == CriterionKind::HeaterRuns ? SolveRuns(l, c.value) : SolveTarget(l, c.target);
     if (a.outcome == ThicknessOutcome::Solved) {
       r.exactMm = a.exactMm;
       r.exact = RoundedText(a.exactMm, 1);
@@ -131,7 +134,8 @@ void Solve(const LineCase& l, LineResult& out) {
   out.bareW = bare;
 
   if (!reasons.isEmpty()) {
-    out.status = QStringLiteral("%1 行目: %2").arg(QString::number(out.row), reasons.join(QStringLiteral(" ")));
+    out.status =
+        QStringLiteral("%1 行目: %2").arg(QString::number(out.row), reasons.join(QStringLiteral(" ")));
     return;
   }
   // The governing criterion needs the thickest insulation; the thinnest
@@ -163,7 +167,8 @@ void Solve(const LineCase& l, LineResult& out) {
         break;
       }
     if (!found) {
-      out.status = QStringLiteral("%1 行目: どの在庫厚さでもすべての基準を同時には満たせません。").arg(out.row);
+      out.status =
+          QStringLiteral("%1 行目: どの在庫厚さでもすべての基準を同時には満たせません。").arg(out.row);
       return;
     }
   }
@@ -231,7 +236,8 @@ LineResult SolveLine(const ReadingContext& context, int index) {
     LineResult failed;
     failed.index = index;
     failed.row = record.row;
-    failed.status = QStringLiteral("%1 行目: 計算できません（%2）。").arg(QString::number(record.row), e.text());
+    failed.status =
+        QStringLiteral("%1 行目: 計算できません（%2）。").arg(QString::number(record.row), e.text());
     return failed;
   }
   return out;

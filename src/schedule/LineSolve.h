@@ -22,8 +22,8 @@ namespace Schedule {
 
 struct CriterionResult {
   CriterionKind kind = CriterionKind::SurfaceAtMost;
-  QString label;        // "表面温度 45 ℃ 以下"
-  QString exact, stock; // mm texts; empty when none
+  QString label;         // "表面温度 45 ℃ 以下"
+  QString exact, stock;  // mm texts; empty when none
   long double exactMm = 0;
   bool answered = false;
   long double needMm = 0;  // the stock thickness it needs (0: bare meets it)
@@ -38,18 +38,18 @@ struct LineResult {
   bool pipe = true;
   QString outerDiameter;
   std::vector<CriterionResult> criteria;  // in the line's order
-  QString governing;                       // the governing criterion's label
-  bool chosen = false;                     // a thickness was chosen and run
+  QString governing;                      // the governing criterion's label
+  bool chosen = false;                    // a thickness was chosen and run
   long double chosenMm = 0;
-  QString thickness;                       // the chosen stock thickness, mm
+  QString thickness;  // the chosen stock thickness, mm
   QString surface, lossPerUnit, loss, bareLoss;
   QString dewPoint, dewMargin;
   QString runs;
   QString energy, cost, co2, savedEnergy, savedCost, savedCo2;
 
   // For the totals and the chart.
-  long double length = 0, area = 0;            // m, m2 of an answered line
-  long double lossW = 0, bareW = 0;            // W (signed)
+  long double length = 0, area = 0;  // m, m2 of an answered line
+  long double lossW = 0, bareW = 0;  // W (signed)
   bool yearly = false;
   long double energyKWh = 0, costYen = 0, co2Kg = 0;
   long double savedKWh = 0, savedYen = 0, savedKg = 0;

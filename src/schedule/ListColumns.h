@@ -14,9 +14,9 @@
 namespace Schedule {
 
 enum class Column {
-  Tag,          // 配管番号
-  Shape,        // 形状: 配管 or 平面
-  Size,         // 呼び径: 15A ... 600A, 1/2B ... 24B
+  Tag,    // 配管番号
+  Shape,  // 形状: 配管 or 平面
+  Size,   // 呼び径: 15A ... 600A, 1/2B ... 24B
   OuterDiameter,
   Wall,         // the pipe's wall or the flat structure's thickness, mm
   WallK,        // its conductivity, W/(m·K)
@@ -35,16 +35,16 @@ enum class Column {
   Coefficient,  // the typed outer coefficient h, W/(m2·K)
   Criterion,
   Target,
-  Hours,        // h a year
-  HeaterOutput, // W/m of one run of a constant-output heater
-  Safety,       // % added to the loss for the heater
+  Hours,         // h a year
+  HeaterOutput,  // W/m of one run of a constant-output heater
+  Safety,        // % added to the loss for the heater
 };
 
 struct ColumnName {
   Column column;
   const char* japanese;  // as the template and the output write it
   const char* english;
-  const char* unit;      // "" when none
+  const char* unit;  // "" when none
   // Further names, Japanese and English, in their folded form.
   std::span<const char* const> aliases;
 };

@@ -56,7 +56,8 @@ DecodedText Decode(const QByteArray& bytes) {
   const QString notText = QStringLiteral("文字コードが %1 として読めません。");
   if (StartsWith(bytes, {0xEF, 0xBB, 0xBF})) {
     d.encoding = Encoding::Utf8Bom;
-    if (!DecodeWith(QStringConverter::Utf8, bytes.mid(3), d.text)) d.problem = notText.arg(EncodingName(d.encoding));
+    if (!DecodeWith(QStringConverter::Utf8, bytes.mid(3), d.text))
+      d.problem = notText.arg(EncodingName(d.encoding));
     return d;
   }
   if (StartsWith(bytes, {0xFF, 0xFE}) || StartsWith(bytes, {0xFE, 0xFF})) {
@@ -74,8 +75,9 @@ DecodedText Decode(const QByteArray& bytes) {
   bool valid = true;
   d.text = Cp932::Decode(bytes, &valid);
   if (!valid)
-    d.problem = QStringLiteral("文字コードがシフトJIS（コードページ 932）でも UTF-8 でもありません。"
-                               "表計算ソフトで CSV（コンマ区切り）か UTF-8 の CSV として保存し直してください。");
+    d.problem = QStringLiteral(
+        "文字コードがシフトJIS（コードページ 932）でも UTF-8 でもありません。"
+        "表計算ソフトで CSV（コンマ区切り）か UTF-8 の CSV として保存し直してください。");
   return d;
 }
 

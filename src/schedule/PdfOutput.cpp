@@ -28,12 +28,15 @@ PdfResult PdfThroughModule(const ScheduleDocument& document, const QStringList& 
     // The module stays loaded: Qt Gui, once started, is not taken back out of a process.
     QLibrary module(file);
     const auto paint = reinterpret_cast<Paint>(module.resolve("HeatcalcSchedulePdf"));
-    if (!paint) return {QByteArray(), QStringLiteral("PDF のモジュール %1 を読み込めません（%2）。").arg(file, module.errorString())};
+    if (!paint)
+      return {QByteArray(),
+              QStringLiteral("PDF のモジュール %1 を読み込めません（%2）。").arg(file, module.errorString())};
     PdfResult r;
     if (!paint(&document, &r.pdf, &r.problem)) r.pdf.clear();
     return r;
   }
-  return {QByteArray(), QStringLiteral("PDF のモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
+  return {QByteArray(),
+          QStringLiteral("PDF のモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
 }
 
 void WriteSchedulePdf(const QString& path, const QByteArray& pdf, const QString& listPath) {

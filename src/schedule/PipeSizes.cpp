@@ -18,8 +18,8 @@ QString Plain(const QString& text) {
   const struct {
     char16_t glyph;
     const char* written;
-  } fractions[] = {{0x00BD, " 1/2"}, {0x00BC, " 1/4"}, {0x00BE, " 3/4"},
-                   {0x215B, " 1/8"}, {0x215C, " 3/8"}, {0x215D, " 5/8"}, {0x215E, " 7/8"}};
+  } fractions[] = {{0x00BD, " 1/2"}, {0x00BC, " 1/4"}, {0x00BE, " 3/4"}, {0x215B, " 1/8"},
+                   {0x215C, " 3/8"}, {0x215D, " 5/8"}, {0x215E, " 7/8"}};
   for (const auto& f : fractions) s.replace(QChar(f.glyph), QString::fromLatin1(f.written));
   s = s.normalized(QString::NormalizationForm_KC).toUpper();
   s.replace(QChar(0x2044), QLatin1Char('/'));
@@ -46,7 +46,8 @@ std::optional<int> Eighths(QString s) {
   int whole = 0;
   QString fraction = s;
   qsizetype space = slash;
-  while (space >= 0 && s[space] != QLatin1Char(' ') && s[space] != QLatin1Char('-') && s[space] != QChar(0x30FB))
+  while (space >= 0 && s[space] != QLatin1Char(' ') && s[space] != QLatin1Char('-') &&
+         s[space] != QChar(0x30FB))
     --space;
   if (space >= 0) {
     if (!Whole(s.left(space).trimmed(), whole)) return std::nullopt;
@@ -107,7 +108,8 @@ PipeSizes::Lookup PipeSizes::OuterDiameter(const QString& size) const {
     return {std::nullopt, unknown};
   }
   return {std::nullopt,
-          QStringLiteral("呼び径 '%1' には A か B を付けてください（15A、1/2B）。外径なら「外径 mm」の列に書きます。")
+          QStringLiteral(
+              "呼び径 '%1' には A か B を付けてください（15A、1/2B）。外径なら「外径 mm」の列に書きます。")
               .arg(size)};
 }
 

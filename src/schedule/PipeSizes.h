@@ -31,8 +31,8 @@ class PipeSizes {
 
  private:
   struct Row {
-    int a = 0;       // 15 for 15A
-    int eighths = 0; // the B size in eighths of an inch: 4 for 1/2B
+    int a = 0;        // 15 for 15A
+    int eighths = 0;  // the B size in eighths of an inch: 4 for 1/2B
     QString mm;
   };
   std::vector<Row> rows_;

@@ -18,7 +18,7 @@ struct ScheduleDocument {
   std::vector<QStringList> rows;
   // The totals: caption and value with its unit.
   std::vector<std::pair<QString, QString>> totals;
-  QString footer;      // at the foot of every page, with the page's number
+  QString footer;  // at the foot of every page, with the page's number
 };
 
 }  // namespace Schedule

@@ -32,7 +32,8 @@ RunOutcome RunSchedule(const ReadingContext& context, const RunControl& control)
         // Only the want of memory gets here; the line says so and the rest go on.
         r.index = i;
         r.row = context.list.lines[i].row;
-        r.status = QStringLiteral("%1 行目: 計算できません（%2）。").arg(QString::number(r.row), QString::fromUtf8(e.what()));
+        r.status = QStringLiteral("%1 行目: 計算できません（%2）。")
+                       .arg(QString::number(r.row), QString::fromUtf8(e.what()));
       }
       outcome.lines[i] = std::move(r);
       std::lock_guard<std::mutex> lock(handOver);

@@ -13,8 +13,8 @@
 namespace Schedule {
 
 struct RunControl {
-  int jobs = 0;                                 // threads; 0: one per core
-  const std::atomic<bool>* cancel = nullptr;    // set to stop
+  int jobs = 0;                               // threads; 0: one per core
+  const std::atomic<bool>* cancel = nullptr;  // set to stop
   // Called for each line when it is solved, in the order they end, one
   // call at a time (from the pool's threads): done lines of all so far.
   std::function<void(const LineResult& line, int done, int total)> onLine;

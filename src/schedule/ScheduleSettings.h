@@ -25,10 +25,10 @@ struct WindowSettings {
   QString source;  // how the output names them: "画面の設定", "保存された条件（G1de-ta/heatwork.csv）"
   // σ as Edit15 shows it (its digits) and the store's factor.
   QString stefanBoltzmann, stefanBoltzmannFactor;
-  QString emissivity, coefficient;                // ε, h (Edit16, Edit17)
-  QString pipeWall, pipeWallK, pipeInsulationK;   // the cylinder's Edit34, Edit6, Edit7
-  QString flatWall, flatWallK, flatInsulationK;   // the flat plate's Edit31, Edit29, Edit30
-  QString price, efficiency, co2, years, rate;    // the economics page's
+  QString emissivity, coefficient;               // ε, h (Edit16, Edit17)
+  QString pipeWall, pipeWallK, pipeInsulationK;  // the cylinder's Edit34, Edit6, Edit7
+  QString flatWall, flatWallK, flatInsulationK;  // the flat plate's Edit31, Edit29, Edit30
+  QString price, efficiency, co2, years, rate;   // the economics page's
   // The engineer's files, and what could not be read of them (said in the
   // output; a line that needs what is missing names it).
   std::vector<long double> stock;

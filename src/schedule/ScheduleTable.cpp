@@ -115,8 +115,9 @@ ScheduleTable::ScheduleTable(const LineList& list) : list_(list) {
   if (humidity_) header_ << QStringLiteral("露点 ℃") << QStringLiteral("露点との差 K");
   if (asked[static_cast<int>(CriterionKind::HeaterRuns)]) header_ << QStringLiteral("ヒーター本数");
   if (hours_)
-    header_ << QStringLiteral("エネルギー kWh/年") << QStringLiteral("費用 円/年") << QStringLiteral("CO2 kg/年")
-            << QStringLiteral("節約 kWh/年") << QStringLiteral("節約 円/年") << QStringLiteral("CO2 削減 kg/年");
+    header_ << QStringLiteral("エネルギー kWh/年") << QStringLiteral("費用 円/年")
+            << QStringLiteral("CO2 kg/年") << QStringLiteral("節約 kWh/年") << QStringLiteral("節約 円/年")
+            << QStringLiteral("CO2 削減 kg/年");
 }
 
 QStringList ScheduleTable::Row(const LineResult& r) const {
@@ -150,28 +151,34 @@ QStringList ScheduleTable::Notes(const WindowSettings& w, const QDateTime& made)
                     made.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
   QStringList block;
   for (const auto& [c, v] : list_.columnDefaults) block << v.name + QLatin1Char('=') + v.text;
-  for (const auto& [s, v] : list_.settings) block << v.name + QLatin1Char('=') + v.values.join(QLatin1Char(' '));
+  for (const auto& [s, v] : list_.settings)
+    block << v.name + QLatin1Char('=') + v.values.join(QLatin1Char(' '));
   for (const auto& [k, v] : list_.criterionTargets) block << v.name + QLatin1Char('=') + v.text;
-  if (!block.isEmpty()) notes << QStringLiteral("空欄の既定値（リストの先頭）: ") + block.join(QStringLiteral("、"));
-  notes << QStringLiteral("ほかの空欄は%1: σ %2×%3、放射率 %4、対流熱伝達率 %5 W/(m2・K)、"
-                          "配管は肉厚 %6 mm・管の k %7・保温材の k %8、平面は構造材 %9 mm・k %10・保温材の k %11、"
-                          "単価 %12 円/kWh・効率 %13・CO2 %14 kg/kWh・%15 年・割引率 %16 %")
-               .arg(w.source, w.stefanBoltzmann, w.stefanBoltzmannFactor, w.emissivity, w.coefficient, w.pipeWall,
-                    w.pipeWallK, w.pipeInsulationK, w.flatWall)
+  if (!block.isEmpty())
+    notes << QStringLiteral("空欄の既定値（リストの先頭）: ") + block.join(QStringLiteral("、"));
+  notes << QStringLiteral(
+               "ほかの空欄は%1: σ %2×%3、放射率 %4、対流熱伝達率 %5 W/(m2・K)、"
+               "配管は肉厚 %6 mm・管の k %7・保温材の k %8、平面は構造材 %9 mm・k %10・保温材の k %11、"
+               "単価 %12 円/kWh・効率 %13・CO2 %14 kg/kWh・%15 年・割引率 %16 %")
+               .arg(w.source, w.stefanBoltzmann, w.stefanBoltzmannFactor, w.emissivity, w.coefficient,
+                    w.pipeWall, w.pipeWallK, w.pipeInsulationK, w.flatWall)
                .arg(w.flatWallK, w.flatInsulationK, w.price, w.efficiency, w.co2, w.years, w.rate);
   QStringList stock;
   for (long double mm : w.stock) stock << NumberText(mm);
   if (list_.settings.count(Setting::Stock) == 0)
-    notes << (w.stockProblem.isEmpty() ? QStringLiteral("在庫厚さ mm（G1de-ta/hoonzai_atsusa.csv）: ") + stock.join(QLatin1Char(' '))
+    notes << (w.stockProblem.isEmpty() ? QStringLiteral("在庫厚さ mm（G1de-ta/hoonzai_atsusa.csv）: ") +
+                                             stock.join(QLatin1Char(' '))
                                        : w.stockProblem);
   if (!w.costsProblem.isEmpty()) notes << w.costsProblem;
-  notes << QStringLiteral("自動（外面の熱伝達率を条件から）は風速か向きのある行で使う。"
-                          "厚さは保温厚さのページと同じ逆算（0.1 mm 刻み）、決定基準は最も厚い保温を要する基準。");
+  notes << QStringLiteral(
+      "自動（外面の熱伝達率を条件から）は風速か向きのある行で使う。"
+      "厚さは保温厚さのページと同じ逆算（0.1 mm 刻み）、決定基準は最も厚い保温を要する基準。");
   notes << list_.notes;
   return notes;
 }
 
-QByteArray ScheduleTable::Csv(const std::vector<LineResult>& lines, const QStringList& notes, bool* lossless) const {
+QByteArray ScheduleTable::Csv(const std::vector<LineResult>& lines, const QStringList& notes,
+                              bool* lossless) const {
   const QChar sep = list_.separator;
   QStringList out;
   out << JoinRecord({QStringLiteral("保温リスト"), QFileInfo(list_.path).fileName()}, sep);
@@ -193,19 +200,21 @@ ScheduleDocument ScheduleTable::Document(const std::vector<LineResult>& lines, c
                                          const QDateTime& made) const {
   ScheduleDocument d;
   d.title = QStringLiteral("保温リスト");
-  d.subtitle = QStringLiteral("%1　%2").arg(QFileInfo(list_.path).fileName(), made.toString(QStringLiteral("yyyy-MM-dd")));
+  d.subtitle = QStringLiteral("%1　%2").arg(QFileInfo(list_.path).fileName(),
+                                            made.toString(QStringLiteral("yyyy-MM-dd")));
   d.notes = notes;
   d.footer = d.title + QStringLiteral("　") + d.subtitle;
   // The columns a page can hold: the line, what names it, its size and
   // temperatures, its criteria and the answer.
   std::vector<int> inputs;
-  for (Column c : {Column::Tag, Column::Size, Column::Length, Column::Area, Column::Temperature, Column::Ambient})
+  for (Column c :
+       {Column::Tag, Column::Size, Column::Length, Column::Area, Column::Temperature, Column::Ambient})
     if (const int i = list_.IndexOf(c); i >= 0) inputs.push_back(i);
   d.header << QStringLiteral("行");
   for (int i : inputs) d.header << list_.header[i];
   d.header << QStringLiteral("外径 mm") << QStringLiteral("基準") << QStringLiteral("決定基準")
-           << QStringLiteral("保温厚さ mm") << QStringLiteral("表面温度 ℃") << QStringLiteral("放熱量 W/m・W/m2")
-           << QStringLiteral("放熱量 W");
+           << QStringLiteral("保温厚さ mm") << QStringLiteral("表面温度 ℃")
+           << QStringLiteral("放熱量 W/m・W/m2") << QStringLiteral("放熱量 W");
   if (hours_) d.header << QStringLiteral("節約 円/年");
   d.header << QStringLiteral("状態");
   Totals totals;
@@ -237,7 +246,9 @@ void WriteOutput(const QString& path, const QByteArray& bytes, const QString& li
   const bool same = out.exists() && in.exists() ? out.canonicalFilePath() == in.canonicalFilePath()
                                                 : out.absoluteFilePath() == in.absoluteFilePath();
   if (same)
-    throw FileError(QStringLiteral("ファイル %1 は配管リストそのものなので書き出しません。別の名前にしてください。").arg(path));
+    throw FileError(
+        QStringLiteral("ファイル %1 は配管リストそのものなので書き出しません。別の名前にしてください。")
+            .arg(path));
   TextFile::WriteBytes(path, bytes);
 }
 

@@ -20,8 +20,8 @@ namespace Schedule {
 
 struct Totals {
   int lines = 0, answered = 0;
-  long double length = 0, area = 0;      // insulated (a thickness above 0), m and m2
-  long double bareW = 0, lossW = 0;      // magnitudes, W
+  long double length = 0, area = 0;  // insulated (a thickness above 0), m and m2
+  long double bareW = 0, lossW = 0;  // magnitudes, W
   bool yearly = false;
   long double energyKWh = 0, costYen = 0, co2Kg = 0;
   long double savedKWh = 0, savedYen = 0, savedKg = 0;
@@ -52,7 +52,8 @@ class ScheduleTable {
   QStringList Notes(const WindowSettings& window, const QDateTime& made) const;
 
   // The whole CSV in the list's encoding: the notes, the table, the totals.
-  QByteArray Csv(const std::vector<LineResult>& lines, const QStringList& notes, bool* lossless = nullptr) const;
+  QByteArray Csv(const std::vector<LineResult>& lines, const QStringList& notes,
+                 bool* lossless = nullptr) const;
 
   // The PDF's content.
   ScheduleDocument Document(const std::vector<LineResult>& lines, const QStringList& notes,

@@ -21,7 +21,8 @@ Ran Batch(const QStringList& args) {
   QProcess p;
   p.start(QStringLiteral(HEATCALC_BATCH), args);
   EXPECT_TRUE(p.waitForFinished(120000));
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+          QString::fromUtf8(p.readAllStandardError())};
 }
 
 QByteArray Slurp(const QString& path) {
@@ -50,10 +51,12 @@ TEST(BatchCommand, LinksNoQtGuiLibrary) {
 TEST(BatchCommand, ExitStatusSaysWhetherEveryLineIsAnswered) {
   QTemporaryDir dir;
   const QString list = dir.filePath(QStringLiteral("list.csv"));
-  const QString csv = dir.filePath(QStringLiteral("schedule.csv")), pdf = dir.filePath(QStringLiteral("schedule.pdf"));
+  const QString csv = dir.filePath(QStringLiteral("schedule.csv")),
+                pdf = dir.filePath(QStringLiteral("schedule.pdf"));
   QFile::copy(qEnvironmentVariable("HEATCALC_DATA") + QStringLiteral("/G1de-ta/haikan_risuto.csv"), list);
 
-  Ran r = Batch({list, QStringLiteral("-o"), csv, QStringLiteral("--pdf"), pdf, QStringLiteral("--jobs"), QStringLiteral("2")});
+  Ran r = Batch({list, QStringLiteral("-o"), csv, QStringLiteral("--pdf"), pdf, QStringLiteral("--jobs"),
+                 QStringLiteral("2")});
   EXPECT_EQ(r.exit, 0) << r.err.toStdString();
   EXPECT_TRUE(Slurp(csv).contains("ST-101")) << "the schedule in the list's code page 932";
   EXPECT_TRUE(Slurp(pdf).startsWith("%PDF"));

@@ -52,7 +52,7 @@ struct PanelLine {
   const char* target;  // on the thickness page
   const char* value;
   const char* criterion;  // its columns in the schedule
-  const char* insulation, *surface;
+  const char *insulation, *surface;
   bool gain;  // a cold line: the panel shows the gain as a magnitude
 };
 
@@ -60,7 +60,8 @@ struct PanelLine {
 
 TEST_F(ScheduleWindow, EachLineEqualsItsPanelSolvedOnTheThicknessPage) {
   const QString list = QStringLiteral(
-      "配管番号,形状,呼び径,外径 mm,長さ m,面積 m2,温度 ℃,外気温度 ℃,相対湿度 %,肉厚 mm,管・構造材 k,保温材 k,"
+      "配管番号,形状,呼び径,外径 mm,長さ m,面積 m2,温度 ℃,外気温度 ℃,相対湿度 %,肉厚 mm,管・構造材 k,保温材 "
+      "k,"
       "外装放射率,対流熱伝達率,基準,目標値\r\n"
       "P-1,配管,100A,,10,,180,20,,6,50,0.045,0.9,9,表面温度,40\r\n"
       "P-2,配管,,114.3,10,,5,20,80,6,50,0.04,0.9,9,結露,1\r\n"
@@ -70,21 +71,66 @@ TEST_F(ScheduleWindow, EachLineEqualsItsPanelSolvedOnTheThicknessPage) {
   folder.Write("scratch/配管.csv", Schedule::Encode(list, Schedule::Encoding::Cp932));
   OpenList(path);
   EXPECT_EQ(Table()->model()->rowCount(), 3);
-  EXPECT_TRUE(Text("ScheduleStatus").contains(QStringLiteral("3 行のうち 3 行に答え、0 行に理由"))) << Text("ScheduleStatus").toStdString();
+  EXPECT_TRUE(Text("ScheduleStatus").contains(QStringLiteral("3 行のうち 3 行に答え、0 行に理由")))
+      << Text("ScheduleStatus").toStdString();
 
   const PanelLine lines[] = {
-      {"P-1", "Button7", "Button1",
-       {{"Edit3", "20"}, {"Edit4", "180"}, {"Edit10", "114.3"}, {"Edit34", "6"}, {"Edit6", "50"},
-        {"Edit7", "0.045"}, {"Edit13", "10"}, {"Edit16", "0.9"}, {"Edit17", "9"}, {"CylinderHumidity", ""}},
-       "表面温度の上限", "40", "表面温度", "Edit12", "Edit2", false},
-      {"P-2", "Button7", "Button1",
-       {{"Edit3", "20"}, {"Edit4", "5"}, {"Edit10", "114.3"}, {"Edit34", "6"}, {"Edit6", "50"},
-        {"Edit7", "0.04"}, {"Edit13", "10"}, {"Edit16", "0.9"}, {"Edit17", "9"}, {"CylinderHumidity", "80"}},
-       "結露しない（露点＋余裕）", "1", "結露", "Edit12", "Edit2", true},
-      {"F-1", "Button12", "Button15",
-       {{"Edit25", "20"}, {"Edit27", "150"}, {"Edit5", "2.5"}, {"Edit31", "10"}, {"Edit29", "50"},
-        {"Edit30", "0.06"}, {"Edit16", "0.9"}, {"Edit17", "9"}, {"FlatHumidity", ""}},
-       "表面温度の上限", "45", "表面温度", "Edit32", "Edit24", false},
+      {"P-1",
+       "Button7",
+       "Button1",
+       {{"Edit3", "20"},
+        {"Edit4", "180"},
+        {"Edit10", "114.3"},
+        {"Edit34", "6"},
+        {"Edit6", "50"},
+        {"Edit7", "0.045"},
+        {"Edit13", "10"},
+        {"Edit16", "0.9"},
+        {"Edit17", "9"},
+        {"CylinderHumidity", ""}},
+       "表面温度の上限",
+       "40",
+       "表面温度",
+       "Edit12",
+       "Edit2",
+       false},
+      {"P-2",
+       "Button7",
+       "Button1",
+       {{"Edit3", "20"},
+        {"Edit4", "5"},
+        {"Edit10", "114.3"},
+        {"Edit34", "6"},
+        {"Edit6", "50"},
+        {"Edit7", "0.04"},
+        {"Edit13", "10"},
+        {"Edit16", "0.9"},
+        {"Edit17", "9"},
+        {"CylinderHumidity", "80"}},
+       "結露しない（露点＋余裕）",
+       "1",
+       "結露",
+       "Edit12",
+       "Edit2",
+       true},
+      {"F-1",
+       "Button12",
+       "Button15",
+       {{"Edit25", "20"},
+        {"Edit27", "150"},
+        {"Edit5", "2.5"},
+        {"Edit31", "10"},
+        {"Edit29", "50"},
+        {"Edit30", "0.06"},
+        {"Edit16", "0.9"},
+        {"Edit17", "9"},
+        {"FlatHumidity", ""}},
+       "表面温度の上限",
+       "45",
+       "表面温度",
+       "Edit32",
+       "Edit24",
+       false},
   };
   for (const PanelLine& l : lines) {
     SCOPED_TRACE(l.tag);
@@ -117,9 +163,10 @@ TEST_F(ScheduleWindow, EachLineEqualsItsPanelSolvedOnTheThicknessPage) {
   QItemSelectionModel* selection = Table()->selectionModel();
   QAbstractItemModel* m = Table()->model();
   selection->select(QItemSelection(m->index(0, 0), m->index(1, 1)), QItemSelectionModel::Select);
-  EXPECT_EQ(Table()->SelectedText(), QStringLiteral("%1\t%2\n%3\t%4\n")
-                                         .arg(m->index(0, 0).data().toString(), m->index(0, 1).data().toString(),
-                                              m->index(1, 0).data().toString(), m->index(1, 1).data().toString()));
+  EXPECT_EQ(Table()->SelectedText(),
+            QStringLiteral("%1\t%2\n%3\t%4\n")
+                .arg(m->index(0, 0).data().toString(), m->index(0, 1).data().toString(),
+                     m->index(1, 0).data().toString(), m->index(1, 1).data().toString()));
 
   // Saved beside the list, in its encoding; never over the list itself.
   const QString csv = folder.Path("scratch/schedule.csv"), pdf = folder.Path("scratch/schedule.pdf");

@@ -15,7 +15,9 @@ using namespace Schedule;
 
 namespace {
 
-QString Data(const QString& relative) { return qEnvironmentVariable("HEATCALC_DATA") + QLatin1Char('/') + relative; }
+QString Data(const QString& relative) {
+  return qEnvironmentVariable("HEATCALC_DATA") + QLatin1Char('/') + relative;
+}
 
 // The settings of a window on the factory conditions and the shipped files.
 const WindowSettings& Factory() {
@@ -72,10 +74,14 @@ TEST(Schedule, BadRowsGiveTheirReasonsAndTheOtherLinesAreAnswered) {
   ASSERT_EQ(s.lines.size(), 7u);
   auto status = [&](int i) { return s.lines[i].status; };
   EXPECT_EQ(status(0), QStringLiteral("OK"));
-  EXPECT_TRUE(status(1).startsWith(QStringLiteral("4 行目「温度 ℃」: '18O' は数ではありません"))) << status(1).toStdString();
-  EXPECT_TRUE(status(2).startsWith(QStringLiteral("5 行目「呼び径」: 呼び径か外径"))) << status(2).toStdString();
-  EXPECT_TRUE(status(3).startsWith(QStringLiteral("6 行目「基準」: 基準 '保温する' を知りません"))) << status(3).toStdString();
-  EXPECT_TRUE(status(4).startsWith(QStringLiteral("7 行目「温度 ℃」: -300 ℃ は絶対零度"))) << status(4).toStdString();
+  EXPECT_TRUE(status(1).startsWith(QStringLiteral("4 行目「温度 ℃」: '18O' は数ではありません")))
+      << status(1).toStdString();
+  EXPECT_TRUE(status(2).startsWith(QStringLiteral("5 行目「呼び径」: 呼び径か外径")))
+      << status(2).toStdString();
+  EXPECT_TRUE(status(3).startsWith(QStringLiteral("6 行目「基準」: 基準 '保温する' を知りません")))
+      << status(3).toStdString();
+  EXPECT_TRUE(status(4).startsWith(QStringLiteral("7 行目「温度 ℃」: -300 ℃ は絶対零度")))
+      << status(4).toStdString();
   EXPECT_EQ(status(5), QStringLiteral("OK"));
   EXPECT_TRUE(status(6).contains(QStringLiteral("'17A' は鋼管の外径の表"))) << status(6).toStdString();
 
@@ -122,7 +128,8 @@ TEST(Schedule, EveryEncodingAndSeparatorGivesTheSameSchedule) {
       "外気温度 ℃,30\r\n"
       "相対湿度 %,80\r\n"
       "Tag,Size,OD mm,Length m,Temperature,Criterion,Target,Insulation,Jacket emissivity,Hours,メモ\r\n"
-      "冷水-1,150A,,80,7,結露,1,硬質ウレタン・ポリイソシアヌレート保温筒,ステンレス鋼板,8000,\"冷水, 往き\"\r\n"
+      "冷水-1,150A,,80,7,結露,1,硬質ウレタン・ポリイソシアヌレート保温筒,ステンレス鋼板,8000,\"冷水, "
+      "往き\"\r\n"
       "蒸気-2,,60.5,45,180,\"表面温度 55; 経済\",,ロックウール保温筒,0.25,8000,①\r\n"
       "温水-3,3B,,200,60,放熱量,20,グラスウール保温筒,,8000,\r\n");
   const Solved reference = Solve(Encode(text, Encoding::Cp932));
@@ -153,6 +160,7 @@ TEST(Schedule, EveryEncodingAndSeparatorGivesTheSameSchedule) {
     const DecodedText back = Decode(ScheduleTable(s.list).Csv(s.lines, {}));
     EXPECT_EQ(back.encoding, v.encoding);
     EXPECT_TRUE(back.problem.isEmpty());
-    EXPECT_TRUE(back.text.contains(QStringLiteral("蒸気-2") + v.separator)) << EncodingName(v.encoding).toStdString();
+    EXPECT_TRUE(back.text.contains(QStringLiteral("蒸気-2") + v.separator))
+        << EncodingName(v.encoding).toStdString();
   }
 }

@@ -14,6 +14,8 @@
 // Exit status: 0 when every line is answered, 1 when some lines carry a
 // reason (the schedule is written all the same), 2 when the list cannot be
 // read or the schedule cannot be written (the reason on standard error).
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -25,7 +27,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
 #include "foundation/Errors.h"
 #include "schedule/LineList.h"
@@ -51,9 +52,7 @@ namespace {
 
 constexpr int kAnswered = 0, kSomeReasons = 1, kFailed = 2;
 
-void Print(const QString& text) {
-  std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
-}
+void Print(const QString& text) { std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr); }
 
 const char* const kUsage =
     "使い方: heatcalc-batch 配管リスト.csv [-o 保温リスト.csv] [--pdf 保温リスト.pdf] [--jobs N]\n"
@@ -119,7 +118,8 @@ Folders Locate() {
   Folders f;
   f.program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
   const QFileInfo beside(f.program + QStringLiteral("/G1de-ta"));
-  f.shipped = beside.isDir() ? f.program : QDir::cleanPath(f.program + QStringLiteral("/" HEATCALC_SHIPPED_DATA));
+  f.shipped =
+      beside.isDir() ? f.program : QDir::cleanPath(f.program + QStringLiteral("/" HEATCALC_SHIPPED_DATA));
   // As the window chooses it (WorkingFolder.h), without setting anything up.
   QCoreApplication::setApplicationName(QStringLiteral("heatcalc"));
   const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -226,10 +226,11 @@ int main(int argc, char** argv) {
     if (!lossless)
       Print(QStringLiteral("heatcalc-batch: シフトJIS にない文字を '?' にしました（%1）。").arg(csv));
     if (!args.pdf.isEmpty()) {
-      const QStringList moduleFolders = {folders.program,
-                                         QDir::cleanPath(folders.program + QStringLiteral("/" HEATCALC_MODULE_DIR))};
+      const QStringList moduleFolders = {
+          folders.program, QDir::cleanPath(folders.program + QStringLiteral("/" HEATCALC_MODULE_DIR))};
       const PdfResult pdf = PdfThroughModule(table.Document(run.lines, notes, made), moduleFolders);
-      if (pdf.pdf.isEmpty()) throw FileError(QStringLiteral("ファイル %1 を作成できません\n%2").arg(args.pdf, pdf.problem));
+      if (pdf.pdf.isEmpty())
+        throw FileError(QStringLiteral("ファイル %1 を作成できません\n%2").arg(args.pdf, pdf.problem));
       WriteSchedulePdf(args.pdf, pdf.pdf, args.list);
     }
   } catch (const AppError& e) {
@@ -247,12 +248,14 @@ int main(int argc, char** argv) {
   }
   constexpr int kShown = 20;
   for (int i = 0; i < reasons.size() && i < kShown; ++i) Print(reasons[i]);
-  if (reasons.size() > kShown) Print(QStringLiteral("ほか %1 行に理由があります。").arg(reasons.size() - kShown));
+  if (reasons.size() > kShown)
+    Print(QStringLiteral("ほか %1 行に理由があります。").arg(reasons.size() - kShown));
   Print(QStringLiteral("%1: %2 行のうち %3 行に答え、%4 行に理由があります。書き出し: %5%6")
             .arg(QFileInfo(args.list).fileName())
             .arg(run.lines.size())
             .arg(answered)
             .arg(reasons.size())
-            .arg(QDir::toNativeSeparators(csv), args.pdf.isEmpty() ? QString() : QStringLiteral("、") + args.pdf));
+            .arg(QDir::toNativeSeparators(csv),
+                 args.pdf.isEmpty() ? QString() : QStringLiteral("、") + args.pdf));
   return reasons.isEmpty() ? kAnswered : kSomeReasons;
 }

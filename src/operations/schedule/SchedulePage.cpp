@@ -53,7 +53,9 @@ struct SchedulePage::Inputs {
 };
 
 SchedulePage::SchedulePage(Form& form, AnalysisView& view)
-    : Subsystem(form), view_(view), work_(std::make_unique<BackgroundWork>([this] { ShowBusy(work_->Busy()); })) {
+    : Subsystem(form),
+      view_(view),
+      work_(std::make_unique<BackgroundWork>([this] { ShowBusy(work_->Busy()); })) {
   timer_.setInterval(50);
   QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Drain(); });
 }
@@ -98,9 +100,11 @@ WindowSettings SchedulePage::Settings() const {
 }
 
 void SchedulePage::Open() {
-  const QString folder = path_.isEmpty() ? f.Path(QStringLiteral("G1de-ta")) : QFileInfo(path_).absolutePath();
-  const QString chosen = f.Dlg().OpenFileName(QStringLiteral("配管リストを開く"), folder,
-                                              QStringLiteral("配管リスト (*.csv *.txt);;すべてのファイル (*)"));
+  const QString folder =
+      path_.isEmpty() ? f.Path(QStringLiteral("G1de-ta")) : QFileInfo(path_).absolutePath();
+  const QString chosen =
+      f.Dlg().OpenFileName(QStringLiteral("配管リストを開く"), folder,
+                           QStringLiteral("配管リスト (*.csv *.txt);;すべてのファイル (*)"));
   if (chosen.isEmpty()) return;
   path_ = chosen;
   f.SetEnabled("ScheduleRun", true);
@@ -137,8 +141,8 @@ void SchedulePage::Run() {
   const int tag = inputs_->list.IndexOf(Column::Tag);
   if (tag >= 0) table_->ShowFirst({schedule_->Header()[tag + 1]}, 1);
   table_->ShowFirst({QStringLiteral("状態"), QStringLiteral("保温厚さ mm"), QStringLiteral("決定基準"),
-                     QStringLiteral("表面温度 ℃"), QStringLiteral("放熱量 W/m"), QStringLiteral("放熱量 W/m2"),
-                     QStringLiteral("放熱量 W（負は取得熱）")},
+                     QStringLiteral("表面温度 ℃"), QStringLiteral("放熱量 W/m"),
+                     QStringLiteral("放熱量 W/m2"), QStringLiteral("放熱量 W（負は取得熱）")},
                     tag >= 0 ? 2 : 1);
   static_cast<ChartView*>(f.Control("ScheduleChart"))->Clear();
   f.EnableControls({"ScheduleSaveCsv", "ScheduleSavePdf"}, false);
@@ -188,7 +192,8 @@ void SchedulePage::Drain() {
   auto* bar = static_cast<QProgressBar*>(f.Control("ScheduleProgress"));
   bar->setRange(0, std::max(total, 1));
   bar->setValue(arrived_);
-  if (work_->Busy()) f.SetText("ScheduleStatus", QStringLiteral("計算中 %1 / %2 行").arg(arrived_).arg(total));
+  if (work_->Busy())
+    f.SetText("ScheduleStatus", QStringLiteral("計算中 %1 / %2 行").arg(arrived_).arg(total));
 }
 
 void SchedulePage::Finish() {
@@ -201,9 +206,10 @@ void SchedulePage::Finish() {
   Totals totals;
   for (const LineResult& r : results_) totals.Add(r);
   // The encoding and the separator stand in the notes of the saved schedule.
-  f.SetText("ScheduleStatus", QStringLiteral("%1: %2 行のうち %3 行に答え、%4 行に理由。放熱量 計 %5 W（保温なし %6 W）")
-                                  .arg(QFileInfo(path_).fileName())
-                                  .arg(results_.size())
+  f.SetText("ScheduleStatus",
+            QStringLiteral("%1: %2 行のうち %3 行に答え、%4 行に理由。放熱量 計 %5 W（保温なし %6 W）")
+                .arg(QFileInfo(path_).fileName())
+                .arg(results_.size())
                 .arg(answered)
                 .arg(static_cast<int>(results_.size()) - answered)
                 .arg(RoundedText(totals.lossW, 0), RoundedText(totals.bareW, 0)));
@@ -217,9 +223,10 @@ void SchedulePage::Cancel() {
   work_->Cancel();
   Drain();
   timer_.stop();
-  f.SetText("ScheduleStatus", QStringLiteral("中止しました（%1 / %2 行まで）。保存するにはもう一度計算してください。")
-                                  .arg(arrived_)
-                                  .arg(results_.size()));
+  f.SetText("ScheduleStatus",
+            QStringLiteral("中止しました（%1 / %2 行まで）。保存するにはもう一度計算してください。")
+                .arg(arrived_)
+                .arg(results_.size()));
 }
 
 void SchedulePage::ShowBusy(bool busy) {
@@ -233,8 +240,8 @@ QStringList SchedulePage::Notes() const { return schedule_->Notes(inputs_->setti
 
 void SchedulePage::SaveCsv() {
   if (!complete_) return;
-  const QString path = f.Dlg().SaveFileName(QStringLiteral("保温リストを CSV で保存"), DefaultSchedulePath(path_),
-                                            QStringLiteral("CSV (*.csv)"));
+  const QString path = f.Dlg().SaveFileName(QStringLiteral("保温リストを CSV で保存"),
+                                            DefaultSchedulePath(path_), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   bool lossless = true;
   WriteOutput(path, schedule_->Csv(results_, Notes(), &lossless), path_);
@@ -244,9 +251,9 @@ void SchedulePage::SaveCsv() {
 
 void SchedulePage::SavePdf() {
   if (!complete_) return;
-  const QString path = f.Dlg().SaveFileName(QStringLiteral("保温リストを PDF で保存"),
-                                            DefaultSchedulePath(path_, QStringLiteral(".pdf")),
-                                            QStringLiteral("PDF (*.pdf)"));
+  const QString path =
+      f.Dlg().SaveFileName(QStringLiteral("保温リストを PDF で保存"),
+                           DefaultSchedulePath(path_, QStringLiteral(".pdf")), QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
   const QByteArray pdf = PaintSchedulePdf(schedule_->Document(results_, Notes(), made_));
   if (pdf.isEmpty()) throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path));
@@ -258,8 +265,13 @@ void SchedulePage::DrawChart() {
   ChartCurve insulated{QStringLiteral("保温後の放熱量（取得熱は絶対値）"), {}, ChartCurve::Line};
   insulated.dots = results_.size() <= 60;
   for (const LineResult& r : results_)
-    if (r.answered) insulated.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.lossW))});
-  ChartPlot plot{QStringLiteral("行ごとの放熱量（保温後）"), QStringLiteral("行"), QStringLiteral("放熱量 W"), {}, QString()};
+    if (r.answered)
+      insulated.points.push_back({static_cast<double>(r.row), static_cast<double>(fabsl(r.lossW))});
+  ChartPlot plot{QStringLiteral("行ごとの放熱量（保温後）"),
+                 QStringLiteral("行"),
+                 QStringLiteral("放熱量 W"),
+                 {},
+                 QString()};
   if (!insulated.points.empty()) plot.curves = {insulated};
   plot.wholeX = true;
   static_cast<ChartView*>(f.Control("ScheduleChart"))->Draw(plot);

@@ -39,7 +39,8 @@ QVariant ScheduleRows::data(const QModelIndex& index, int role) const {
   if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return text;
   if (role == Qt::TextAlignmentRole) {
     long double x = 0;
-    return QVariant::fromValue(Qt::Alignment((TryToNumber(text, x) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+    return QVariant::fromValue(
+        Qt::Alignment((TryToNumber(text, x) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
   }
   return QVariant();
 }

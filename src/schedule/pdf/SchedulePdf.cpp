@@ -40,7 +40,11 @@ bool IsNumber(const QString& text) {
 class Layout {
  public:
   Layout(QPagedPaintDevice& device, QPainter* painter, int pages, const ScheduleDocument& d)
-      : device_(device), p_(painter), pages_(pages), d_(d), unit_(device.logicalDpiY() / 25.4),
+      : device_(device),
+        p_(painter),
+        pages_(pages),
+        d_(d),
+        unit_(device.logicalDpiY() / 25.4),
         family_(FontFamily()) {
     FitColumns();
     y_ = Mm(kTop);
@@ -104,7 +108,8 @@ class Layout {
     const double needed = QFontMetricsF(bold, &device_).height() + Mm(3) + rowH * d_.totals.size();
     if (y_ + needed > Bottom()) NewPage();
     const double h = QFontMetricsF(bold, &device_).height();
-    Text(bold, QStringLiteral("合計（状態 OK の行）"), QRectF(Left(), y_, Width(), h), Qt::AlignLeft, Qt::black);
+    Text(bold, QStringLiteral("合計（状態 OK の行）"), QRectF(Left(), y_, Width(), h), Qt::AlignLeft,
+         Qt::black);
     y_ += h + Mm(1);
     Rule(Mm(0.25));
     y_ += Mm(1);
@@ -139,7 +144,9 @@ class Layout {
   }
 
   double Height(const QFont& font, const QString& text, double width) const {
-    return QFontMetricsF(font, &device_).boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+    return QFontMetricsF(font, &device_)
+        .boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text)
+        .height();
   }
 
   double TextWidth(const QFont& font, const QString& text) const {
