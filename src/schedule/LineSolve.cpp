@@ -48,7 +48,7 @@ bool MeetsAt(const LineCase& l, const Criterion& c, long double mm) {
     case CriterionKind::Economic:
       return true;
     case CriterionKind::HeaterRuns:
-      return RunsAt(l, mm) <= c.value;
+      return TracingCalc::RunsHold(l.trace, InsulationMetres(mm, kCylinderBare), static_cast<int>(c.value));
     default:
       break;
   }
