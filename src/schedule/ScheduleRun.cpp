@@ -8,8 +8,10 @@
 namespace Schedule {
 
 int ThreadsFor(int jobs, int lines) {
-  int n = jobs > 0 ? jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  return std::max(1, std::min(n, lines));
+  // More threads than this only wait on each other.
+  constexpr int kMost = 256;
+  const int n = jobs > 0 ? jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return std::max(1, std::min({n, lines, kMost}));
 }
 
 RunOutcome RunSchedule(const ReadingContext& context, const RunControl& control) {
