@@ -1,8 +1,10 @@
 # Installation and the Debian package.
 #
-#   cmake --install build --prefix P     P/bin/heatcalc, its shipped data in
-#                                        P/share/heatcalc, the desktop entry,
-#                                        icons and AppStream metainfo
+#   cmake --install build --prefix P     P/bin/heatcalc and heatcalc-batch, the
+#                                        latter's PDF module in P/lib/heatcalc,
+#                                        the shipped data in P/share/heatcalc,
+#                                        the desktop entry, icons and AppStream
+#                                        metainfo
 #   (cd build && cpack -G DEB)           heatcalc_<version>_<arch>.deb for /usr
 #
 # An installed program cannot write beside itself: it works in the user's
@@ -26,6 +28,16 @@ target_compile_definitions(heatcalc PRIVATE
   HEATCALC_SHIPPED_DATA="${heatcalc_shipped_relative}" HEATCALC_APP_ID="${HEATCALC_APP_ID}")
 
 install(TARGETS heatcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The line-list command beside the program, and the PDF module it loads by
+# name (Qt Gui) in the program's library folder.
+set(heatcalc_module_dir ${CMAKE_INSTALL_LIBDIR}/heatcalc)
+file(RELATIVE_PATH heatcalc_module_relative
+     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${heatcalc_module_dir})
+target_compile_definitions(heatcalc-batch PRIVATE
+  HEATCALC_SHIPPED_DATA="${heatcalc_shipped_relative}" HEATCALC_MODULE_DIR="${heatcalc_module_relative}")
+install(TARGETS heatcalc-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS heatcalc-schedule-pdf LIBRARY DESTINATION ${heatcalc_module_dir})
 
 # The shipped data: the same files data/CMakeLists.txt converts into bin/.
 file(GLOB_RECURSE heatcalc_shipped RELATIVE ${CMAKE_SOURCE_DIR}/data CONFIGURE_DEPENDS
@@ -72,7 +84,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Heat losses of plates, walls, insulated cylinders, pipe flow and sheathed"
   "heaters, heater powers for heating liquids, gases and solids, and"
   "correlations for the heat-transfer coefficient, in one window with a"
-  "Japanese user interface.")
+  "Japanese user interface. heatcalc-batch makes the insulation schedule of"
+  "a line list from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HEATCALC_MAINTAINER}")

@@ -19,6 +19,7 @@
 #include "operations/memo/MemoStore.h"
 #include "operations/memo/MemoViews.h"
 #include "operations/report/ReportCommands.h"
+#include "operations/schedule/SchedulePage.h"
 #include "operations/surface/SurfaceOptionsView.h"
 
 TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(appDir, dialogs, parent) {
@@ -48,10 +49,12 @@ TForm1::TForm1(const QString& appDir, Dialogs& dialogs, QWidget* parent) : Form(
   picker_ = std::make_unique<CorrelationPicker>(*this, *analysis_, *coefficient_, *hints_);
   design_ = std::make_unique<InsulationDesign>(*this, *analysis_, *heatLoss_, *memos_);
   reports_ = std::make_unique<ReportCommands>(*this);
+  schedule_ = std::make_unique<SchedulePage>(*this, *analysis_);
   dispatch_ = std::make_unique<CalculatorDispatch>(*this, *heatLoss_, *heating_, *memos_);
   unsaved_ = std::make_unique<UnsavedWork>(*this, *heatLoss_, *heating_, memos_->Memos());
   subsystems_ = {dispatch_.get(), heatLoss_.get(), heating_.get(), coefficient_.get(), memos_.get(), fem_.get(),
-                 analysis_.get(), curves_.get(), hints_.get(), picker_.get(), design_.get(), reports_.get()};
+                 analysis_.get(), curves_.get(), hints_.get(), picker_.get(), design_.get(), reports_.get(),
+                 schedule_.get()};
   // Last: its controls go onto the panels and pages the others build.
   surface_ = std::make_unique<SurfaceOptionsView>(*this, *analysis_, *heatLoss_);
   subsystems_.push_back(surface_.get());

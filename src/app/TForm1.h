@@ -37,6 +37,7 @@ class HintLine;
 class MemoViews;
 class FemSheet;
 class ReportCommands;
+class SchedulePage;
 class Subsystem;
 class SurfaceOptionsView;
 class UnsavedWork;
@@ -85,6 +86,7 @@ class TForm1 : public Form {
   std::unique_ptr<CorrelationPicker> picker_;
   std::unique_ptr<InsulationDesign> design_;
   std::unique_ptr<ReportCommands> reports_;
+  std::unique_ptr<SchedulePage> schedule_;
   std::unique_ptr<CalculatorDispatch> dispatch_;
   std::unique_ptr<UnsavedWork> unsaved_;
   std::unique_ptr<SurfaceOptionsView> surface_;

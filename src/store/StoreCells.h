@@ -267,4 +267,12 @@ inline constexpr StoreCell kConvectiveCoefficient = Cell("ConvectiveCoefficient"
 inline constexpr StoreCell kHeatingMaterial = Cell("HeatingMaterial");
 inline constexpr StoreCell kHeatedFinal = Cell("HeatedFinal");
 inline constexpr StoreCell kHeatedSurface = Cell("HeatedSurface");
+// The tube and structure of the cylinder and flat panels, which the line
+// list's schedule reads for a line that leaves them empty.
+inline constexpr StoreCell kCylinderTubeThickness = Cell("CylinderTubeThickness");
+inline constexpr StoreCell kCylinderTubeK = Cell("CylinderTubeConductivity");
+inline constexpr StoreCell kCylinderInsulationK = Cell("CylinderInsulationConductivity");
+inline constexpr StoreCell kFlatStructureThickness = Cell("FlatStructureThickness");
+inline constexpr StoreCell kFlatStructureK = Cell("FlatStructureConductivity");
+inline constexpr StoreCell kFlatInsulationK = Cell("FlatInsulationConductivity");
 }  // namespace StoreCells

@@ -67,10 +67,12 @@ QStringList SetUp(const QString& shipped, const QString& user) {
         QFileInfo::exists(shippedStore) ? shippedStore : Join(shipped, "G1de-ta/heatworkA.csv");
     if (!WriteCopy(from, store)) failed << store;
   }
-  // The stock lists of the insulation design and the material library are
-  // the engineer's to edit: copied once, never linked and never copied over.
+  // The stock lists of the insulation design, the material library and the
+  // line list's template are the engineer's to edit: copied once, never
+  // linked and never copied over.
   for (const char* editable : {"G1de-ta/hoonzai_atsusa.csv", "G1de-ta/hoonzai_hiyou.csv",
-                               "G1de-ta/hoonzai_zairyou.csv", "G1de-ta/gaisou_zairyou.csv"}) {
+                               "G1de-ta/hoonzai_zairyou.csv", "G1de-ta/gaisou_zairyou.csv",
+                               "G1de-ta/haikan_risuto.csv"}) {
     const QString from = Join(shipped, editable), to = Join(user, editable);
     if (!QFileInfo::exists(from) || QFileInfo::exists(to) || QFileInfo(to).isSymLink()) continue;
     if (!QFileInfo(Join(user, "G1de-ta")).isDir() || !WriteCopy(from, to)) failed << to;

@@ -7,8 +7,9 @@
 // Otherwise (an installed program under /usr, read-only) the user's data
 // folder: the files the program writes (the store G1de-ta/heatwork.csv,
 // memo/, memocsv/) and the files the engineer edits (the insulation stock
-// lists and the material library, G1de-ta/hoonzai_*.csv and
-// G1de-ta/gaisou_zairyou.csv) live there, made from the shipped ones at the
+// lists, the material library and the line list's template,
+// G1de-ta/hoonzai_*.csv, G1de-ta/gaisou_zairyou.csv and
+// G1de-ta/haikan_risuto.csv) live there, made from the shipped ones at the
 // first start and never overwritten later. The shipped read-only files (the factory
 // store G1de-ta/heatworkA.csv, siryou/, formtext/, text/) appear there as
 // symbolic links into the shipped data, renewed at every start, so the window

@@ -1,6 +1,6 @@
 // Everything the operations ask of the person and of the platform goes
 // through this interface: messages, the confirmation, the three-way
-// question, the file name to save under, the printer, the busy pointer and
+// question, the file to open and the file name to save under, the printer, the busy pointer and
 // the shell's file operations. The program uses Qt message boxes and the
 // system's file and print dialogs; tests and the scenario driver use a
 // recorder that answers from a script. The file operations are the
@@ -49,6 +49,11 @@ class Dialogs {
   // or an empty text when the person cancels. Whether to replace a file
   // that is there is asked by the dialog itself.
   virtual QString SaveFileName(const QString& title, const QString& proposed, const QString& filter) = 0;
+
+  // The system's open dialog, opened at `proposed` (a folder, or a file in
+  // it); filter as QFileDialog takes it. The existing file chosen, or an
+  // empty text when the person cancels.
+  virtual QString OpenFileName(const QString& title, const QString& proposed, const QString& filter) = 0;
 
   // The system's print dialog on `printer`: true when the person prints,
   // with the printer set up as chosen.

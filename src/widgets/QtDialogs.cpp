@@ -75,6 +75,15 @@ QString QtDialogs::SaveFileName(const QString& title, const QString& proposed, c
   return dialog.selectedFiles().front();
 }
 
+QString QtDialogs::OpenFileName(const QString& title, const QString& proposed, const QString& filter) {
+  FloatFaults::Keep keep;
+  QFileDialog dialog(parentWidget_, title, proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
 bool QtDialogs::SetUpPrinter(QPrinter& printer) {
   FloatFaults::Keep keep;
   QPrintDialog dialog(&printer, parentWidget_);

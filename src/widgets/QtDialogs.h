@@ -1,4 +1,4 @@
-// The program's dialogs: Qt message boxes, the system's save and print
+// The program's dialogs: Qt message boxes, the system's open, save and print
 // dialogs, the wait cursor and the user's desktop and documents folders.
 #pragma once
 
@@ -22,6 +22,7 @@ class QtDialogs : public QObject, public Dialogs {
   QString DesktopFolder() override;
   QString DocumentsFolder() override;
   QString SaveFileName(const QString& title, const QString& proposed, const QString& filter) override;
+  QString OpenFileName(const QString& title, const QString& proposed, const QString& filter) override;
   bool SetUpPrinter(QPrinter& printer) override;
 
  private:

@@ -62,6 +62,10 @@ QString RecordingDialogs::DocumentsFolder() {
   return documents;
 }
 
+QString RecordingDialogs::OpenFileName(const QString& title, const QString& proposed, const QString& filter) {
+  return SaveFileName(title, proposed, filter);
+}
+
 QString RecordingDialogs::SaveFileName(const QString& title, const QString& proposed, const QString&) {
   QString chosen;
   if (!fileNames.empty()) {

@@ -17,7 +17,7 @@ namespace {
 const QString kSource = QStringLiteral(HEATCALC_SOURCE_DIR);
 
 // The layers from the bottom; a file may include its own layer or lower.
-const QStringList kLayers = {"calc", "foundation", "store", "widgets", "operations", "app"};
+const QStringList kLayers = {"calc", "foundation", "store", "schedule", "widgets", "operations", "app"};
 
 struct SourceFile {
   QString path;     // relative to the source folder, e.g. "src/store/TextFile.cpp"

@@ -29,7 +29,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share/heatcalc
-for f in bin/heatcalc share/heatcalc/G1de-ta/heatworkA.csv share/heatcalc/text/usage.txt; do
+for f in bin/heatcalc bin/heatcalc-batch share/heatcalc/G1de-ta/heatworkA.csv share/heatcalc/text/usage.txt \
+         share/heatcalc/G1de-ta/haikan_risuto.csv; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ ! -e "$share/G1de-ta/heatwork.csv" ] || fail "a working store is shipped"
@@ -62,7 +63,8 @@ grep -qxF "folder: $user" <<<"$out" || fail "working folder is not $user"
 ! grep -q '^message:\|^confirm:' <<<"$out" || fail "the start-up showed a message"
 cmp -s "$user/G1de-ta/heatwork.csv" "$share/G1de-ta/heatworkA.csv" || fail "the store is not the factory copy"
 [ -d "$user/memo" ] && [ -d "$user/memocsv" ] || fail "memo folders missing"
-for entry in G1de-ta/hoonzai_atsusa.csv G1de-ta/hoonzai_hiyou.csv G1de-ta/hoonzai_zairyou.csv G1de-ta/gaisou_zairyou.csv; do
+for entry in G1de-ta/hoonzai_atsusa.csv G1de-ta/hoonzai_hiyou.csv G1de-ta/hoonzai_zairyou.csv G1de-ta/gaisou_zairyou.csv \
+             G1de-ta/haikan_risuto.csv; do
   [ -f "$user/$entry" ] && [ ! -L "$user/$entry" ] || fail "$entry is not a copy the engineer can edit"
 done
 for entry in siryou formtext text G1de-ta/heatworkA.csv; do
@@ -70,6 +72,13 @@ for entry in siryou formtext text G1de-ta/heatworkA.csv; do
   [ "$(readlink -f "$user/$entry")" = "$(readlink -f "$share/$entry")" ] || fail "$entry points elsewhere"
 done
 [ ! -e "$user/G1de-ta/heatcalc.lock" ] || fail "the lock outlived the program"
+
+# ---- the installed command on the user's copy of the template, with its PDF module
+out=$(cd / && "${as[@]}" "$prefix/bin/heatcalc-batch" "$user/G1de-ta/haikan_risuto.csv" \
+        -o "$work/home/schedule.csv" --pdf "$work/home/schedule.pdf" 2>&1) || fail "heatcalc-batch ended with $?: $out"
+[ -s "$work/home/schedule.csv" ] && [ -s "$work/home/schedule.pdf" ] || fail "heatcalc-batch wrote no schedule: $out"
+iconv -f CP932 -t UTF-8 "$work/home/schedule.csv" | grep -qF "$user/G1de-ta/heatwork.csv" ||
+  fail "heatcalc-batch did not take the user's saved conditions"
 
 # ---- a save lands in the user's folder
 saved=$(printf 'set Edit1 150\nset Edit4 140\nset Edit21 160\nset Edit8 777\nclick Button6\nexpect store 5 11 = 777\n' |

@@ -18,7 +18,7 @@
 #include "operations/analysis/AnalysisView.h"
 #include "operations/hints/FieldCatalogue.h"
 #include "operations/hints/UnitHint.h"
-#include "operations/report/PdfSubsetNames.h"
+#include "store/PdfSubsetNames.h"
 #include "operations/report/ReportCommands.h"
 #include "support/FormFixture.h"
 #include "widgets/ChartView.h"

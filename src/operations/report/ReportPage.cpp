@@ -15,7 +15,7 @@
 #include "foundation/Errors.h"
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
-#include "operations/report/PdfSubsetNames.h"
+#include "store/PdfSubsetNames.h"
 #include "operations/report/ReportContent.h"
 #include "store/TextFile.h"
 

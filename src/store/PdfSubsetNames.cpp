@@ -1,4 +1,4 @@
-#include "operations/report/PdfSubsetNames.h"
+#include "store/PdfSubsetNames.h"
 
 #include <QHash>
 #include <QRegularExpression>
