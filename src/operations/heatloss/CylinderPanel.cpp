@@ -159,7 +159,7 @@ void CylinderPanel::Back() {
     if (!heater) f.SetText(Surface::InnerCoefficient, s.GetCell(kConvectiveCoefficient));
     // 層内側温度 Edit21 is a result that seeds the next run: it comes last.
     for (const FieldBinding& b : c->fields)
-      if (qstrcmp(b.field, Cylinder::Layer2Inner) != 0) f.SetText(b.field, s.GetCell(b.cell));
+      if (qstrcmp(b.field, Cylinder::Layer2Inner) != 0) f.SetText(b.field, b.StoredText(s));
     // The second layer's outer diameter always follows from the first
     // layer's diameter and the second layer's thickness.
     s.SetCell(CellOfField(*c, Cylinder::Layer2Diameter),

@@ -130,7 +130,7 @@ void FlatPanel::Back() {
   const HeatLossCalculator* c = OnScreen(f);
   const std::span<const FieldBinding> fields = c ? c->fields : FieldCells();
   for (const FieldBinding& b : fields)
-    if (!IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
+    if (!IsCoolingField(b.field)) f.SetText(b.field, b.StoredText(s));
   f.SetText(Surface::InnerCoefficient, s.GetCell(kConvectiveCoefficient));
   // The heater's second outer diameter follows from its cells, as the
   // cylinder panel's Back keeps it, and the heater's 層内側温度 returns.
@@ -141,7 +141,7 @@ void FlatPanel::Back() {
   f.SetText(Cylinder::Layer2Inner, s.GetCell(CellOfField(heater, Cylinder::Layer2Inner)));
   f.SetText(Surface::StefanBoltzmannExponent, QStringLiteral("-8"));
   for (const FieldBinding& b : fields)
-    if (IsCoolingField(b.field)) f.SetText(b.field, s.GetCell(b.cell));
+    if (IsCoolingField(b.field)) f.SetText(b.field, b.StoredText(s));
   SurfaceOptions::Back(f, c ? c->hooks.optionCells : OptionCells(), HeatLossPanel::Flat);
   Run();
 }

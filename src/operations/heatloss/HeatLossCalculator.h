@@ -11,6 +11,7 @@
 
 #include "operations/common/CalculatorRow.h"
 #include "store/CalculatorCode.h"
+#include "store/ConditionStore.h"
 #include "store/StoreCells.h"
 #include "widgets/ControlTable.h"
 
@@ -33,10 +34,19 @@ struct SelectionStep {
 
 // A field and the store cell that Save writes and Back reads. Back-only
 // fields (results, or inputs that Save leaves) are restored but never saved.
+// factory: the text Back gives the field while its cell holds nothing (a
+// store from before the calculator, or never saved); none leaves it empty.
 struct FieldBinding {
   const char* field;
   StoreCell cell;
   bool saved = true;
+  const char* factory = nullptr;
+
+  // The text Back puts into the field from the store s.
+  QString StoredText(const ConditionStore& s) const {
+    const QString text = s.GetCell(cell);
+    return factory && text.trimmed().isEmpty() ? QString::fromUtf8(factory) : text;
+  }
 };
 
 // A control of the calculator's own that switches something on its panel;
