@@ -12,7 +12,6 @@
 
 #include "foundation/FloatFaults.h"
 #include "foundation/NumberText.h"
-#include "store/AtomicFile.h"
 #include "store/TextFile.h"
 
 namespace {
@@ -175,11 +174,13 @@ void ChartView::Draw(const ChartPlot& plot) {
 }
 
 bool ChartView::SavePng(const QString& path) {
-  // Through the atomic writer: a disk that fills up leaves the old file.
-  AtomicFile file(path);
-  if (!file.Open()) return false;
-  if (!grab().save(&file.Device(), "PNG")) return false;
-  return file.Commit();
+  // Encoded in memory, then through the atomic writer: a disk that fills up
+  // leaves the old file (and the PNG encoder never meets a failing write,
+  // from which it does not recover cleanly).
+  QBuffer png;
+  png.open(QIODevice::WriteOnly);
+  if (!grab().save(&png, "PNG")) return false;
+  return TextFile::WriteBytesAtomically(path, png.data());
 }
 
 bool ChartView::SaveSvg(const QString& path) {

@@ -131,7 +131,7 @@ const OptionCell kOptionCells[] = {
 // グラフ: the temperature through the tube and the insulation to the air.
 ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   const QString title = QStringLiteral("円筒の放熱　層内の温度");
-  if (!CylinderPanel::Ready(f)) return CurveParts::NoResult(title);
+  if (!CylinderPanel::Ready(f, kCylinderCalculator)) return CurveParts::NoResult(title);
   const std::optional<CylinderInputs> in = CylinderInputsOf(f);
   if (!in) return CurveParts::NoResult(title);
   return LayerChart::ProfilePlot(title, LayerChart::kFromInside,
@@ -144,7 +144,7 @@ void BindDesign(const CylinderInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kCylinder, Cylinder::Ambient,
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f, kCylinderCalculator), &SurfaceCondensation::kCylinder, Cylinder::Ambient,
                               &CylinderInputsOf, &BindDesign);
 }
 

@@ -107,7 +107,12 @@ const HeatLossCalculator& CylinderPanel::OnScreen() const {
 
 void CylinderPanel::Run() { RunOn(f, OnScreen()); }
 
-bool CylinderPanel::Ready(Fields& f) {
+bool CylinderPanel::Ready(Fields& f, const HeatLossCalculator& c) {
+  if (!c.required.empty()) {
+    for (const char* name : c.required)
+      if (f.IsEmpty(name)) return false;
+    return true;
+  }
   for (const char* name : {Cylinder::Ambient, Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity,
                            Cylinder::Power, Cylinder::WireDiameter, Cylinder::Layer1Diameter,
                            Cylinder::Layer2Diameter, Cylinder::Layer2Thickness, Cylinder::Layer1Thickness})
@@ -124,16 +129,18 @@ bool CylinderPanel::Ready(Fields& f) {
 }
 
 void CylinderPanel::RunOn(Fields& f, const HeatLossCalculator& c) {
-  if (Ready(f)) c.run(f);
+  if (Ready(f, c)) c.run(f);
 }
 
 void CylinderPanel::Save() {
-  for (const char* name :
-       {Cylinder::Layer2Inner, Cylinder::Ambient, Cylinder::Layer1Conductivity, Cylinder::Layer2Conductivity,
-        Cylinder::Power, Cylinder::WireDiameter, Cylinder::Layer1Diameter, Cylinder::Layer2Thickness,
-        Cylinder::Length, Cylinder::Layer1Outer, Cylinder::Layer1Inner})
+  const HeatLossCalculator* c = PanelCalculator(f.Store());
+  const char* const usual[] = {Cylinder::Layer2Inner,    Cylinder::Ambient,        Cylinder::Layer1Conductivity,
+                               Cylinder::Layer2Conductivity, Cylinder::Power,     Cylinder::WireDiameter,
+                               Cylinder::Layer1Diameter, Cylinder::Layer2Thickness, Cylinder::Length,
+                               Cylinder::Layer1Outer,    Cylinder::Layer1Inner};
+  for (const char* name : c && !c->required.empty() ? c->required : std::span<const char* const>(usual))
     if (f.IsEmpty(name)) return;
-  if (const HeatLossCalculator* c = PanelCalculator(f.Store())) {
+  if (c) {
     for (const FieldBinding& b : c->fields)
       if (b.saved) f.Store().SetCell(b.cell, f.Text(b.field));
     SurfaceOptions::Save(f, c->hooks.optionCells, HeatLossPanel::Cylinder);
@@ -151,7 +158,8 @@ void CylinderPanel::Back() {
       s.SetCell(kCylinderPanelKind, QString::fromLatin1(c->kind));
       f.State().Panels().cylinderPanel = Calculator::Heater;
     }
-    f.SetText(Cylinder::Length, s.GetCell(CellOfField(*c, Cylinder::Length)));
+    auto bound = [&](const char* field) { return CellOfField(*c, field).column >= 0; };
+    if (bound(Cylinder::Length)) f.SetText(Cylinder::Length, s.GetCell(CellOfField(*c, Cylinder::Length)));
     f.SetText(Surface::StefanBoltzmann, s.GetCell(kStefanBoltzmannDigits).left(7));
     f.SetText(Surface::Emissivity, s.GetCell(kEmissivity));
     f.SetText(Surface::Coefficient, s.GetCell(kConvectiveCoefficient));
@@ -162,10 +170,11 @@ void CylinderPanel::Back() {
       if (qstrcmp(b.field, Cylinder::Layer2Inner) != 0) f.SetText(b.field, b.StoredText(s));
     // The second layer's outer diameter always follows from the first
     // layer's diameter and the second layer's thickness.
-    s.SetCell(CellOfField(*c, Cylinder::Layer2Diameter),
-              NumberText(ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer2Thickness))) * 2 +
-                         ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer1Diameter)))));
-    f.SetText(Cylinder::Layer2Inner, s.GetCell(CellOfField(*c, Cylinder::Layer2Inner)));
+    if (bound(Cylinder::Layer2Diameter))
+      s.SetCell(CellOfField(*c, Cylinder::Layer2Diameter),
+                NumberText(ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer2Thickness))) * 2 +
+                           ToNumber(s.GetCell(CellOfField(*c, Cylinder::Layer1Diameter)))));
+    if (bound(Cylinder::Layer2Inner)) f.SetText(Cylinder::Layer2Inner, s.GetCell(CellOfField(*c, Cylinder::Layer2Inner)));
     f.SetText(Surface::StefanBoltzmannExponent, QStringLiteral("-8"));
     SurfaceOptions::Back(f, c->hooks.optionCells, HeatLossPanel::Cylinder);
   }

@@ -19,7 +19,7 @@ class CylinderPanel {
   static void RunOn(Fields& f, const HeatLossCalculator& c);
   // The panel's part of Run: false when the inputs are not filled or no
   // layer is given; then writes Edit11 from Edit10 and Edit12.
-  static bool Ready(Fields& f);
+  static bool Ready(Fields& f, const HeatLossCalculator& c);
   // 保存: the fields into the cells of the calculator code, then the file.
   void Save();
   // 戻る: the cells of the calculator code into the fields, then Run.

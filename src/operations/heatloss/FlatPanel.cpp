@@ -91,28 +91,34 @@ std::span<const ExportRow> FlatPanel::CommonExportRows() { return kCommonExportR
 
 void FlatPanel::Run() { RunOn(f); }
 
-bool FlatPanel::Ready(Fields& f) {
-  for (const char* name :
-       {Flat::Area, Flat::Ambient, Flat::HotGas, Flat::StructureConductivity, Flat::InsulationConductivity,
-        Surface::StefanBoltzmannExponent, Surface::InnerCoefficient, Surface::Coefficient})
+bool FlatPanel::Ready(Fields& f, const HeatLossCalculator& c) {
+  const char* const usual[] = {Flat::Area,
+                               Flat::Ambient,
+                               Flat::HotGas,
+                               Flat::StructureConductivity,
+                               Flat::InsulationConductivity,
+                               Surface::StefanBoltzmannExponent,
+                               Surface::InnerCoefficient,
+                               Surface::Coefficient};
+  for (const char* name : c.required.empty() ? std::span<const char* const>(usual) : c.required)
     if (f.IsEmpty(name)) return false;
   return true;
 }
 
 void FlatPanel::RunOn(Fields& f) {
-  if (!Ready(f)) return;
   const std::optional<Calculator> code = f.Modes().onScreen;
   const HeatLossCalculator* c = code ? HeatLossCalculatorOf(*code) : nullptr;
-  if (c && c->panel == HeatLossPanel::Flat) c->run(f);
+  if (c && c->panel == HeatLossPanel::Flat && Ready(f, *c)) c->run(f);
 }
 
 void FlatPanel::Save() {
-  for (const char* name :
-       {Flat::Area, Flat::StructureOuter, Flat::Ambient, Flat::HotGas, Flat::StructureInner,
-        Flat::StructureConductivity, Flat::InsulationConductivity, Flat::StructureThickness,
-        Flat::InsulationThickness, Flat::Density, Flat::SpecificHeat, Flat::Hours})
-    if (f.IsEmpty(name)) return;
   const HeatLossCalculator* c = OnScreen(f);
+  const char* const usual[] = {Flat::Area,          Flat::StructureOuter,        Flat::Ambient,
+                               Flat::HotGas,        Flat::StructureInner,        Flat::StructureConductivity,
+                               Flat::InsulationConductivity, Flat::StructureThickness, Flat::InsulationThickness,
+                               Flat::Density,       Flat::SpecificHeat,          Flat::Hours};
+  for (const char* name : c && !c->required.empty() ? c->required : std::span<const char* const>(usual))
+    if (f.IsEmpty(name)) return;
   for (const FieldBinding& b : c ? c->fields : FieldCells())
     if (b.saved) f.Store().SetCell(b.cell, f.Text(b.field));
   // The flat plate and the flat wall share the option cells.

@@ -21,7 +21,7 @@ class FlatPanel {
   // The same Run on other fields (a copy of the window's).
   static void RunOn(Fields& f);
   // The panel's part of Run: false when the inputs are not filled.
-  static bool Ready(Fields& f);
+  static bool Ready(Fields& f, const HeatLossCalculator& c);
   // 保存: every field into its cell (both calculators share them), then the file.
   void Save();
   // 戻る: the cells into the fields, then Run.

@@ -210,7 +210,7 @@ ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   const bool cools = FlatPlateCools(f);
   const QString title =
       cools ? QStringLiteral("平板放熱（自然放熱）　板の温度") : QStringLiteral("平板放熱　層内の温度");
-  if (!FlatPanel::Ready(f)) return NoResult(title);
+  if (!FlatPanel::Ready(f, kFlatPlateCalculator)) return NoResult(title);
   const std::optional<FlatPlateInputs> in = FlatPlateInputsOf(f);
   if (!in) return NoResult(title);
   const long double air = in->Ta - kKelvin;
@@ -233,7 +233,7 @@ void BindDesign(const FlatPlateInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  DesignHook::Read r = HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat,
+  DesignHook::Read r = HeatLossDesign::Read(f, FlatPanel::Ready(f, kFlatPlateCalculator), &SurfaceCondensation::kFlat,
                                             Flat::Ambient, &FlatPlateInputsOf, &BindDesign);
   if (r.inputs) r.inputs->cooling = FlatPlateCools(f);
   return r;

@@ -138,7 +138,7 @@ const SelectionStep kSelection[] = {
 ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   using namespace CurveParts;
   const QString title = QStringLiteral("平板熱通過　層内の温度");
-  if (!FlatPanel::Ready(f)) return NoResult(title);
+  if (!FlatPanel::Ready(f, kFlatWallCalculator)) return NoResult(title);
   const std::optional<FlatWallInputs> in = FlatWallInputsOf(f);
   if (!in) return NoResult(title);
   const curves::LayerProfile p = curves::FlatWallProfile(*in, FlatWallTransmission(*in));
@@ -154,7 +154,7 @@ void BindDesign(const FlatWallInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, FlatPanel::Ready(f), &SurfaceCondensation::kFlat, Flat::Ambient,
+  return HeatLossDesign::Read(f, FlatPanel::Ready(f, kFlatWallCalculator), &SurfaceCondensation::kFlat, Flat::Ambient,
                               &FlatWallInputsOf, &BindDesign);
 }
 

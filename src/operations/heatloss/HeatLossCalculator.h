@@ -74,6 +74,10 @@ struct HeatLossCalculator {
   std::span<const SelectionStep> afterBack;  // after Back
   bool runAfterSelection;                    // runs once more after Back
   std::span<const FieldBinding> fields;
+  // The fields its panel's 実行 and 保存 need filled before they run or
+  // save; empty: the panel's own lists (those of the calculators it was
+  // made for).
+  std::span<const char* const> required;
   void (*run)(Fields& f);  // reads the fields, calculates, writes the results
   std::span<const PanelAction> actions;
   // Fields and captions of its own on its panel, built with the panel and

@@ -173,7 +173,7 @@ const OptionCell kOptionCells[] = {
 ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   using namespace CurveParts;
   const QString title = QStringLiteral("ヒーター温度　層内の温度");
-  if (!CylinderPanel::Ready(f)) return NoResult(title);
+  if (!CylinderPanel::Ready(f, kHeaterCalculator)) return NoResult(title);
   const std::optional<HeaterInputs> in = HeaterInputsOf(f);
   if (!in) return NoResult(title);
   curves::HeaterTemperatures t;
@@ -215,7 +215,7 @@ void BindDesign(const HeaterInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), nullptr, Cylinder::Ambient, &HeaterInputsOf,
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f, kHeaterCalculator), nullptr, Cylinder::Ambient, &HeaterInputsOf,
                               &BindDesign);
 }
 

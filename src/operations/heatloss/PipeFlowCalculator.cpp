@@ -198,7 +198,7 @@ const OptionCell kOptionCells[] = {
 ChartPlot Chart(Fields& f, const std::atomic<bool>*) {
   using namespace CurveParts;
   const QString title = QStringLiteral("管内流体の温度　管の長さ方向");
-  if (!CylinderPanel::Ready(f)) return NoResult(title);
+  if (!CylinderPanel::Ready(f, kPipeFlowCalculator)) return NoResult(title);
   const std::optional<PipeFlowInputs> in = PipeFlowInputsOf(f);
   if (!in) return NoResult(title);
   PipeFlowHistory history;
@@ -217,7 +217,7 @@ void BindDesign(const PipeFlowInputs& in, DesignInputs& d) {
 }
 
 DesignHook::Read ReadDesign(Fields& f) {
-  return HeatLossDesign::Read(f, CylinderPanel::Ready(f), &SurfaceCondensation::kPipeFlow, PipeFlow::Ambient,
+  return HeatLossDesign::Read(f, CylinderPanel::Ready(f, kPipeFlowCalculator), &SurfaceCondensation::kPipeFlow, PipeFlow::Ambient,
                               &PipeFlowInputsOf, &BindDesign);
 }
 
