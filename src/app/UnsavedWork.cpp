@@ -32,7 +32,7 @@ QString UnsavedWork::ChangedConditions() {
   std::vector<FieldCell> cells;
   if (const HeatLossCalculator* c = heatLoss_.OnScreen()) {
     for (const FieldBinding& b : c->fields)
-      if (b.saved) cells.push_back({b.field, b.cell});
+      if (b.saved) cells.push_back({b.field, b.cell, b.factory});
     if (Unsaved::ChangedFields(f, cells, saved, [this](Fields& x) { heatLoss_.RunOn(x); }).isEmpty() &&
         !SurfaceOptions::Changed(f, saved, c->hooks.optionCells, c->panel))
       return QString();

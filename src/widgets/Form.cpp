@@ -26,7 +26,6 @@
 namespace {
 constexpr unsigned kInputColour = 0xB5FFB5;
 
-QString Name(const char* name) { return QString::fromLatin1(name); }
 }  // namespace
 
 Form::Form(const QString& appDir, Dialogs& dialogs, QWidget* parent)

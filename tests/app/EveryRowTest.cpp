@@ -109,15 +109,18 @@ TEST_F(EveryRow, EachPageShowsTheRowOnScreenOrSaysItHasNoSuchPage) {
     Settle();
     EXPECT_EQ(Text("EconCase"), QStringLiteral("対象の計算: ") + row.name);
     said = TakeMessages();
-    if (!row.hooks->design)
+    if (!row.hooks->design) {
       EXPECT_EQ(said, QStringList{NotOffered(row.name, QStringLiteral("経済的厚さ"))});
-    else if (row.hooks->design->solves == DesignHook::Solves::Thickness)
+    } else if (row.hooks->design->solves == DesignHook::Solves::Thickness) {
       EXPECT_FALSE(form->Grid("EconGrid")->Cell(0, 1).isEmpty()) << said.join('|').toStdString();
+    }
 
     // 表面条件: 自動 where the row keeps the options, a plain note where not.
     const bool options = !row.hooks->optionCells.empty();
     EXPECT_EQ(form->IsShown(SurfaceOptions::kAuto), options);
-    if (!options) EXPECT_TRUE(Text(SurfaceOptions::kOuterNote).contains(QStringLiteral("使えません")));
+    if (!options) {
+      EXPECT_TRUE(Text(SurfaceOptions::kOuterNote).contains(QStringLiteral("使えません")));
+    }
 
     // 報告書: the row's own title and method.
     const ReportContent report = ReadReport(*form, QDate(2026, 12, 7));

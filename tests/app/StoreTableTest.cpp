@@ -62,7 +62,9 @@ TEST(StoreTable, EachCellHasOneNameAndCellsTwoCalculatorsWriteAreShared) {
     const QString list = QStringList(who.values()).join(QStringLiteral(", "));
     ASSERT_NE(n, nullptr) << "cell (" << at.first << "," << at.second << ") of " << list.toStdString()
                           << " has no name";
-    if (who.size() > 1) EXPECT_TRUE(n->shared) << n->name << " is written by " << list.toStdString();
+    if (who.size() > 1) {
+      EXPECT_TRUE(n->shared) << n->name << " is written by " << list.toStdString();
+    }
   }
 }
 

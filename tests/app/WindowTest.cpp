@@ -125,14 +125,16 @@ TEST_F(Window, GrowsIntoItsUpperAreaAndKeepsTheLowerPanels) {
     // the smallest size.
     for (const auto& [name, place] : grown) {
       const Place& before = smallest.at(name);
-      if (QRect(QPoint(0, 0), before.room).contains(before.at))
+      if (QRect(QPoint(0, 0), before.room).contains(before.at)) {
         EXPECT_TRUE(QRect(QPoint(0, 0), place.room).contains(place.at)) << qPrintable(name) << " is cut off";
+      }
       const QWidget* w = form->Controls().value(name);
       for (const auto& [other, otherPlace] : grown) {
         const QWidget* o = form->Controls().value(other);
-        if (name < other && o->parentWidget() == w->parentWidget() && place.at.intersects(otherPlace.at))
+        if (name < other && o->parentWidget() == w->parentWidget() && place.at.intersects(otherPlace.at)) {
           EXPECT_TRUE(before.at.intersects(smallest.at(other).at))
               << qPrintable(name) << " runs into " << qPrintable(other);
+        }
       }
     }
   }

@@ -85,7 +85,7 @@ struct CalculatorHooks {
   // 保温厚さ and 経済的厚さ.
   const DesignHook* design = nullptr;
   // 表面条件: the store cells of the options 自動 and k(T); none: no options.
-  std::span<const OptionCell> optionCells;
+  std::span<const OptionCell> optionCells = {};
   // 報告書: how the calculator finds its results, a sentence or two, then
   // the surface model it uses (MethodLines).
   QStringList (*method)(const RunModes& modes) = nullptr;

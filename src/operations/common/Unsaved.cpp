@@ -32,6 +32,11 @@ class WrittenFields : public Fields {
 
 }  // namespace
 
+QString StoredText(const ConditionStore& s, StoreCell cell, const char* factory) {
+  const QString text = s.GetCell(cell);
+  return factory && text.trimmed().isEmpty() ? QString::fromUtf8(factory) : text;
+}
+
 namespace Unsaved {
 
 QString Question(const QStringList& items) {
@@ -55,7 +60,7 @@ QStringList ChangedFields(Form& f, std::span<const FieldCell> fields, const Cond
   QStringList changed;
   for (const FieldCell& c : fields) {
     const QString name = QString::fromLatin1(c.field);
-    if (!probe.written.contains(name) && f.Text(c.field) != saved.GetCell(c.cell)) changed << name;
+    if (!probe.written.contains(name) && f.Text(c.field) != StoredText(saved, c.cell, c.factory)) changed << name;
   }
   return changed;
 }

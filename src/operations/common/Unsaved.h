@@ -14,11 +14,18 @@
 class Fields;
 class Form;
 
-// An input field and the store cell its panel's Save writes it to.
+// An input field and the store cell its panel's Save writes it to; factory:
+// the text its panel's Back gives it while the cell holds nothing.
 struct FieldCell {
   const char* field;
   StoreCell cell;
+  const char* factory = nullptr;
 };
+
+// The text a Back puts into a field from its cell in s: the cell's text, or
+// the factory text while the cell holds nothing (a store from before the
+// calculator, or one never saved).
+QString StoredText(const ConditionStore& s, StoreCell cell, const char* factory);
 
 namespace Unsaved {
 

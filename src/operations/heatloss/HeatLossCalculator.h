@@ -10,6 +10,7 @@
 #include <span>
 
 #include "operations/common/CalculatorRow.h"
+#include "operations/common/Unsaved.h"
 #include "store/CalculatorCode.h"
 #include "store/ConditionStore.h"
 #include "store/StoreCells.h"
@@ -43,10 +44,7 @@ struct FieldBinding {
   const char* factory = nullptr;
 
   // The text Back puts into the field from the store s.
-  QString StoredText(const ConditionStore& s) const {
-    const QString text = s.GetCell(cell);
-    return factory && text.trimmed().isEmpty() ? QString::fromUtf8(factory) : text;
-  }
+  QString StoredText(const ConditionStore& s) const { return ::StoredText(s, cell, factory); }
 };
 
 // A control of the calculator's own that switches something on its panel;
@@ -77,7 +75,7 @@ struct HeatLossCalculator {
   // The fields its panel's 実行 and 保存 need filled before they run or
   // save; empty: the panel's own lists (those of the calculators it was
   // made for).
-  std::span<const char* const> required;
+  std::span<const char* const> required = {};
   void (*run)(Fields& f);  // reads the fields, calculates, writes the results
   std::span<const PanelAction> actions;
   // Fields and captions of its own on its panel, built with the panel and
