@@ -178,6 +178,8 @@ void SurfaceOptionsView::Refresh() {
   // The calculators without option cells (the heating ones) read Edit17 as typed.
   const bool offered = screen && !screen.hooks->optionCells.empty() && c;
   f.SetShown(kAuto, offered);
+  // k(T) only where the calculator keeps it.
+  for (const char* button : {"KTableButton", "FlatKTableButton"}) f.SetShown(button, offered);
   for (const char* name : kPageInputs) f.SetEnabled(name, offered);
   if (!offered) {
     f.Edit(Surface::Coefficient)->setReadOnly(false);
